@@ -1,0 +1,32 @@
+#pragma once
+// INI file with the semantics of the operating system's private-profile
+// service: every call reads the file afresh and every write reaches the file
+// at once. Sections and keys are found case-insensitively; other lines are
+// kept as they are when a key is written.
+
+#include <optional>
+#include <string>
+
+namespace torvana {
+
+class IniFile {
+public:
+    explicit IniFile(std::string path);
+
+    const std::string& Path() const { return path; }
+
+    // Missing file, section or key, or a value that is not an integer: nullopt.
+    std::optional<int> ReadInteger(const std::string& section, const std::string& key) const;
+    int ReadInteger(const std::string& section, const std::string& key, int defaultValue) const;
+    std::string ReadString(const std::string& section, const std::string& key,
+                           const std::string& defaultValue) const;
+
+    // False when the file could not be written; the previous file stays whole.
+    bool WriteString(const std::string& section, const std::string& key, const std::string& value);
+    bool WriteInteger(const std::string& section, const std::string& key, int value);
+
+private:
+    std::string path;
+};
+
+}  // namespace torvana
