@@ -1,0 +1,44 @@
+#pragma once
+// The serial line on a real port: 57600 baud, 8 data bits, no parity, one
+// stop bit, no flow control, opened exclusively.
+
+#include "link/SerialLine.h"
+
+#include <memory>
+#include <string>
+
+class QSerialPort;
+
+namespace torvana {
+
+constexpr int LineBaudRate = 57600;
+constexpr int LineInputQueueSize = 10000;
+
+class QtSerialLine final : public SerialLine {
+public:
+    QtSerialLine();
+    ~QtSerialLine() override;
+    QtSerialLine(const QtSerialLine&) = delete;
+    QtSerialLine& operator=(const QtSerialLine&) = delete;
+
+    // Closes any open port first. On failure the line stays closed and
+    // ErrorText says why.
+    bool Open(const std::string& deviceName);
+    const std::string& ErrorText() const { return errorText; }
+
+    int QueuedBytes() override;
+    int Read(std::uint8_t* buffer, int max) override;
+    bool WriteAndDrain(const std::uint8_t* data, int n) override;
+    void Purge() override;
+    void Close() override;
+    bool IsOpen() const override;
+
+private:
+    // A device that vanished (USB pulled) is closed here, never used again.
+    bool CloseIfLost();
+
+    std::unique_ptr<QSerialPort> port;
+    std::string errorText;
+};
+
+}  // namespace torvana

@@ -1,0 +1,167 @@
+#pragma once
+// The block transfer (Program, Verify, Read), the receive poll and the
+// connection indicator, driven by one Tick() per 55 ms timer tick. Plain
+// logic: time is counted in ticks, and everything the window or the command
+// line shows is read back from here as values.
+
+#include "core/Header.h"
+#include "core/ImageLayout.h"
+#include "link/UnitFrame.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace torvana {
+
+class SerialLine;
+struct MessageTable;
+
+enum TransferMode : std::uint8_t { TransferIdle = 0, TransferProgram = 1, TransferVerify = 2, TransferRead = 3 };
+
+// How a transfer ended; Program and Read end in their Verify pass.
+enum class TransferEnd { VerifyOk, Error, NoReading, VersionMismatch };
+
+constexpr int ReceiveBufferSize = 15000;
+constexpr int GaugeMax = 19;
+constexpr int StatusTicks = 200;        // about 11 s of 55 ms ticks
+constexpr int ResendTicks = 4;
+constexpr int MaxSends = 5;
+constexpr int MonitorTicks = 6;
+constexpr int SilenceLimit = 18;        // the indicator shows on the 19th silent tick
+constexpr int UnitStoreFull = 1903;     // the unit's store count right after programming
+constexpr const char* OkSuffix = " OK";
+
+// LabelHlaseni: "normal" is the button-face colour, red is pure red.
+struct StatusLine {
+    std::string text;
+    bool red = false;
+    bool visible = false;
+};
+
+// CGauge, range 0..GaugeMax.
+struct ProgressGauge {
+    int value = 0;
+    bool visible = false;
+};
+
+class UnitLink {
+public:
+    // Both are referenced, not owned, and must outlive the link.
+    UnitLink(ParameterImage& image, const MessageTable& messages);
+
+    // The line may be null (no port) and may change at any time; a running
+    // transfer continues on the new line.
+    void SetLine(SerialLine* line) { this->line = line; }
+    SerialLine* Line() const { return line; }
+
+    // Called with every frame whose first byte is 176; returns true when the
+    // frame was accepted (this resets the connection indicator).
+    void SetMonitorHandler(std::function<bool(const UnitFrame&)> handler) { monitorHandler = std::move(handler); }
+
+    // Written by the owner from each accepted monitor frame.
+    void SetUnitStoreRemaining(std::uint16_t remaining) { unitStoreRemaining = remaining; }
+    // While printing the connection label stays hidden.
+    void SetPrinting(bool printing) { printingFlag = printing; }
+
+    // One timer tick: receive poll, transfer step, status countdown,
+    // connection indicator.
+    void Tick();
+
+    // The parts of a tick, in tick order.
+    void PollReceive();
+    void TransferStep();
+    void CountdownStep();
+    void ConnectionStep();
+
+    void HandleBlockReply(const UnitFrame& frame);
+    void SendBlockFrame();
+    void SendMonitorRequest();
+
+    // Starts never send; the first block goes out on a later tick. A start
+    // replaces a running transfer. Before StartProgram and StartVerify the
+    // owner writes the active page into the image and normalises it.
+    void StartProgram();
+    void StartVerify();
+    void StartRead();
+
+    // After every edit: programs when the box was just checked or when image
+    // offsets 100..1999 changed since the last call.
+    void ProgramOnChange(bool boxChecked);
+
+    // Hides LabelHlaseni and CGauge (New, Open).
+    void HideStatus();
+
+    // What the owner shows.
+    const StatusLine& Status() const { return status; }
+    const ProgressGauge& Gauge() const { return gauge; }
+    bool ConnectionLabelVisible() const { return connectionLabelVisible; }
+
+    // Message-box texts queued since the last call, oldest first.
+    std::vector<std::string> TakeMessages();
+    // True once after the image was replaced or normalised here: the owner
+    // fills the active page again.
+    bool TakeImageChanged();
+    // The header fields after block 0 arrived from the unit.
+    std::optional<HeaderTexts> TakeHeaderTexts();
+    // True once after a Read started: the owner clears LabelFile2.
+    bool TakeReadStarted();
+    // Set once when a transfer has ended.
+    std::optional<TransferEnd> TakeTransferEnd();
+
+    // Transfer and port state.
+    TransferMode Mode() const { return transferMode; }
+    std::uint8_t BlockCommand() const { return blockCommand; }
+    std::uint8_t SendTicks() const { return sendTicks; }
+    std::uint8_t TryCount() const { return tryCount; }
+    std::uint8_t MessageCountdown() const { return messageCountdown; }
+    bool ProgramSucceeded() const { return programSucceeded; }
+    std::uint16_t UnitStoreRemaining() const { return unitStoreRemaining; }
+    std::uint8_t SilenceTicks() const { return silenceTicks; }
+
+private:
+    void Begin(TransferMode mode, std::uint8_t command, const std::string& text);
+    void ShowStatus(const std::string& text, bool red);
+    void EndTransfer(TransferEnd end);
+    void AdvanceBlock();
+    void SwitchToVerify();
+    void NormaliseAndRefill();
+    void HandleReadReply(const UnitFrame& frame, int block);
+    void HandleVerifyReply(const UnitFrame& frame, int block);
+    void HandleProgramReply(const UnitFrame& frame, int block);
+    void ShowStoreProgress();
+
+    ParameterImage& image;
+    const MessageTable& messages;
+    SerialLine* line = nullptr;
+    std::function<bool(const UnitFrame&)> monitorHandler;
+
+    TransferMode transferMode = TransferIdle;
+    std::uint8_t blockCommand = 0;
+    std::uint8_t sendTicks = 0;
+    std::uint8_t tryCount = 0;
+    std::uint8_t messageCountdown = 0;
+    bool programSucceeded = false;
+    std::uint16_t unitStoreRemaining = 0;
+    std::uint8_t silenceTicks = 0;
+    bool printingFlag = false;
+    ParameterImage programShadow{};
+    bool programOnChangeArmed = false;
+
+    StatusLine status;
+    ProgressGauge gauge;
+    bool connectionLabelVisible = false;
+
+    std::vector<std::string> pendingMessages;
+    bool imageChanged = false;
+    std::optional<HeaderTexts> headerTexts;
+    bool readStarted = false;
+    std::optional<TransferEnd> transferEnd;
+
+    std::array<std::uint8_t, ReceiveBufferSize> receiveBuffer{};
+};
+
+}  // namespace torvana
