@@ -125,7 +125,7 @@ public:
 private:
     void Begin(TransferMode mode, std::uint8_t command, const std::string& text);
     void ShowStatus(const std::string& text, bool red);
-    void EndTransfer(TransferEnd end);
+    void FailTransfer();
     void AdvanceBlock();
     void SwitchToVerify();
     void NormaliseAndRefill();

@@ -1,0 +1,120 @@
+#include "link/QtSerialLine.h"
+
+#include <QSerialPort>
+
+namespace torvana {
+
+namespace {
+// A frame takes about 18 ms on the line; anything near a second means the
+// device is gone or stuck.
+constexpr int DrainTimeoutMs = 1000;
+}  // namespace
+
+QtSerialLine::QtSerialLine() : port(std::make_unique<QSerialPort>()) {}
+
+QtSerialLine::~QtSerialLine()
+{
+    Close();
+}
+
+bool QtSerialLine::Open(const std::string& deviceName)
+{
+    Close();
+    errorText.clear();
+    port->setPortName(QString::fromStdString(deviceName));
+    port->setReadBufferSize(LineInputQueueSize);
+    // Unix: QSerialPort holds a lock file and TIOCEXCL, so the port is ours alone.
+    const bool configured = port->open(QIODevice::ReadWrite) && port->setBaudRate(LineBaudRate)
+                            && port->setDataBits(QSerialPort::Data8) && port->setParity(QSerialPort::NoParity)
+                            && port->setStopBits(QSerialPort::OneStop)
+                            && port->setFlowControl(QSerialPort::NoFlowControl);
+    if (!configured) {
+        errorText = port->errorString().toStdString();
+        Close();
+        return false;
+    }
+    port->clear(QSerialPort::AllDirections);
+    port->clearError();
+    return true;
+}
+
+int QtSerialLine::QueuedBytes()
+{
+    if (!IsOpen()) {
+        return 0;
+    }
+    // Without a running event loop nothing moves bytes from the driver into
+    // the port's buffer, so pull whatever is there now, without waiting.
+    while (port->bytesAvailable() < LineInputQueueSize && port->waitForReadyRead(0)) {
+    }
+    if (CloseIfLost()) {
+        return 0;
+    }
+    port->clearError();
+    return static_cast<int>(port->bytesAvailable());
+}
+
+int QtSerialLine::Read(std::uint8_t* buffer, int max)
+{
+    if (!IsOpen() || max <= 0) {
+        return 0;
+    }
+    const qint64 got = port->read(reinterpret_cast<char*>(buffer), max);
+    if (got < 0) {
+        CloseIfLost();
+        return 0;
+    }
+    return static_cast<int>(got);
+}
+
+bool QtSerialLine::WriteAndDrain(const std::uint8_t* data, int n)
+{
+    if (!IsOpen()) {
+        return false;
+    }
+    if (port->write(reinterpret_cast<const char*>(data), n) != n) {
+        CloseIfLost();
+        return false;
+    }
+    // flush() hands the bytes to the driver and waits until the line has sent them.
+    port->flush();
+    while (port->bytesToWrite() > 0) {
+        if (!port->waitForBytesWritten(DrainTimeoutMs)) {
+            CloseIfLost();
+            return false;
+        }
+    }
+    return !CloseIfLost();
+}
+
+void QtSerialLine::Purge()
+{
+    if (IsOpen()) {
+        port->clear(QSerialPort::Input);
+    }
+}
+
+void QtSerialLine::Close()
+{
+    if (port->isOpen()) {
+        port->clear(QSerialPort::Input);
+        port->close();
+    }
+}
+
+bool QtSerialLine::IsOpen() const
+{
+    return port->isOpen();
+}
+
+bool QtSerialLine::CloseIfLost()
+{
+    if (port->error() != QSerialPort::ResourceError) {
+        return false;
+    }
+    errorText = port->errorString().toStdString();
+    port->close();
+    return true;
+}
+
+}  // namespace torvana

@@ -1,0 +1,367 @@
+#include "link/UnitLink.h"
+
+#include "core/Normalise.h"
+#include "link/SerialLine.h"
+#include "texts/MessageTable.h"
+
+#include <algorithm>
+#include <span>
+#include <utility>
+
+namespace torvana {
+
+namespace {
+
+constexpr int FirstVerifiedBlock = 1;  // the header block is the unit's own
+constexpr int FirstWrittenBlock = 0;
+constexpr int FirstReadBlock = 0;
+
+std::span<std::uint8_t, BlockSize> ImageBlock(ParameterImage& image, int block)
+{
+    return std::span<std::uint8_t, BlockSize>(image.data() + BlockOffset(static_cast<std::size_t>(block)), BlockSize);
+}
+
+}  // namespace
+
+UnitLink::UnitLink(ParameterImage& image, const MessageTable& messages) : image(image), messages(messages) {}
+
+void UnitLink::Tick()
+{
+    PollReceive();
+    TransferStep();
+    CountdownStep();
+    ConnectionStep();
+}
+
+void UnitLink::PollReceive()
+{
+    if (line == nullptr) {
+        return;
+    }
+    const int waiting = line->QueuedBytes();
+    if (waiting < FrameSize) {
+        return;
+    }
+    // One read empties the queue; whatever follows the first frame is dropped.
+    const int received = line->Read(receiveBuffer.data(), std::min(waiting, ReceiveBufferSize));
+    if (received < FrameSize) {
+        // A line that lost bytes on the way must not leave an older frame to
+        // be interpreted a second time.
+        return;
+    }
+    UnitFrame frame;
+    std::copy_n(receiveBuffer.begin(), FrameSize, frame.begin());
+    if (frame[FrameCommandIndex] == Command::MonitorReply) {
+        if (monitorHandler && monitorHandler(frame)) {
+            silenceTicks = 0;
+        }
+        return;
+    }
+    HandleBlockReply(frame);
+}
+
+void UnitLink::SendBlockFrame()
+{
+    sendTicks = 0;
+    const BlockData data = transferMode == TransferRead ? BlockData::Zeros : BlockData::Image;
+    const UnitFrame frame = BuildBlockFrame(blockCommand, image, data);
+    if (line != nullptr) {
+        line->WriteAndDrain(frame.data(), FrameSize);
+    }
+}
+
+void UnitLink::SendMonitorRequest()
+{
+    static const UnitFrame request = BuildMonitorRequest();
+    if (line != nullptr) {
+        line->WriteAndDrain(request.data(), FrameSize);
+    }
+}
+
+void UnitLink::HandleBlockReply(const UnitFrame& frame)
+{
+    if (transferMode == TransferIdle || !FrameIsValid(frame)
+        || frame[FrameCommandIndex] != ReplyCommand(blockCommand)) {
+        return;
+    }
+    silenceTicks = 0;
+    const int block = BlockOfCommand(blockCommand);
+    switch (transferMode) {
+    case TransferRead:
+        HandleReadReply(frame, block);
+        break;
+    case TransferVerify:
+        HandleVerifyReply(frame, block);
+        break;
+    case TransferProgram:
+        HandleProgramReply(frame, block);
+        break;
+    case TransferIdle:
+        break;
+    }
+}
+
+void UnitLink::HandleReadReply(const UnitFrame& frame, int block)
+{
+    const auto data = FrameData(frame);
+    std::copy(data.begin(), data.end(), ImageBlock(image, block).begin());
+    if (block == FirstReadBlock) {
+        headerTexts = DecodeHeader(image);
+        if (image[Offset::ReadingAllowed] != ReadingAllowedValue) {
+            ShowStatus(messages.TextNoReading, true);
+            transferMode = TransferIdle;
+            NormaliseAndRefill();
+            transferEnd = TransferEnd::NoReading;
+            return;
+        }
+        if (image[Offset::ImageVersion] != ImageVersion) {
+            transferMode = TransferIdle;
+            NormaliseAndRefill();
+            transferEnd = TransferEnd::VersionMismatch;
+            pendingMessages.push_back(messages.TextVersionMismatch);
+            return;
+        }
+    }
+    if (block < Command::LastBlock) {
+        AdvanceBlock();
+        return;
+    }
+    NormaliseAndRefill();
+    SwitchToVerify();
+}
+
+void UnitLink::HandleVerifyReply(const UnitFrame& frame, int block)
+{
+    const auto data = FrameData(frame);
+    const std::size_t start = BlockOffset(static_cast<std::size_t>(block));
+    for (std::size_t i = 0; i < BlockSize; ++i) {
+        // The unit keeps its own engine-speed-doubling flag.
+        if (start + i != Offset::Rpm2 && data[i] != image[start + i]) {
+            return;
+        }
+    }
+    if (block < Command::LastBlock) {
+        AdvanceBlock();
+        return;
+    }
+    gauge.value = GaugeMax;
+    ShowStatus(messages.TextVerify + OkSuffix, false);
+    transferMode = TransferIdle;
+    transferEnd = TransferEnd::VerifyOk;
+}
+
+void UnitLink::HandleProgramReply(const UnitFrame& frame, int block)
+{
+    const auto data = FrameData(frame);
+    const auto target = ImageBlock(image, block);
+    if (block == FirstWrittenBlock) {
+        // The unit answers the header block with its own header.
+        std::copy(data.begin(), data.end(), target.begin());
+        headerTexts = DecodeHeader(image);
+        NormaliseAndRefill();
+        if (image[Offset::ImageVersion] != ImageVersion) {
+            transferMode = TransferIdle;
+            transferEnd = TransferEnd::VersionMismatch;
+            pendingMessages.push_back(messages.TextVersionMismatch);
+            return;
+        }
+    } else if (!std::equal(data.begin(), data.end(), target.begin())) {
+        return;
+    }
+    if (block < Command::LastBlock) {
+        AdvanceBlock();
+        return;
+    }
+    programSucceeded = true;
+    SwitchToVerify();
+}
+
+void UnitLink::AdvanceBlock()
+{
+    gauge.value = std::min(gauge.value + 1, GaugeMax);
+    ++blockCommand;
+    tryCount = 1;
+    SendBlockFrame();
+}
+
+void UnitLink::SwitchToVerify()
+{
+    transferMode = TransferVerify;
+    blockCommand = ReadBackCommand(FirstVerifiedBlock);
+    tryCount = 1;
+    SendBlockFrame();
+    ShowStatus(messages.TextVerify, false);
+    gauge = {0, true};
+}
+
+void UnitLink::TransferStep()
+{
+    if (transferMode != TransferIdle) {
+        ++sendTicks;
+        // The idle pacing may leave the count at 4 or 5 when a transfer starts.
+        if (sendTicks >= ResendTicks) {
+            sendTicks = 0;
+            ++tryCount;
+            if (tryCount > MaxSends) {
+                FailTransfer();
+            } else {
+                SendBlockFrame();
+            }
+        }
+        if (transferMode == TransferRead) {
+            programSucceeded = false;
+        }
+        return;
+    }
+    ++sendTicks;
+    if (sendTicks >= MonitorTicks) {
+        sendTicks = 0;
+        SendMonitorRequest();
+    }
+    ShowStoreProgress();
+}
+
+void UnitLink::FailTransfer()
+{
+    const std::string* text = &messages.TextProgramError;
+    if (transferMode == TransferVerify) {
+        text = &messages.TextVerifyError;
+        programSucceeded = false;
+    } else if (transferMode == TransferRead) {
+        text = &messages.TextReadError;
+    }
+    ShowStatus(*text, true);
+    transferMode = TransferIdle;
+    transferEnd = TransferEnd::Error;
+}
+
+void UnitLink::ShowStoreProgress()
+{
+    if (unitStoreRemaining > 0) {
+        // Updates a status line that is still shown; never shows it again.
+        status.text = messages.TextSaving;
+        status.red = false;
+        messageCountdown = StatusTicks;
+        const int stored = UnitStoreFull - static_cast<int>(unitStoreRemaining);
+        gauge.value = std::clamp(stored * GaugeMax / UnitStoreFull, 0, GaugeMax);
+    } else if (programSucceeded) {
+        status.text = messages.TextProgramDevice + OkSuffix;
+        gauge.value = GaugeMax;
+    }
+}
+
+void UnitLink::CountdownStep()
+{
+    if (messageCountdown == 0) {
+        return;
+    }
+    --messageCountdown;
+    if (messageCountdown == 0) {
+        status.visible = false;
+        gauge.visible = false;
+        programSucceeded = false;
+    }
+}
+
+void UnitLink::ConnectionStep()
+{
+    if (silenceTicks < SilenceLimit) {
+        ++silenceTicks;
+        connectionLabelVisible = false;
+    } else {
+        connectionLabelVisible = !printingFlag;
+    }
+}
+
+void UnitLink::Begin(TransferMode mode, std::uint8_t command, const std::string& text)
+{
+    transferMode = mode;
+    blockCommand = command;
+    tryCount = 0;
+    ShowStatus(text, false);
+    gauge = {0, true};
+    transferEnd.reset();
+}
+
+void UnitLink::StartProgram()
+{
+    Begin(TransferProgram, WriteCommand(FirstWrittenBlock), messages.TextProgramDevice);
+    programSucceeded = false;
+}
+
+void UnitLink::StartVerify()
+{
+    Begin(TransferVerify, ReadBackCommand(FirstVerifiedBlock), messages.TextVerify);
+    programSucceeded = false;
+}
+
+void UnitLink::StartRead()
+{
+    Begin(TransferRead, ReadBackCommand(FirstReadBlock), messages.TextRead);
+    readStarted = true;
+}
+
+void UnitLink::ProgramOnChange(bool boxChecked)
+{
+    if (!boxChecked) {
+        programOnChangeArmed = false;
+        return;
+    }
+    bool changed = !programOnChangeArmed;
+    programOnChangeArmed = true;
+    // The header block is the unit's business and never triggers programming.
+    for (std::size_t offset = BlockOffset(1); offset < ImageSize; ++offset) {
+        if (image[offset] != programShadow[offset]) {
+            changed = true;
+            programShadow[offset] = image[offset];
+        }
+    }
+    if (changed) {
+        StartProgram();
+    }
+}
+
+void UnitLink::HideStatus()
+{
+    status.visible = false;
+    gauge.visible = false;
+}
+
+void UnitLink::ShowStatus(const std::string& text, bool red)
+{
+    status = {text, red, true};
+    messageCountdown = StatusTicks;
+}
+
+void UnitLink::NormaliseAndRefill()
+{
+    NormaliseImage(image);
+    imageChanged = true;
+}
+
+std::vector<std::string> UnitLink::TakeMessages()
+{
+    return std::exchange(pendingMessages, {});
+}
+
+bool UnitLink::TakeImageChanged()
+{
+    return std::exchange(imageChanged, false);
+}
+
+std::optional<HeaderTexts> UnitLink::TakeHeaderTexts()
+{
+    return std::exchange(headerTexts, std::nullopt);
+}
+
+bool UnitLink::TakeReadStarted()
+{
+    return std::exchange(readStarted, false);
+}
+
+std::optional<TransferEnd> UnitLink::TakeTransferEnd()
+{
+    return std::exchange(transferEnd, std::nullopt);
+}
+
+}  // namespace torvana
