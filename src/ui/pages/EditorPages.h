@@ -1,0 +1,103 @@
+#pragma once
+// The fourteen editor pages of PageControl1 and their controls.
+//
+// Page order (ActivePageIndex): 0..8 the curve pages "Ign 1".."Jet 3B",
+// 9 TabSheet_Poloha, 10 TabSheet_Servo, 11 KnockTabSheet, 12 TabSheet_Ruzne,
+// 13 TabSheet_Korekce.
+//
+// Every control carries its design name as objectName; arrays are named
+// "Name[i]" and "Name[r][c]". An edit box with its up-down control is one
+// UpDownSpinBox: its objectName is the Edit name ("EditOmez1",
+// "CurveCellEdit[2][5]") and it owns an empty QObject child named after the
+// up-down ("UpDownOmez1", "CurveCellUpDown[2][5]"), so findChild reaches both
+// names; SpinBox() resolves either name to the spin box.
+//
+// Values move between the controls and the image only through the binding
+// module; the widgets here convert nothing.
+
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "core/Header.h"
+#include "core/ImageLayout.h"
+#include "ui/pages/PageEvents.h"
+
+class QSpinBox;
+class QTabWidget;
+class QWidget;
+
+namespace torvana {
+
+class CurveGrid;
+class KnockPage;
+class PositionPage;
+class ServoPage;
+class VariousPage;
+class CorrectionsPage;
+class MarkingPainter;
+
+namespace PageIndex {
+constexpr int LastCurve = 8;
+constexpr int Poloha = 9;
+constexpr int Servo = 10;
+constexpr int Knock = 11;
+constexpr int Ruzne = 12;
+constexpr int Korekce = 13;
+constexpr int Count = 14;
+}  // namespace PageIndex
+
+using CurvePageFlags = std::array<std::uint8_t, CurveCount>;
+
+// What a page fill needs besides the image.
+struct PageContext {
+    HeaderTexts header;             // version labels of TabSheet_Ruzne
+    CurvePageFlags pageAllFlags{};  // the "All" tick of each curve page
+};
+
+class EditorPages : public PageEvents {
+    Q_OBJECT
+public:
+    // Builds the pages onto pageControl, which must be empty.
+    explicit EditorPages(QTabWidget* pageControl);
+    ~EditorPages() override;
+
+    int ActivePageIndex() const;
+
+    // Image -> controls of the active page, then its display state.
+    void FillActivePage(const ParameterImage& image, const PageContext& context);
+    // Controls of the active page -> image; a curve page also stores its
+    // "All" tick into pageAllFlags.
+    void WriteActivePage(ParameterImage& image, CurvePageFlags& pageAllFlags) const;
+
+    // Lime for the named controls of the active page, normal colour for every
+    // control marked before; only controls whose colour changes are touched.
+    void PaintMarking(const std::vector<QString>& limeControls);
+
+    // Tab visibility, servo group, follower read-only view, coupling label.
+    void UpdatePageDisplayState(const ParameterImage& image, int activePageIndex);
+
+    // Replaces the items of a combo box or radio group, keeping the selection.
+    void SetItemList(const QString& target, const QStringList& items);
+
+    // CheckBoxProgHned is not in the image; the window keeps it in the settings.
+    bool ProgramAtOnceTicked() const;
+    void SetProgramAtOnce(bool ticked);
+
+    // For tests and the window: a spin box by its Edit or UpDown name.
+    QSpinBox* SpinBox(const QString& editOrUpDownName) const;
+
+private:
+    QTabWidget* pageControl;
+    std::unique_ptr<CurveGrid> curveGrid;
+    std::unique_ptr<KnockPage> knockPage;
+    std::unique_ptr<PositionPage> positionPage;
+    std::unique_ptr<ServoPage> servoPage;
+    std::unique_ptr<VariousPage> variousPage;
+    std::unique_ptr<CorrectionsPage> correctionsPage;
+    std::unique_ptr<MarkingPainter> painter;
+};
+
+}  // namespace torvana
