@@ -1,0 +1,26 @@
+#pragma once
+// Command line of torvana-unitsim.
+
+#include "UnitSimulator.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace torvana {
+
+struct SimulatorArguments {
+    SimulatorOptions simulator;
+    std::string imagePath;  // .ign to preload; empty: factory defaults
+    std::string linkPath;   // symbolic link to the device; empty: none
+    bool help = false;
+};
+
+// The arguments after the program name. nullopt with error set when they
+// are not understood.
+std::optional<SimulatorArguments> ParseSimulatorArguments(const std::vector<std::string>& args,
+                                                          std::string& error);
+
+std::string SimulatorUsage();
+
+}  // namespace torvana
