@@ -1,19 +1,17 @@
 #include "settings/IniFile.h"
 
-#include "TempDir.h"
+#include "FileTestHelpers.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include <csignal>
-
-#include <sys/resource.h>
 #include <unistd.h>
 
 namespace torvana {
 namespace {
 
+using test::FileSizeLimit;
 using test::ReadText;
 using test::TempDir;
 using test::WriteText;
@@ -112,28 +110,6 @@ TEST_F(IniFileTest, FailedWriteInAReadOnlyDirectoryKeepsTheFile)
     EXPECT_EQ(ReadText(path), "[A]\nx=1\n");
     EXPECT_EQ(ini.ReadInteger("A", "x"), 1);
 }
-
-// Caps the size of files this process may write, as a full disk would.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        ::getrlimit(RLIMIT_FSIZE, &saved);
-        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = saved;
-        limited.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, previousHandler);
-    }
-
-private:
-    rlimit saved{};
-    void (*previousHandler)(int) = nullptr;
-};
 
 TEST_F(IniFileTest, WriteFailingHalfwayKeepsThePreviousFile)
 {

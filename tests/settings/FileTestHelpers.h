@@ -1,10 +1,15 @@
 #pragma once
-// A fresh directory per test, removed afterwards.
+// Files and folders for the tests: a fresh directory per test, removed
+// afterwards, and a cap on file size that makes writes fail halfway.
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace torvana::test {
 
@@ -44,5 +49,27 @@ inline std::string ReadText(const std::string& path)
     text << in.rdbuf();
     return text.str();
 }
+
+// Caps the size of files this process may write, as a full disk would.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &saved);
+        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = saved;
+        limited.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
+    }
+
+private:
+    rlimit saved{};
+    void (*previousHandler)(int) = nullptr;
+};
 
 }  // namespace torvana::test
