@@ -106,6 +106,7 @@ void Store(ParameterImage& image, std::size_t offset, const Values& values)
     std::copy(values.begin(), values.end(), image.begin() + offset);
 }
 
+// Without a grid the table is cleared.
 void StoreGrid(ParameterImage& image, int table, const CurveGrid* grid)
 {
     for (int row = 0; row < CurveRows; ++row) {
