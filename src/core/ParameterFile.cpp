@@ -1,0 +1,216 @@
+#include "core/ParameterFile.h"
+
+#include "core/FileKeys.h"
+#include "core/WordScanner.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <istream>
+#include <iterator>
+#include <ostream>
+#include <string_view>
+
+namespace torvana {
+namespace {
+
+constexpr std::string_view LineEnd = "\r\n";
+constexpr std::string_view IdentificationKey = "KAVELTRA_KEY";
+constexpr std::uint16_t IdentificationNumber = ParameterFileVersion;
+constexpr int TemporaryNameAttempts = 100;
+constexpr std::size_t QuotedWordLimit = 32;
+
+void AppendNumber(std::string& line, const FileElement& element, int value)
+{
+    char field[16];
+    switch (element.encoding) {
+    case Encoding::Identification: std::snprintf(field, sizeof field, "%3u ", unsigned(value)); break;
+    case Encoding::Flag:
+    case Encoding::InvertedFlag:
+    case Encoding::Option: std::snprintf(field, sizeof field, "%5d", value); break;
+    case Encoding::Signed: std::snprintf(field, sizeof field, "%5d ", value); break;
+    default: std::snprintf(field, sizeof field, "%5u ", unsigned(value)); break;
+    }
+    line += field;
+}
+
+void AppendKey(std::string& text, const FileKey& key, const ParameterImage& image,
+               const FileOptions& options)
+{
+    const std::string blankField(KeyFieldWidth, ' ');
+    std::size_t next = 0;
+    for (std::size_t line = 0; line < key.lineLengths.size(); ++line) {
+        if (line == 0) {
+            std::string field(key.name);
+            field.resize(key.fieldWidth, ' ');
+            text += field;
+        } else if (key.indentContinuation) {
+            text += blankField;
+        }
+        for (int i = 0; i < key.lineLengths[line]; ++i, ++next) {
+            AppendNumber(text, key.elements[next], FileValue(key.elements[next], image, options));
+        }
+        text += LineEnd;
+    }
+    if (key.trailer == Trailer::EmptyLine) {
+        text += LineEnd;
+    } else if (key.trailer == Trailer::BlankField) {
+        text += blankField;
+        text += LineEnd;
+    }
+}
+
+std::string ParameterFileText(const ParameterImage& image, const FileOptions& options)
+{
+    std::string text;
+    for (const FileKey& key : ParameterFileKeys()) {
+        AppendKey(text, key, image, options);
+    }
+    return text;
+}
+
+// A word of digits with an optional leading minus. Negative numbers and
+// numbers beyond 16 bits wrap, as C's %u leaves them.
+bool ParseNumber(std::string_view word, std::uint16_t& lowBits)
+{
+    const bool negative = !word.empty() && word.front() == '-';
+    if (negative) {
+        word.remove_prefix(1);
+    }
+    if (word.empty()) {
+        return false;
+    }
+    std::uint16_t value = 0;
+    for (char c : word) {
+        if (c < '0' || c > '9') {
+            return false;
+        }
+        value = static_cast<std::uint16_t>(value * 10 + (c - '0'));
+    }
+    lowBits = negative ? static_cast<std::uint16_t>(-value) : value;
+    return true;
+}
+
+std::string Quoted(std::string_view word)
+{
+    if (word.size() > QuotedWordLimit) {
+        return "\"" + std::string(word.substr(0, QuotedWordLimit)) + "...\"";
+    }
+    return "\"" + std::string(word) + "\"";
+}
+
+ReadResult Rejected(int line, const std::string& what)
+{
+    return {ReadStatus::Rejected, "line " + std::to_string(line) + ": " + what, line};
+}
+
+ReadResult NotANumber(const WordScanner& scanner, std::string_view word, std::string_view key)
+{
+    return Rejected(scanner.Line(),
+                    Quoted(word) + " where a number of " + std::string(key) + " is expected");
+}
+
+}  // namespace
+
+void WriteParameterFile(std::ostream& out, const ParameterImage& image, const FileOptions& options)
+{
+    out << ParameterFileText(image, options);
+}
+
+ReadResult ReadParameterFile(std::istream& in, ParameterImage& image, FileOptions& options)
+{
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (in.bad()) {
+        return {ReadStatus::Rejected, "the file could not be read", 0};
+    }
+    WordScanner scanner(text);
+    std::string_view word;
+    std::uint16_t number = 0;
+    bool versionMatched = false;
+    while (!versionMatched && scanner.Next(word)) {
+        if (word != IdentificationKey || !scanner.Next(word)) {
+            continue;
+        }
+        if (!ParseNumber(word, number)) {
+            return NotANumber(scanner, word, IdentificationKey);
+        }
+        versionMatched = number == IdentificationNumber;
+    }
+    if (scanner.Faulty()) {
+        return Rejected(scanner.Line(), scanner.Fault());
+    }
+    if (!versionMatched) {
+        return {ReadStatus::VersionMismatch, "no identification with version " + std::to_string(ParameterFileVersion), 0};
+    }
+
+    ParameterImage newImage = image;
+    FileOptions newOptions = options;
+    while (scanner.Next(word)) {
+        const FileKey* key = FindFileKey(word);
+        if (key == nullptr) {
+            continue;
+        }
+        for (const FileElement& element : key->elements) {
+            if (!scanner.Next(word)) {
+                break;
+            }
+            if (!ParseNumber(word, number)) {
+                return NotANumber(scanner, word, key->name);
+            }
+            StoreFileValue(element, number, newImage, newOptions);
+        }
+    }
+    if (scanner.Faulty()) {
+        return Rejected(scanner.Line(), scanner.Fault());
+    }
+    image = newImage;
+    options = newOptions;
+    return {ReadStatus::Accepted, {}, 0};
+}
+
+std::string SaveParameterFile(const std::string& path, const ParameterImage& image,
+                              const FileOptions& options)
+{
+    namespace fs = std::filesystem;
+    const fs::path target(path);
+    if (!target.has_filename()) {
+        return path + ": not a file name";
+    }
+    const fs::path directory = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    fs::path temporary;
+    std::FILE* file = nullptr;
+    for (int attempt = 0; attempt < TemporaryNameAttempts && file == nullptr; ++attempt) {
+        temporary = directory / ("." + target.filename().string() + "." + std::to_string(attempt) + ".tmp");
+        file = std::fopen(temporary.c_str(), "wbx");
+        if (file == nullptr && errno != EEXIST) {
+            break;
+        }
+    }
+    if (file == nullptr) {
+        return "cannot create a temporary file in " + directory.string() + ": " + std::strerror(errno);
+    }
+
+    const std::string text = ParameterFileText(image, options);
+    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    const bool flushed = written && std::fflush(file) == 0;
+    const int writeError = errno;
+    const bool closed = std::fclose(file) == 0;
+    if (!written || !flushed || !closed) {
+        const int error = (!written || !flushed) ? writeError : errno;
+        std::error_code ignored;
+        fs::remove(temporary, ignored);
+        return "cannot write " + temporary.string() + ": " + std::strerror(error);
+    }
+
+    std::error_code renameError;
+    fs::rename(temporary, target, renameError);
+    if (renameError) {
+        std::error_code ignored;
+        fs::remove(temporary, ignored);
+        return "cannot replace " + path + ": " + renameError.message();
+    }
+    return {};
+}
+
+}  // namespace torvana

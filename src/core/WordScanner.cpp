@@ -1,0 +1,54 @@
+#include "core/WordScanner.h"
+
+#include <cstdio>
+
+namespace torvana {
+namespace {
+
+constexpr unsigned char FirstPrintable = 0x20;
+constexpr unsigned char Delete = 0x7F;
+
+bool IsWhiteSpace(unsigned char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// Bytes from 0x80 up are letters of the 8-bit code page and count as text.
+bool IsControl(unsigned char c) { return c < FirstPrintable || c == Delete; }
+
+}  // namespace
+
+bool WordScanner::Next(std::string_view& word)
+{
+    if (Faulty()) {
+        return false;
+    }
+    while (position < text.size() && IsWhiteSpace(text[position])) {
+        if (text[position] == '\n') {
+            ++currentLine;
+        }
+        ++position;
+    }
+    if (position == text.size()) {
+        return false;
+    }
+    line = currentLine;
+    const std::size_t start = position;
+    for (; position < text.size() && !IsWhiteSpace(text[position]); ++position) {
+        const auto c = static_cast<unsigned char>(text[position]);
+        if (IsControl(c)) {
+            char what[64];
+            std::snprintf(what, sizeof what, "byte 0x%02X is not text", c);
+            fault = what;
+            return false;
+        }
+    }
+    if (position - start > MaxWordLength) {
+        fault = "word longer than " + std::to_string(MaxWordLength) + " characters";
+        return false;
+    }
+    word = text.substr(start, position - start);
+    return true;
+}
+
+}  // namespace torvana

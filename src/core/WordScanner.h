@@ -1,0 +1,35 @@
+#pragma once
+// Splits the text of a parameter file into words at any white space and
+// refuses what is not text, so that the reader never sees binary data or
+// an unbounded word.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace torvana {
+
+// Longest word a parameter file may hold.
+constexpr std::size_t MaxWordLength = 259;
+
+class WordScanner {
+public:
+    explicit WordScanner(std::string_view text) : text(text) {}
+
+    // The next word; false at the end of the text or on a fault.
+    bool Next(std::string_view& word);
+
+    // Line (from 1) of the last word returned, or of the fault.
+    int Line() const { return line; }
+    bool Faulty() const { return !fault.empty(); }
+    const std::string& Fault() const { return fault; }
+
+private:
+    std::string_view text;
+    std::size_t position = 0;
+    int line = 1;         // of the last word
+    int currentLine = 1;  // at position
+    std::string fault;
+};
+
+}  // namespace torvana
