@@ -110,6 +110,7 @@ void UnitLink::HandleReadReply(const UnitFrame& frame, int block)
         if (image[Offset::ReadingAllowed] != ReadingAllowedValue) {
             ShowStatus(messages.TextNoReading, true);
             transferMode = TransferIdle;
+            resultShownThisTick = true;
             NormaliseAndRefill();
             transferEnd = TransferEnd::NoReading;
             return;
@@ -148,6 +149,7 @@ void UnitLink::HandleVerifyReply(const UnitFrame& frame, int block)
     ShowStatus(messages.TextVerify + OkSuffix, false);
     transferMode = TransferIdle;
     transferEnd = TransferEnd::VerifyOk;
+    resultShownThisTick = true;
 }
 
 void UnitLink::HandleProgramReply(const UnitFrame& frame, int block)
@@ -218,7 +220,9 @@ void UnitLink::TransferStep()
         sendTicks = 0;
         SendMonitorRequest();
     }
-    ShowStoreProgress();
+    if (!std::exchange(resultShownThisTick, false)) {
+        ShowStoreProgress();
+    }
 }
 
 void UnitLink::FailTransfer()

@@ -160,6 +160,9 @@ private:
     std::optional<HeaderTexts> headerTexts;
     bool readStarted = false;
     std::optional<TransferEnd> transferEnd;
+    // A result shown by this tick's reply stays for the tick before the
+    // idle progress may replace it.
+    bool resultShownThisTick = false;
 
     std::array<std::uint8_t, ReceiveBufferSize> receiveBuffer{};
 };
