@@ -109,7 +109,11 @@ bool QtSerialLine::IsOpen() const
 
 bool QtSerialLine::CloseIfLost()
 {
-    if (port->error() != QSerialPort::ResourceError) {
+    // Pulled USB adapters report an I/O error; a hung-up line reads end of
+    // file, which the port reports as a read error. Either way it is gone.
+    const QSerialPort::SerialPortError error = port->error();
+    if (error != QSerialPort::ResourceError && error != QSerialPort::ReadError
+        && error != QSerialPort::WriteError) {
         return false;
     }
     errorText = port->errorString().toStdString();
