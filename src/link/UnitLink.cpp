@@ -12,7 +12,7 @@ namespace torvana {
 
 namespace {
 
-constexpr int FirstVerifiedBlock = 1;  // the header block is the unit's own
+constexpr int FirstParameterBlock = 1;  // block 0 is the unit's header
 constexpr int FirstWrittenBlock = 0;
 constexpr int FirstReadBlock = 0;
 
@@ -189,7 +189,7 @@ void UnitLink::AdvanceBlock()
 void UnitLink::SwitchToVerify()
 {
     transferMode = TransferVerify;
-    blockCommand = ReadBackCommand(FirstVerifiedBlock);
+    blockCommand = ReadBackCommand(FirstParameterBlock);
     tryCount = 1;
     SendBlockFrame();
     ShowStatus(messages.TextVerify, false);
@@ -295,7 +295,7 @@ void UnitLink::StartProgram()
 
 void UnitLink::StartVerify()
 {
-    Begin(TransferVerify, ReadBackCommand(FirstVerifiedBlock), messages.TextVerify);
+    Begin(TransferVerify, ReadBackCommand(FirstParameterBlock), messages.TextVerify);
     programSucceeded = false;
 }
 
@@ -314,7 +314,7 @@ void UnitLink::ProgramOnChange(bool boxChecked)
     bool changed = !programOnChangeArmed;
     programOnChangeArmed = true;
     // The header block is the unit's business and never triggers programming.
-    for (std::size_t offset = BlockOffset(1); offset < ImageSize; ++offset) {
+    for (std::size_t offset = BlockOffset(FirstParameterBlock); offset < ImageSize; ++offset) {
         if (image[offset] != programShadow[offset]) {
             changed = true;
             programShadow[offset] = image[offset];

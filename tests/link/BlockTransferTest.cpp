@@ -177,15 +177,6 @@ TEST_F(VerifyTransfer, OtherDifferenceFailsAfterFiveSends)
     EXPECT_EQ(image[SomeParameter] ^ 1, unit.store[SomeParameter]);
 }
 
-TEST_F(VerifyTransfer, FrameSentCarriesTheImage)
-{
-    unit.answering = false;
-    link.StartVerify();
-    Ticks(ResendTicks);
-    ASSERT_EQ(line.sent.size(), 1u);
-    EXPECT_EQ(line.sent[0], BuildBlockFrame(ReadBackCommand(1), image, BlockData::Image));
-}
-
 TEST_F(VerifyTransfer, GaugeCountsAcceptedBlocks)
 {
     unit.store[LateParameter] ^= 1;

@@ -15,7 +15,7 @@ int FakeSerialLine::Read(std::uint8_t* buffer, int max)
     if (!open) {
         return 0;
     }
-    const int n = std::min(max, static_cast<int>(incoming.size()));
+    const int n = std::min({max, readLimit, static_cast<int>(incoming.size())});
     std::copy_n(incoming.begin(), n, buffer);
     incoming.erase(incoming.begin(), incoming.begin() + n);
     return n;

@@ -31,6 +31,7 @@ public:
     std::function<void(const UnitFrame&)> responder;
     std::vector<UnitFrame> sent;
     std::vector<int> readRequests;  // the max of every Read call
+    int readLimit = FrameSize * 1000;  // most bytes one Read hands out
     bool open = true;
 
 private:

@@ -25,12 +25,6 @@ protected:
     std::filesystem::path path;
 };
 
-TEST_F(PortNamesTest, KeysAreComWithTheNumber)
-{
-    EXPECT_EQ(ComPortKey(1), "COM1");
-    EXPECT_EQ(ComPortKey(10), "COM10");
-}
-
 TEST_F(PortNamesTest, WithoutSettingsTheNumberPicksTheUsbAdapter)
 {
     EXPECT_EQ(ComPortDevice(1, nullptr), "/dev/ttyUSB0");

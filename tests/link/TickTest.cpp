@@ -69,6 +69,17 @@ TEST_F(TickTest, ReadIsBoundedByTheReceiveBuffer)
     EXPECT_EQ(line.Pending(), Flood - ReceiveBufferSize);
 }
 
+TEST_F(TickTest, ShortReadInterpretsNothing)
+{
+    line.QueueFrame(MonitorFrame(1));
+    link.PollReceive();
+    ASSERT_EQ(monitored.size(), 1u);
+    line.readLimit = FrameSize / 2;
+    line.QueueFrame(MonitorFrame(1));
+    link.PollReceive();
+    EXPECT_EQ(monitored.size(), 1u);
+}
+
 TEST_F(TickTest, MonitorFramesGoToTheMonitorEvenDuringATransfer)
 {
     unit.answering = false;

@@ -78,14 +78,5 @@ TEST(UnitFrame, AnyFlippedBitInvalidatesTheFrame)
     }
 }
 
-TEST(UnitFrame, CommandHelpersSetAndReadTheBits)
-{
-    EXPECT_EQ(ReplyCommand(Command::MonitorRequest), 176);
-    EXPECT_EQ(ReplyCommand(ReadBackCommand(19)), 211);
-    EXPECT_EQ(BlockOfCommand(ReadBackCommand(7)), 7);
-    EXPECT_TRUE(IsReadBack(ReadBackCommand(0)));
-    EXPECT_FALSE(IsReadBack(WriteCommand(19)));
-}
-
 }  // namespace
 }  // namespace torvana
