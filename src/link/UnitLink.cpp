@@ -285,6 +285,7 @@ void UnitLink::Begin(TransferMode mode, std::uint8_t command, const std::string&
     ShowStatus(text, false);
     gauge = {0, true};
     transferEnd.reset();
+    resultShownThisTick = false;
 }
 
 void UnitLink::StartProgram()
