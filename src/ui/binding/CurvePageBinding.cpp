@@ -1,0 +1,86 @@
+#include "ui/binding/CurvePageBinding.h"
+
+#include "ui/binding/DisplayCodec.h"
+#include "ui/binding/UpDownRange.h"
+
+namespace torvana {
+
+namespace {
+
+constexpr int RpmStep = 50;
+constexpr int ByteMin = 0;
+constexpr int ByteMax = 255;
+constexpr int GroupSize = 3;  // tables per coupling group
+
+bool IsCurve(int t) { return t >= 0 && t < CurveCount; }
+
+int CellStep(int t) { return CurveCellRange(t).step; }
+
+std::uint8_t GroupMode(const ParameterImage& image, int t)
+{
+    return image[IsIgnitionCurve(t) ? Offset::IgnMode : Offset::JetMode];
+}
+
+// The follower bytes of one byte of the first table, at the same distance
+// from their table's start.
+void UpdateFollowers(ParameterImage& image, int t, std::size_t tableStart, std::size_t followerPitch,
+                     std::size_t index, std::uint8_t newValue)
+{
+    const std::uint8_t mode = GroupMode(image, t);
+    if (!IsFirstOfGroup(t) || (mode != ModeCoupled && mode != ModeCommon))
+        return;
+    const std::uint8_t oldValue = image[tableStart + index];
+    for (int follower = 1; follower < GroupSize; ++follower) {
+        std::uint8_t& byte = image[tableStart + followerPitch * follower + index];
+        if (mode == ModeCommon) {
+            byte = newValue;
+        } else if (newValue != oldValue) {
+            int clampScratch = byte + newValue - oldValue;
+            clampScratch = clampScratch < ByteMin ? ByteMin : clampScratch > ByteMax ? ByteMax : clampScratch;
+            byte = static_cast<std::uint8_t>(clampScratch);
+        }
+    }
+}
+
+}  // namespace
+
+CurvePageValues FillCurvePage(const ParameterImage& image, int t,
+                              const std::array<std::uint8_t, CurveCount>& pageAllFlags)
+{
+    CurvePageValues values;
+    if (!IsCurve(t))
+        return values;
+    for (int c = 0; c < CurveColumns; ++c)
+        values.rpm[c] = codec::ShowMultiplied(image[CurveAxisOffset(t) + c], RpmStep);
+    for (int r = 0; r < CurveRows; ++r)
+        for (int c = 0; c < CurveColumns; ++c)
+            values.cell[r][c] = codec::ShowMultiplied(image[CurveCellOffset(t, r, c)], CellStep(t));
+    values.all = codec::ShowTick(pageAllFlags[t]);
+    return values;
+}
+
+void WriteCurvePage(const CurvePageValues& values, int t, ParameterImage& image,
+                    std::array<std::uint8_t, CurveCount>& pageAllFlags)
+{
+    if (!IsCurve(t))
+        return;
+    const std::size_t axisPitch = CurveAxisOffset(1) - CurveAxisOffset(0);
+    const std::size_t tablePitch = CurveTableOffset(1) - CurveTableOffset(0);
+    for (int c = 0; c < CurveColumns; ++c) {
+        const std::uint8_t newValue = codec::StoreDivided(values.rpm[c], Ranges::EngineSpeed, RpmStep);
+        UpdateFollowers(image, t, CurveAxisOffset(t), axisPitch, c, newValue);
+        image[CurveAxisOffset(t) + c] = newValue;
+    }
+    const UpDownRange cellRange = CurveCellRange(t);
+    for (int r = 0; r < CurveRows; ++r) {
+        for (int c = 0; c < CurveColumns; ++c) {
+            const std::uint8_t newValue = codec::StoreDivided(values.cell[r][c], cellRange, cellRange.step);
+            const std::size_t o = CurveColumns * r + c;
+            UpdateFollowers(image, t, CurveTableOffset(t), tablePitch, o, newValue);
+            image[CurveTableOffset(t) + o] = newValue;
+        }
+    }
+    pageAllFlags[t] = codec::StoreTick(values.all);
+}
+
+}  // namespace torvana

@@ -1,0 +1,52 @@
+#include "ui/binding/KnockPageBinding.h"
+
+#include "ui/binding/DisplayCodec.h"
+#include "ui/binding/UpDownRange.h"
+
+namespace torvana {
+
+using namespace codec;
+
+namespace {
+
+constexpr int RpmStep = 50;
+constexpr int AlarmStep = 20;
+
+std::uint8_t& Byte(ParameterImage& image, KnockArray a, int i) { return image[KnockOffset(a, i)]; }
+std::uint8_t Byte(const ParameterImage& image, KnockArray a, int i) { return image[KnockOffset(a, i)]; }
+
+}  // namespace
+
+KnockPageValues FillKnockPage(const ParameterImage& image)
+{
+    KnockPageValues v;
+    for (int i = 0; i < KnockIndexCount; ++i) {
+        v.rpm[i] = ShowMultiplied(Byte(image, KnockArray::Rpm, i), RpmStep);
+        v.knockFrek[i] = Byte(image, KnockArray::KnockFrek, i);
+        v.refFrek[i] = Byte(image, KnockArray::RefFrek, i);
+        v.level[i] = Byte(image, KnockArray::Level, i);
+        v.higherGain[i] = ShowTick(Byte(image, KnockArray::HigherGain, i));
+        v.timeConst[i] = Byte(image, KnockArray::TimeConst, i);
+        v.start[i] = ShowBiased(Byte(image, KnockArray::Start, i), SignedBias);
+        v.end[i] = ShowBiased(Byte(image, KnockArray::End, i), SignedBias);
+        v.alarm[i] = ShowMultiplied(Byte(image, KnockArray::Alarm, i), AlarmStep);
+    }
+    return v;
+}
+
+void WriteKnockPage(const KnockPageValues& v, ParameterImage& image)
+{
+    for (int i = 0; i < KnockIndexCount; ++i) {
+        Byte(image, KnockArray::Rpm, i) = StoreDivided(v.rpm[i], Ranges::EngineSpeed, RpmStep);
+        StoreItemIndex(v.knockFrek[i], Byte(image, KnockArray::KnockFrek, i));
+        StoreItemIndex(v.refFrek[i], Byte(image, KnockArray::RefFrek, i));
+        StoreItemIndex(v.level[i], Byte(image, KnockArray::Level, i));
+        Byte(image, KnockArray::HigherGain, i) = StoreTick(v.higherGain[i]);
+        StoreItemIndex(v.timeConst[i], Byte(image, KnockArray::TimeConst, i));
+        Byte(image, KnockArray::Start, i) = StoreBiased(v.start[i], Ranges::KnockStart, SignedBias);
+        Byte(image, KnockArray::End, i) = StoreBiased(v.end[i], Ranges::KnockEnd, SignedBias);
+        Byte(image, KnockArray::Alarm, i) = StoreDivided(v.alarm[i], Ranges::KnockAlarm, AlarmStep);
+    }
+}
+
+}  // namespace torvana

@@ -1,0 +1,122 @@
+#include "ui/binding/TablePageBinding.h"
+
+#include "ui/binding/DisplayCodec.h"
+#include "ui/binding/UpDownRange.h"
+
+namespace torvana {
+
+using namespace codec;
+
+namespace {
+
+constexpr int RpmStep = 50;
+constexpr int AngleStep = 5;
+constexpr int ServoVoltageStep = 20;
+constexpr int HysterStep = 5;
+constexpr int PlainStep = 1;
+// The after-start correction stores percent - 100.
+constexpr int ChokeBias = -100;
+
+}  // namespace
+
+PositionPageValues FillPositionPage(const ParameterImage& image)
+{
+    PositionPageValues v;
+    for (int i = 0; i < AxisLength; ++i) {
+        v.polohaARpm[i] = ShowMultiplied(image[Offset::PositionARpm + i], RpmStep);
+        v.polohaA[i] = ShowMultiplied(image[Offset::PositionA + i], AngleStep);
+        v.polohaBRpm[i] = ShowMultiplied(image[Offset::PositionBRpm + i], RpmStep);
+        v.polohaB[i] = ShowMultiplied(image[Offset::PositionB + i], AngleStep);
+    }
+    v.radioPolohaA = image[Offset::PositionAReference];
+    v.radioPolohaB = image[Offset::PositionBReference];
+    return v;
+}
+
+void WritePositionPage(const PositionPageValues& v, ParameterImage& image)
+{
+    for (int i = 0; i < AxisLength; ++i) {
+        image[Offset::PositionARpm + i] = StoreDivided(v.polohaARpm[i], Ranges::EngineSpeed, RpmStep);
+        image[Offset::PositionA + i] = StoreDivided(v.polohaA[i], Ranges::PositionAngle, AngleStep);
+        image[Offset::PositionBRpm + i] = StoreDivided(v.polohaBRpm[i], Ranges::EngineSpeed, RpmStep);
+        image[Offset::PositionB + i] = StoreDivided(v.polohaB[i], Ranges::PositionAngle, AngleStep);
+    }
+    StoreItemIndex(v.radioPolohaA, image[Offset::PositionAReference]);
+    StoreItemIndex(v.radioPolohaB, image[Offset::PositionBReference]);
+}
+
+ServoPageValues FillServoPage(const ParameterImage& image)
+{
+    ServoPageValues v;
+    for (int i = 0; i < ServoPoints; ++i) {
+        v.servoRpm[i] = ShowMultiplied(image[Offset::RpmServo + i], RpmStep);
+        v.servoNap[i] = ShowMultiplied(image[Offset::VoltServo + i], ServoVoltageStep);
+    }
+    v.servoHyster = ShowMultiplied(image[Offset::ServoHyster], HysterStep);
+    v.servoEnable = ShowTick(image[Offset::ServoEnable]);
+    for (int n = 0; n < PowerOutCount; ++n) {
+        v.powerOutA[n] = ShowMultiplied(image[Offset::PowerOutLevel1 + n], RpmStep);
+        v.powerOutB[n] = ShowMultiplied(image[Offset::PowerOutLevel2 + n], RpmStep);
+        v.powerOutInv[n] = ShowTick(image[Offset::PowerOutReversed + n]);
+    }
+    return v;
+}
+
+void WriteServoPage(const ServoPageValues& v, ParameterImage& image)
+{
+    for (int i = 0; i < ServoPoints; ++i) {
+        image[Offset::RpmServo + i] = StoreDivided(v.servoRpm[i], Ranges::EngineSpeed, RpmStep);
+        image[Offset::VoltServo + i] = StoreDivided(v.servoNap[i], Ranges::ServoVoltage, ServoVoltageStep);
+    }
+    image[Offset::ServoHyster] = StoreDivided(v.servoHyster, Ranges::ServoHyster, HysterStep);
+    image[Offset::ServoEnable] = StoreTick(v.servoEnable);
+    for (int n = 0; n < PowerOutCount; ++n) {
+        image[Offset::PowerOutLevel1 + n] = StoreDivided(v.powerOutA[n], Ranges::PowerOut, RpmStep);
+        image[Offset::PowerOutLevel2 + n] = StoreDivided(v.powerOutB[n], Ranges::PowerOut, RpmStep);
+        image[Offset::PowerOutReversed + n] = StoreTick(v.powerOutInv[n]);
+    }
+}
+
+CorrectionsPageValues FillCorrectionsPage(const ParameterImage& image)
+{
+    CorrectionsPageValues v;
+    for (int i = 0; i < PressurePoints; ++i) {
+        v.tlakTlak[i] = image[Offset::DruckAxis + i];
+        v.tlakKor[i] = image[Offset::DruckCorrection + i];
+    }
+    for (int i = 0; i < TemperaturePoints; ++i) {
+        v.voda[i] = image[Offset::WaterTemp + i];
+        v.vzduch[i] = image[Offset::AirTemp + i];
+    }
+    for (int i = 0; i < RetardPoints; ++i) {
+        v.retardTemp[i] = ShowBiased(image[Offset::RetardTemp + i], SignedBias);
+        v.retardRetard[i] = ShowBiased(image[Offset::RetardValue + i], SignedBias);
+    }
+    for (int i = 0; i < ChokePoints; ++i) {
+        v.syticCas[i] = image[Offset::ChokeTime + i];
+        v.syticKorekce[i] = ShowBiased(image[Offset::ChokeCorrection + i], ChokeBias);
+    }
+    return v;
+}
+
+void WriteCorrectionsPage(const CorrectionsPageValues& v, ParameterImage& image)
+{
+    for (int i = 0; i < PressurePoints; ++i) {
+        image[Offset::DruckAxis + i] = StoreDivided(v.tlakTlak[i], PressureAxisRange(i), PlainStep);
+        image[Offset::DruckCorrection + i] = StoreDivided(v.tlakKor[i], Ranges::Correction, PlainStep);
+    }
+    for (int i = 0; i < TemperaturePoints; ++i) {
+        image[Offset::WaterTemp + i] = StoreDivided(v.voda[i], Ranges::Correction, PlainStep);
+        image[Offset::AirTemp + i] = StoreDivided(v.vzduch[i], Ranges::Correction, PlainStep);
+    }
+    for (int i = 0; i < RetardPoints; ++i) {
+        image[Offset::RetardTemp + i] = StoreBiased(v.retardTemp[i], RetardTempRange(i), SignedBias);
+        image[Offset::RetardValue + i] = StoreBiased(v.retardRetard[i], Ranges::RetardValue, SignedBias);
+    }
+    for (int i = 0; i < ChokePoints; ++i) {
+        image[Offset::ChokeTime + i] = StoreDivided(v.syticCas[i], Ranges::ChokeTime, PlainStep);
+        image[Offset::ChokeCorrection + i] = StoreBiased(v.syticKorekce[i], Ranges::ChokeCorrection, ChokeBias);
+    }
+}
+
+}  // namespace torvana
