@@ -1,0 +1,149 @@
+#include "cli/FileCommands.h"
+
+#include "core/Defaults.h"
+#include "core/FileKeys.h"
+#include "core/Normalise.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+
+namespace torvana {
+namespace {
+
+constexpr std::string_view BikeOption = "--bike";
+constexpr std::string_view OutputOption = "-o";
+
+ParameterImage DefaultImage(int bike)
+{
+    ParameterImage image{};
+    image[Offset::Bike] = static_cast<std::uint8_t>(bike);
+    FillDefaultParameters(image);
+    return image;
+}
+
+ParameterImage FactorySet(int bike)
+{
+    ParameterImage image = DefaultImage(bike);
+    NormaliseImage(image);
+    return image;
+}
+
+int ParseBike(const std::string& text)
+{
+    if (text.size() != 1 || text[0] < '0' || text[0] >= '0' + BikeCount) {
+        throw UsageError("--bike takes a variant from 0 to " + std::to_string(BikeCount - 1));
+    }
+    return text[0] - '0';
+}
+
+std::string OptionValue(const ParsedArguments& parsed, std::string_view option)
+{
+    const auto found = parsed.values.find(option);
+    return found == parsed.values.end() ? std::string() : found->second;
+}
+
+int RunDefaults(const Arguments& arguments)
+{
+    const ParsedArguments parsed = ParseArguments(arguments, {BikeOption, OutputOption}, 0, 0);
+    const std::string bike = OptionValue(parsed, BikeOption);
+    StoreParameterSet(OptionValue(parsed, OutputOption), FactorySet(bike.empty() ? 0 : ParseBike(bike)), {});
+    return ExitSuccess;
+}
+
+int RunNormalise(const Arguments& arguments)
+{
+    const ParsedArguments parsed = ParseArguments(arguments, {OutputOption}, 1, 1);
+    ParameterImage image = EditorStartImage();
+    FileOptions options;
+    LoadParameterSet(parsed.positional[0], image, options);
+    StoreParameterSet(OptionValue(parsed, OutputOption), image, options);
+    return ExitSuccess;
+}
+
+int RunDiff(const Arguments& arguments)
+{
+    const ParsedArguments parsed = ParseArguments(arguments, {}, 2, 2);
+    ParameterImage imageA = EditorStartImage();
+    ParameterImage imageB = imageA;
+    FileOptions optionsA;
+    FileOptions optionsB;
+    LoadParameterSet(parsed.positional[0], imageA, optionsA);
+    LoadParameterSet(parsed.positional[1], imageB, optionsB);
+
+    bool different = false;
+    for (const FileKey& key : ParameterFileKeys()) {
+        for (std::size_t i = 0; i < key.elements.size(); ++i) {
+            const FileElement& element = key.elements[i];
+            if (element.encoding == Encoding::Identification) {
+                continue;
+            }
+            const int a = FileValue(element, imageA, optionsA);
+            const int b = FileValue(element, imageB, optionsB);
+            if (a != b) {
+                std::cout << key.name << '[' << i << "]: " << a << " -> " << b << '\n';
+                different = true;
+            }
+        }
+    }
+    return different ? ExitDifferent : ExitSuccess;
+}
+
+constexpr CliCommand Commands[] = {
+    {"defaults", "[--bike N] [-o FILE]",
+     "Writes the factory parameter set of engine variant N (0 to 3, default 0),\n"
+     "normalised, to FILE or to standard output.\n"
+     "  --bike N   0, 1: six injectors; 2, 3: three injectors\n"
+     "  -o FILE    write FILE instead of standard output",
+     RunDefaults},
+    {"normalise", "FILE [-o OUT]",
+     "Reads FILE over the editor's start-up set, applies the consistency rules\n"
+     "and writes the result to OUT or to standard output.\n"
+     "  -o OUT     write OUT instead of standard output",
+     RunNormalise},
+    {"diff", "A B",
+     "Lists every parameter whose value differs between the files A and B,\n"
+     "one line each as KEY[element]: value in A -> value in B.\n"
+     "Exit status 0 when the sets are equal, 1 when they differ.",
+     RunDiff},
+};
+
+}  // namespace
+
+std::span<const CliCommand> FileCommands() { return Commands; }
+
+ParameterImage EditorStartImage() { return DefaultImage(0); }
+
+void LoadParameterSet(const std::string& path, ParameterImage& image, FileOptions& options)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        throw CommandFailure("cannot open " + path + ": " + std::strerror(errno));
+    }
+    const ReadResult result = ReadParameterFile(in, image, options);
+    if (result.status == ReadStatus::VersionMismatch) {
+        throw CommandFailure(path + ": unmatched version of *.ign file (" + result.message + ")");
+    }
+    if (result.status == ReadStatus::Rejected) {
+        throw CommandFailure(path + ": " + result.message);
+    }
+    NormaliseImage(image);
+}
+
+void StoreParameterSet(const std::string& path, const ParameterImage& image, const FileOptions& options)
+{
+    if (!path.empty()) {
+        const std::string reason = SaveParameterFile(path, image, options);
+        if (!reason.empty()) {
+            throw CommandFailure(reason);
+        }
+        return;
+    }
+    WriteParameterFile(std::cout, image, options);
+    if (!std::cout.flush()) {
+        throw CommandFailure("cannot write to standard output");
+    }
+}
+
+}  // namespace torvana
