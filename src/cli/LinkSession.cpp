@@ -1,0 +1,230 @@
+#include "cli/LinkSession.h"
+
+#include "cli/LiveCsv.h"
+#include "link/LiveValues.h"
+#include "link/MonitorDecoder.h"
+#include "link/MonitorView.h"
+#include "link/QtSerialLine.h"
+#include "link/UnitLink.h"
+#include "texts/MessageTable.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+#include <chrono>
+#include <fstream>
+#include <functional>
+#include <iostream>
+#include <memory>
+#include <optional>
+
+namespace torvana {
+
+namespace {
+
+constexpr int ExitSuccess = 0;
+// The servo labels carry their readings; the command line always shows them.
+constexpr bool ServoShown = true;
+
+// The event loop the timer needs; the serial port must be made after it.
+std::unique_ptr<QCoreApplication> EnsureApplication()
+{
+    // QCoreApplication keeps a reference to argc for its whole life.
+    static int argc = 1;
+    static char name[] = "torvana-cli";
+    static char* argv[] = {name, nullptr};
+    if (QCoreApplication::instance() != nullptr)
+        return nullptr;
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
+class LinkSession {
+public:
+    LinkSession(ParameterImage& image, bool extendedMonitor)
+        : application(EnsureApplication()), link(image, messages), extendedMonitor(extendedMonitor)
+    {
+        SetMessageTexts(messages, English);
+        link.SetMonitorHandler([this](const UnitFrame& frame) {
+            if (!DecodeMonitorFrame(frame.data(), this->extendedMonitor, ServoShown, live, view))
+                return false;
+            link.SetUnitStoreRemaining(live.UnitStoreRemaining);
+            ++monitorFrames;
+            return true;
+        });
+    }
+
+    bool Open(const std::string& device, std::string& failure)
+    {
+        if (!line.Open(device)) {
+            failure = "cannot open port " + device + ": " + line.ErrorText();
+            return false;
+        }
+        link.SetLine(&line);
+        return true;
+    }
+
+    // Ticks until afterTick returns an exit code, and returns it.
+    int Run(const std::function<std::optional<int>()>& afterTick)
+    {
+        int exitCode = ExitSuccess;
+        QTimer timer;
+        timer.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            link.Tick();
+            ReportStatus();
+            if (const auto code = afterTick()) {
+                exitCode = *code;
+                timer.stop();
+                QCoreApplication::quit();
+            }
+        });
+        timer.start(LinkTickMilliseconds);
+        QCoreApplication::exec();
+        return exitCode;
+    }
+
+    // The exit code of a transfer that has ended; message-box texts go to stderr.
+    int TransferResult(TransferEnd end)
+    {
+        for (const std::string& text : link.TakeMessages())
+            std::cerr << text << std::endl;
+        return end == TransferEnd::VerifyOk ? ExitSuccess : ExitTransferFailed;
+    }
+
+    UnitLink& Link() { return link; }
+    const LiveValues& Live() const { return live; }
+    const MonitorView& View() const { return view; }
+    int MonitorFrames() const { return monitorFrames; }
+
+private:
+    // One line per change of text or gauge, e.g. "Program device: 7/19";
+    // an error (red) line carries no count.
+    void ReportStatus()
+    {
+        const StatusLine& status = link.Status();
+        if (!status.visible || status.text.empty())
+            return;
+        std::string shown = status.text;
+        if (!status.red && link.Gauge().visible)
+            shown += " " + std::to_string(link.Gauge().value) + "/" + std::to_string(GaugeMax);
+        if (shown != lastStatus) {
+            std::cerr << shown << std::endl;
+            lastStatus = shown;
+        }
+    }
+
+    std::unique_ptr<QCoreApplication> application;
+    MessageTable messages;
+    UnitLink link;
+    QtSerialLine line;
+    LiveValues live;
+    MonitorView view;
+    bool extendedMonitor;
+    int monitorFrames = 0;
+    std::string lastStatus;
+};
+
+bool IsTestLabel(std::string_view name)
+{
+    // Hidden in the window from start-up on; nothing ever shows them.
+    return name.starts_with("LabelTest");
+}
+
+}  // namespace
+
+int ReadUnit(const std::string& device, ParameterImage& image, std::string& failure)
+{
+    LinkSession session(image, false);
+    if (!session.Open(device, failure))
+        return ExitTransferFailed;
+    session.Link().StartRead();
+    return session.Run([&]() -> std::optional<int> {
+        if (const auto end = session.Link().TakeTransferEnd())
+            return session.TransferResult(*end);
+        return std::nullopt;
+    });
+}
+
+int TransferToUnit(const std::string& device, ParameterImage& image, bool program, std::string& failure)
+{
+    LinkSession session(image, false);
+    if (!session.Open(device, failure))
+        return ExitTransferFailed;
+    UnitLink& link = session.Link();
+    program ? link.StartProgram() : link.StartVerify();
+
+    bool storing = false;
+    int framesAtVerify = 0;
+    const std::string programOk = "Program device:" + std::string(OkSuffix);
+    return session.Run([&]() -> std::optional<int> {
+        if (!storing) {
+            const auto end = link.TakeTransferEnd();
+            if (!end)
+                return std::nullopt;
+            if (!program || *end != TransferEnd::VerifyOk)
+                return session.TransferResult(*end);
+            storing = true;
+            framesAtVerify = session.MonitorFrames();
+            return std::nullopt;
+        }
+        // Until a monitor frame has come the unit's store count is not known.
+        if (session.MonitorFrames() > framesAtVerify && link.UnitStoreRemaining() == 0 &&
+            link.Status().text == programOk)
+            return ExitSuccess;
+        if (link.ConnectionLabelVisible()) {
+            std::cerr << "torvana-cli: the unit stopped answering while storing the parameters" << std::endl;
+            return ExitTransferFailed;
+        }
+        return std::nullopt;
+    });
+}
+
+int MonitorUnit(const std::string& device, const MonitorSettings& settings, std::string& failure)
+{
+    std::ofstream csvFile;
+    std::optional<LiveCsv> csv;
+    if (!settings.csvPath.empty()) {
+        csvFile.open(settings.csvPath, std::ios::binary | std::ios::trunc);
+        if (!csvFile) {
+            failure = "cannot write " + settings.csvPath;
+            return ExitTransferFailed;
+        }
+        csv.emplace(csvFile);
+    }
+
+    ParameterImage image{};
+    LinkSession session(image, settings.extended);
+    if (!session.Open(device, failure))
+        return ExitTransferFailed;
+    const auto start = std::chrono::steady_clock::now();
+    int shown = 0;
+    bool silent = false;
+    return session.Run([&]() -> std::optional<int> {
+        const bool lost = session.Link().ConnectionLabelVisible();
+        if (lost && !silent)
+            std::cerr << "torvana-cli: no answer from the unit" << std::endl;
+        silent = lost;
+        if (session.MonitorFrames() == shown)
+            return std::nullopt;
+        shown = session.MonitorFrames();
+        if (csv) {
+            const auto elapsed =
+                std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+            if (!csv->WriteRow(elapsed.count(), session.Live())) {
+                failure = "cannot write " + settings.csvPath;
+                return ExitTransferFailed;
+            }
+        } else {
+            for (const MonitorTextLine& line : MonitorTextLines(session.View())) {
+                if (!IsTestLabel(line.name))
+                    std::cout << line.name << ": " << line.text << '\n';
+            }
+            std::cout << std::endl;
+        }
+        if (settings.frameCount > 0 && shown >= settings.frameCount)
+            return ExitSuccess;
+        return std::nullopt;
+    });
+}
+
+}  // namespace torvana

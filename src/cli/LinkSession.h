@@ -1,0 +1,31 @@
+#pragma once
+// The unit link on a real port, ticked by a 55 ms timer in an event loop as
+// the editor window does, with every status change written to stderr.
+
+#include "core/ImageLayout.h"
+
+#include <string>
+
+namespace torvana {
+
+constexpr int ExitTransferFailed = 1;  // the unit refused, differed or stopped answering
+constexpr int LinkTickMilliseconds = 55;
+
+// When one of these returns with failure set, nothing was transferred or the
+// result could not be kept: the port could not be opened, a file not written.
+
+// Read and its verify pass; image holds the unit's set on success.
+int ReadUnit(const std::string& device, ParameterImage& image, std::string& failure);
+
+// Program (then verify and wait for the unit's store progress) or Verify alone.
+int TransferToUnit(const std::string& device, ParameterImage& image, bool program, std::string& failure);
+
+struct MonitorSettings {
+    int frameCount = 0;  // 0: until interrupted
+    std::string csvPath;  // empty: the label texts on stdout
+    bool extended = false;
+};
+
+int MonitorUnit(const std::string& device, const MonitorSettings& settings, std::string& failure);
+
+}  // namespace torvana
