@@ -16,6 +16,12 @@ constexpr int HysterStep = 5;
 constexpr int PlainStep = 1;
 // The after-start correction stores percent - 100.
 constexpr int ChokeBias = -100;
+constexpr int ServoPoints = ServoPageValues::ServoPoints;
+constexpr int PowerOutCount = ServoPageValues::PowerOutCount;
+constexpr int PressurePoints = CorrectionsPageValues::PressurePoints;
+constexpr int RetardPoints = CorrectionsPageValues::RetardPoints;
+constexpr int TemperaturePoints = CorrectionsPageValues::TemperaturePoints;
+constexpr int ChokePoints = CorrectionsPageValues::ChokePoints;
 
 }  // namespace
 

@@ -8,13 +8,6 @@
 
 namespace torvana {
 
-constexpr int ServoPoints = 15;
-constexpr int PowerOutCount = 3;
-constexpr int PressurePoints = 10;
-constexpr int RetardPoints = 10;
-constexpr int TemperaturePoints = 5;
-constexpr int ChokePoints = 4;
-
 // TabSheet_Poloha: rpm and crank degrees; radio item indices (-1 none).
 struct PositionPageValues {
     std::array<int, AxisLength> polohaARpm{};
@@ -28,6 +21,9 @@ struct PositionPageValues {
 // TabSheet_Servo: rpm, mV; power outputs indexed by output 1..3 as 0..2,
 // level a (first) and b (second).
 struct ServoPageValues {
+    static constexpr int ServoPoints = 15;
+    static constexpr int PowerOutCount = 3;
+
     std::array<int, ServoPoints> servoRpm{};
     std::array<int, ServoPoints> servoNap{};
     int servoHyster = 0;
@@ -40,6 +36,11 @@ struct ServoPageValues {
 // TabSheet_Korekce: kPa, %, degC, degrees, seconds; after-start correction
 // in percent (100 = none).
 struct CorrectionsPageValues {
+    static constexpr int PressurePoints = 10;
+    static constexpr int RetardPoints = 10;
+    static constexpr int TemperaturePoints = 5;
+    static constexpr int ChokePoints = 4;
+
     std::array<int, PressurePoints> tlakTlak{};
     std::array<int, PressurePoints> tlakKor{};
     std::array<int, TemperaturePoints> voda{};

@@ -14,6 +14,11 @@ constexpr int PressureAxisHigh = 241;
 constexpr int RetardTempLow = -10;
 constexpr int RetardTempHigh = 101;
 
+constexpr int ServoPoints = ServoPageValues::ServoPoints;
+constexpr int PressurePoints = CorrectionsPageValues::PressurePoints;
+constexpr int RetardPoints = CorrectionsPageValues::RetardPoints;
+constexpr int TemperaturePoints = CorrectionsPageValues::TemperaturePoints;
+
 enum class Bounds { Fixed, Pressure, RetardTemp };
 
 struct NamedRange {

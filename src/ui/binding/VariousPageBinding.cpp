@@ -17,6 +17,7 @@ constexpr int PlainStep = 1;
 // TPS at 100 % stores mV / 10 - 250, which is mV / 10 + 6 modulo 256.
 constexpr int Tps100Bias = 250;
 constexpr int Tps100StoredShift = 6;
+constexpr int LimiterCount = VariousPageValues::LimiterCount;
 
 // Two switches store 0 for a ticked box.
 std::uint8_t StoreInverted(bool ticked) { return ticked ? 0 : 1; }

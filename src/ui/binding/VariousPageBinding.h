@@ -8,12 +8,12 @@
 
 namespace torvana {
 
-constexpr int LimiterCount = 3;
-
 // Up-down positions in rpm, mV, %/s, microseconds, ms and degC; the check
 // boxes as ticked (the inverted bytes are turned round here); item indices
 // (-1 none).
 struct VariousPageValues {
+    static constexpr int LimiterCount = 3;
+
     int bike = 0;
     std::array<int, LimiterCount> omez{};
     bool zakazCteni = false;
