@@ -16,12 +16,16 @@ public:
     const std::string& Path() const { return path; }
 
     // Missing file, section or key, or a value that is not an integer: nullopt.
+    // An integer is an optional sign and decimal digits only, within int;
+    // "12abc", "0x10" and an empty value count as missing.
     std::optional<int> ReadInteger(const std::string& section, const std::string& key) const;
     int ReadInteger(const std::string& section, const std::string& key, int defaultValue) const;
     std::string ReadString(const std::string& section, const std::string& key,
                            const std::string& defaultValue) const;
 
     // False when the file could not be written; the previous file stays whole.
+    // A file that exists but cannot be read is never replaced, and a line
+    // break in the section, key or value is refused.
     bool WriteString(const std::string& section, const std::string& key, const std::string& value);
     bool WriteInteger(const std::string& section, const std::string& key, int value);
 
