@@ -1,0 +1,299 @@
+// torvana-cli against torvana-unitsim through a pseudo-terminal, end to end:
+// the simulator runs as a child process, the tool as a command, each bounded
+// in time.
+
+#include "core/Defaults.h"
+#include "core/Normalise.h"
+#include "core/ParameterFile.h"
+
+#include <gtest/gtest.h>
+
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+namespace torvana {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string Tool = TORVANA_BINARY_DIR "/src/cli/torvana-cli";
+const std::string Simulator = TORVANA_BINARY_DIR "/tools/unitsim/torvana-unitsim";
+// Generous bounds: a transfer takes a few seconds, the store progress four more.
+constexpr int CommandTimeoutSeconds = 40;
+constexpr int StartTimeoutMs = 5000;
+
+std::string ReadBytes(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::string ParameterText(int bike)
+{
+    ParameterImage image{};
+    image[Offset::Bike] = static_cast<std::uint8_t>(bike);
+    FillDefaultParameters(image);
+    NormaliseImage(image);
+    std::ostringstream out;
+    WriteParameterFile(out, image, FileOptions{});
+    return out.str();
+}
+
+// The simulator as a child process; killed when this goes away.
+class SimulatorProcess {
+public:
+    explicit SimulatorProcess(const std::vector<std::string>& options)
+    {
+        int out[2];
+        if (::pipe(out) != 0)
+            return;
+        pid = ::fork();
+        if (pid == 0) {
+            ::dup2(out[1], STDOUT_FILENO);
+            ::close(out[0]);
+            ::close(out[1]);
+            std::vector<char*> argv{const_cast<char*>(Simulator.c_str())};
+            for (const std::string& option : options)
+                argv.push_back(const_cast<char*>(option.c_str()));
+            argv.push_back(nullptr);
+            ::execv(Simulator.c_str(), argv.data());
+            ::_exit(127);
+        }
+        ::close(out[1]);
+        // The device path is the first line on stdout.
+        char c = 0;
+        pollfd wait{out[0], POLLIN, 0};
+        while (::poll(&wait, 1, StartTimeoutMs) > 0 && ::read(out[0], &c, 1) == 1 && c != '\n')
+            device += c;
+        ::close(out[0]);
+    }
+
+    ~SimulatorProcess()
+    {
+        if (pid > 0) {
+            ::kill(pid, SIGTERM);
+            ::waitpid(pid, nullptr, 0);
+        }
+    }
+
+    std::string device;
+
+private:
+    pid_t pid = -1;
+};
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class LinkCli : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        directory = fs::temp_directory_path() /
+                    ("torvana-link-cli-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(directory);
+        fs::create_directories(directory);
+    }
+    void TearDown() override { fs::remove_all(directory); }
+
+    Outcome Run(const std::string& arguments, const std::string& environment = {}) const
+    {
+        const fs::path out = directory / "stdout";
+        const fs::path err = directory / "stderr";
+        const std::string line = environment + " timeout " + std::to_string(CommandTimeoutSeconds) + " " + Tool +
+                                 " " + arguments + " >" + out.string() + " 2>" + err.string();
+        const int raw = std::system(line.c_str());
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadBytes(out), ReadBytes(err)};
+    }
+
+    std::string File(const std::string& name, const std::string& text) const
+    {
+        std::ofstream(directory / name, std::ios::binary) << text;
+        return (directory / name).string();
+    }
+
+    std::string Path(const std::string& name) const { return (directory / name).string(); }
+
+    fs::path directory;
+};
+
+bool Contains(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+std::string LastLine(const std::string& text)
+{
+    const std::size_t end = text.find_last_not_of('\n');
+    const std::size_t start = text.rfind('\n', end);
+    return text.substr(start == std::string::npos ? 0 : start + 1, end - (start == std::string::npos ? 0 : start + 1) + 1);
+}
+
+TEST_F(LinkCli, ReadWritesTheUnitsParameterSet)
+{
+    SimulatorProcess unit({"--image", File("unit.ign", ParameterText(2))});
+    ASSERT_FALSE(unit.device.empty());
+
+    const Outcome read = Run("read --port " + unit.device + " -o " + Path("read.ign"));
+    EXPECT_EQ(read.status, 0) << read.err;
+    EXPECT_TRUE(Contains(read.err, "Read: 5/19"));
+    EXPECT_EQ(LastLine(read.err), "Verify: OK 19/19");
+    EXPECT_EQ(ReadBytes(Path("read.ign")), ParameterText(2));
+}
+
+TEST_F(LinkCli, ProgramShowsProgressWaitsForTheStoreAndReadsBackTheSame)
+{
+    SimulatorProcess unit({"--link", Path("unit")});
+    ASSERT_FALSE(unit.device.empty());
+    const std::string file = File("set.ign", ParameterText(3));
+
+    const Outcome program = Run("program --port " + Path("unit") + " " + file);
+    EXPECT_EQ(program.status, 0) << program.err;
+    EXPECT_TRUE(Contains(program.err, "Program device: 7/19\n"));
+    EXPECT_TRUE(Contains(program.err, "Verify: OK 19/19\n"));
+    EXPECT_TRUE(Contains(program.err, "Saving: "));
+    EXPECT_LT(program.err.find("Verify: OK"), program.err.find("Saving: "));
+    EXPECT_EQ(LastLine(program.err), "Program device: OK 19/19");
+
+    // The same pty again: the simulator survives the reconnect.
+    const Outcome read = Run("read --port " + unit.device + " -o " + Path("back.ign"));
+    EXPECT_EQ(read.status, 0) << read.err;
+    EXPECT_EQ(ReadBytes(Path("back.ign")), ParameterText(3));
+}
+
+TEST_F(LinkCli, ProgramThroughALossyLineStillSucceeds)
+{
+    SimulatorProcess unit({"--drop", "15", "--corrupt", "10", "--stray", "10", "--seed", "4"});
+    const Outcome program = Run("program --port " + unit.device + " " + File("set.ign", ParameterText(0)));
+    EXPECT_EQ(program.status, 0) << program.err;
+    EXPECT_EQ(LastLine(program.err), "Program device: OK 19/19");
+}
+
+TEST_F(LinkCli, VerifyAgainstAnotherSetFails)
+{
+    SimulatorProcess unit({});
+    const Outcome same = Run("verify --port " + unit.device + " " + File("same.ign", ParameterText(0)));
+    EXPECT_EQ(same.status, 0) << same.err;
+    EXPECT_EQ(LastLine(same.err), "Verify: OK 19/19");
+
+    const Outcome other = Run("verify --port " + unit.device + " " + File("other.ign", ParameterText(1)));
+    EXPECT_EQ(other.status, 1);
+    EXPECT_EQ(LastLine(other.err), "Verify error!");
+}
+
+TEST_F(LinkCli, VerifyDifferenceAtTheTachometerFlagStillVerifies)
+{
+    SimulatorProcess unit({"--verify-diff", "102"});
+    const Outcome verify = Run("verify --port " + unit.device + " " + File("set.ign", ParameterText(0)));
+    EXPECT_EQ(verify.status, 0) << verify.err;
+}
+
+TEST_F(LinkCli, RefusalsAndSilenceEndWithExitOne)
+{
+    {
+        SimulatorProcess unit({"--no-reading"});
+        const Outcome read = Run("read --port " + unit.device + " -o " + Path("never.ign"));
+        EXPECT_EQ(read.status, 1);
+        EXPECT_EQ(LastLine(read.err), "No reading!");
+        EXPECT_FALSE(fs::exists(Path("never.ign")));
+    }
+    {
+        SimulatorProcess unit({"--version-byte", "36"});
+        const Outcome program = Run("program --port " + unit.device + " " + File("set.ign", ParameterText(0)));
+        EXPECT_EQ(program.status, 1);
+        EXPECT_TRUE(Contains(program.err, "Unmatched version of PC and Ignition programs!"));
+    }
+    {
+        SimulatorProcess unit({"--silent"});
+        const Outcome read = Run("read --port " + unit.device);
+        EXPECT_EQ(read.status, 1);
+        EXPECT_EQ(LastLine(read.err), "Read error!");
+        EXPECT_TRUE(read.out.empty());
+    }
+}
+
+TEST_F(LinkCli, PortThatCannotBeOpenedIsExitTwoWithOneLine)
+{
+    const Outcome read = Run("read --port " + Path("no-such-device"));
+    EXPECT_EQ(read.status, 2);
+    EXPECT_TRUE(Contains(read.err, "cannot open port"));
+    EXPECT_EQ(std::count(read.err.begin(), read.err.end(), '\n'), 1);
+
+    EXPECT_EQ(Run("read").status, 2);
+    EXPECT_EQ(Run("monitor --port x --count 0").status, 2);
+    EXPECT_EQ(Run("program --port x " + Path("missing.ign")).status, 2);
+}
+
+TEST_F(LinkCli, MonitorPrintsTheLabelsOfEachFrame)
+{
+    SimulatorProcess unit({});
+    const Outcome monitor = Run("monitor --port " + unit.device + " --count 2 --ext");
+    EXPECT_EQ(monitor.status, 0) << monitor.err;
+
+    std::istringstream lines(monitor.out);
+    std::string line;
+    std::vector<std::vector<std::string>> frames(1);
+    while (std::getline(lines, line)) {
+        if (line.empty())
+            frames.emplace_back();
+        else
+            frames.back().push_back(line);
+    }
+    ASSERT_EQ(frames.size(), 3u);
+    EXPECT_TRUE(frames.back().empty());
+    EXPECT_EQ(frames[0].size(), frames[1].size());
+    EXPECT_EQ(frames[0].front().rfind("LabelRpm: RPM = ", 0), 0u);
+    EXPECT_EQ(frames[0].back().rfind("LabelPocetProgramovani: Number of Programing= ", 0), 0u);
+    EXPECT_TRUE(Contains(monitor.out, "LabelNapeti: U= 13."));
+    EXPECT_TRUE(Contains(monitor.out, "LabelTpsMon: TP= "));
+    EXPECT_TRUE(Contains(monitor.out, " mV\n"));
+}
+
+TEST_F(LinkCli, MonitorOfAStoppedEngineAndTheCsvLog)
+{
+    SimulatorProcess unit({"--idle"});
+    const Outcome monitor = Run("monitor --port " + unit.device + " --count 1");
+    EXPECT_EQ(monitor.status, 0) << monitor.err;
+    EXPECT_TRUE(Contains(monitor.out, "LabelRpm: RPM = 0 \n"));
+    EXPECT_TRUE(Contains(monitor.out, "LabelTpsMon: TP= 0 %\n"));
+
+    const Outcome csv = Run("monitor --port " + unit.device + " --count 3 --csv " + Path("live.csv"));
+    EXPECT_EQ(csv.status, 0) << csv.err;
+    EXPECT_TRUE(csv.out.empty());
+    std::istringstream rows(ReadBytes(Path("live.csv")));
+    std::string row;
+    std::vector<std::string> all;
+    while (std::getline(rows, row))
+        all.push_back(row);
+    ASSERT_EQ(all.size(), 4u);
+    EXPECT_EQ(all[0].rfind("time_ms,rpm,", 0), 0u);
+    // Stopped engine: rpm and throttle 0, coolant at 20 degrees.
+    EXPECT_TRUE(Contains(all[1], ",0,0,"));
+    EXPECT_TRUE(Contains(all[1], ",20,20,"));
+}
+
+TEST_F(LinkCli, ComNumberFindsTheDeviceInTheSettingsFile)
+{
+    SimulatorProcess unit({"--idle"});
+    fs::create_directories(directory / "config" / "torvana");
+    std::ofstream(directory / "config" / "torvana" / "Torvana_R.ini") << "[PORTS]\nCOM3=" << unit.device << "\n";
+
+    const Outcome monitor = Run("monitor --com 3 --count 1", "XDG_CONFIG_HOME=" + Path("config"));
+    EXPECT_EQ(monitor.status, 0) << monitor.err;
+    EXPECT_TRUE(Contains(monitor.out, "LabelRpm: RPM = 0 "));
+    EXPECT_EQ(Run("monitor --com 11 --count 1", "XDG_CONFIG_HOME=" + Path("config")).status, 2);
+}
+
+}  // namespace
+}  // namespace torvana
