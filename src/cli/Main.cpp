@@ -3,6 +3,7 @@
 
 #include "cli/Command.h"
 #include "cli/FileCommands.h"
+#include "cli/LinkCommands.h"
 
 #include <iostream>
 #include <span>
@@ -14,6 +15,7 @@ constexpr std::string_view ToolName = "torvana-cli";
 
 const std::span<const CliCommand> CommandGroups[] = {
     FileCommands(),
+    LinkCommands(),
 };
 
 const CliCommand* FindCommand(std::string_view name)
