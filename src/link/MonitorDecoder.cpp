@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 namespace torvana {
 
@@ -42,8 +43,8 @@ constexpr int LambdaMillivoltsPerGaugeStep = 6;
 
 constexpr int PercentError = 100;  // throttle bytes above it are sensor errors
 
-// Engine speed × injection time in µs against the time of two revolutions,
-// in percent: 60 s × 2 / 100 %.
+// Injection time against the two revolutions of one engine cycle, in percent:
+// rpm × µs × 100 / (2 × 60 000 000 µs).
 constexpr long long DutyDivisor = 1200000;
 
 constexpr int PressureAdcLow = 105;
@@ -62,14 +63,14 @@ constexpr int SupplyWarnHigh = 14999;
 
 class FrameReader {
 public:
-    explicit FrameReader(const std::uint8_t* frame) : frame_(frame) {}
-    int Word(std::size_t offset) const { return MonitorWord(frame_, offset); }
+    explicit FrameReader(const std::uint8_t* frame) : bytes(frame) {}
+    int Word(std::size_t offset) const { return MonitorWord(bytes, offset); }
     int Millivolts(std::size_t offset) const { return AdcMillivolts(Word(offset)); }
-    std::uint8_t Byte(std::size_t offset) const { return frame_[offset]; }
-    bool Set(std::size_t offset) const { return frame_[offset] != 0; }
+    std::uint8_t Byte(std::size_t offset) const { return bytes[offset]; }
+    bool Set(std::size_t offset) const { return bytes[offset] != 0; }
 
 private:
-    const std::uint8_t* frame_;
+    const std::uint8_t* bytes;
 };
 
 void Put(MonitorView& view, MonitorLabel label, std::string text)
@@ -123,8 +124,9 @@ void DecodeOutputs(const FrameReader& in, const LiveValues& live, MonitorView& v
 {
     constexpr std::array<const char*, MonitorCylinderCount> advanceFormats = {
         "ADVANCE 1=% 4.1f °", "ADVANCE 2 =%4.1f °", "ADVANCE 3= %4.1f °"};
-    constexpr std::array<const char*, MonitorCylinderCount> baseTexts = {"ADVANCE 1= BASE", "ADVANCE 2= BASE", "ADVANCE 3= BASE"};
-    for (int n = 0; n < static_cast<int>(advanceFormats.size()); ++n) {
+    constexpr std::array<const char*, MonitorCylinderCount> baseTexts = {
+        "ADVANCE 1= BASE", "ADVANCE 2= BASE", "ADVANCE 3= BASE"};
+    for (int n = 0; n < MonitorCylinderCount; ++n) {
         const int advance = in.Word(F::Advances + MonitorWordSize * n);
         Put(view, Nth(MonitorLabel::LabelMon_Ign1, n),
             advance == 0 ? std::string(baseTexts[n]) : Format(advanceFormats[n], advance * HundredthsToUnits));
@@ -234,8 +236,10 @@ void DecodeStates(const FrameReader& in, bool servoVisible, MonitorView& view)
 
 void DecodeCorrections(const FrameReader& in, MonitorView& view)
 {
-    Put(view, MonitorLabel::LabelKorVoda, Format("TW correction= %4.1f %%", in.Word(F::WaterCorrection) * TenthsToUnits));
-    Put(view, MonitorLabel::LabelKorVzduch, Format("AT correction=%4.1f %%", in.Word(F::AirCorrection) * TenthsToUnits));
+    Put(view, MonitorLabel::LabelKorVoda,
+        Format("TW correction= %4.1f %%", in.Word(F::WaterCorrection) * TenthsToUnits));
+    Put(view, MonitorLabel::LabelKorVzduch,
+        Format("AT correction=%4.1f %%", in.Word(F::AirCorrection) * TenthsToUnits));
     Put(view, MonitorLabel::LabelKorTlak,
         Format("AP correction= %4.1f %%", in.Word(F::PressureCorrection) * TenthsToUnits));
     Put(view, MonitorLabel::LabelKorSytic,
@@ -265,7 +269,8 @@ void DecodeUnitState(const FrameReader& in, LiveValues& live, MonitorView& view)
     constexpr std::array<const char*, MonitorTestValueCount> testFormats = {
         "Test1= %d", "Test2= %d", "Test3= %d ", "Test4=%d", "Test5= %d", "Test6= %d", "Test7= %d", "Test8= %d"};
     for (int n = 0; n < MonitorTestValueCount; ++n) {
-        Put(view, Nth(MonitorLabel::LabelTest1, n), Format(testFormats[n], in.Word(F::TestValues + MonitorWordSize * n)));
+        Put(view, Nth(MonitorLabel::LabelTest1, n),
+            Format(testFormats[n], in.Word(F::TestValues + MonitorWordSize * n)));
     }
 }
 
