@@ -7,14 +7,11 @@ namespace torvana {
 
 namespace {
 
-constexpr int RpmStep = 50;
 constexpr int ByteMin = 0;
 constexpr int ByteMax = 255;
 constexpr int GroupSize = 3;  // tables per coupling group
 
 bool IsCurve(int t) { return t >= 0 && t < CurveCount; }
-
-int CellStep(int t) { return CurveCellRange(t).step; }
 
 std::uint8_t GroupMode(const ParameterImage& image, int t)
 {
@@ -51,10 +48,10 @@ CurvePageValues FillCurvePage(const ParameterImage& image, int t,
     if (!IsCurve(t))
         return values;
     for (int c = 0; c < CurveColumns; ++c)
-        values.rpm[c] = codec::ShowMultiplied(image[CurveAxisOffset(t) + c], RpmStep);
+        values.rpm[c] = codec::ShowMultiplied(image[CurveAxisOffset(t) + c], Ranges::EngineSpeed);
     for (int r = 0; r < CurveRows; ++r)
         for (int c = 0; c < CurveColumns; ++c)
-            values.cell[r][c] = codec::ShowMultiplied(image[CurveCellOffset(t, r, c)], CellStep(t));
+            values.cell[r][c] = codec::ShowMultiplied(image[CurveCellOffset(t, r, c)], CurveCellRange(t));
     values.all = codec::ShowTick(pageAllFlags[t]);
     return values;
 }
@@ -67,14 +64,14 @@ void WriteCurvePage(const CurvePageValues& values, int t, ParameterImage& image,
     const std::size_t axisPitch = CurveAxisOffset(1) - CurveAxisOffset(0);
     const std::size_t tablePitch = CurveTableOffset(1) - CurveTableOffset(0);
     for (int c = 0; c < CurveColumns; ++c) {
-        const std::uint8_t newValue = codec::StoreDivided(values.rpm[c], Ranges::EngineSpeed, RpmStep);
+        const std::uint8_t newValue = codec::StoreDivided(values.rpm[c], Ranges::EngineSpeed);
         UpdateFollowers(image, t, CurveAxisOffset(t), axisPitch, c, newValue);
         image[CurveAxisOffset(t) + c] = newValue;
     }
     const UpDownRange cellRange = CurveCellRange(t);
     for (int r = 0; r < CurveRows; ++r) {
         for (int c = 0; c < CurveColumns; ++c) {
-            const std::uint8_t newValue = codec::StoreDivided(values.cell[r][c], cellRange, cellRange.step);
+            const std::uint8_t newValue = codec::StoreDivided(values.cell[r][c], cellRange);
             const std::size_t o = CurveColumns * r + c;
             UpdateFollowers(image, t, CurveTableOffset(t), tablePitch, o, newValue);
             image[CurveTableOffset(t) + o] = newValue;

@@ -9,13 +9,13 @@
 
 namespace torvana::codec {
 
-// Position / step, truncated.
-inline std::uint8_t StoreDivided(int position, const UpDownRange& range, int step)
+// A field stored in the control's steps: position / step, truncated.
+inline std::uint8_t StoreDivided(int position, const UpDownRange& range)
 {
-    return static_cast<std::uint8_t>(ClampToRange(position, range) / step);
+    return static_cast<std::uint8_t>(ClampToRange(position, range) / range.step);
 }
 
-inline int ShowMultiplied(std::uint8_t byte, int step) { return byte * step; }
+inline int ShowMultiplied(std::uint8_t byte, const UpDownRange& range) { return byte * range.step; }
 
 // Position + bias, modulo 256 (a negative bias subtracts).
 inline std::uint8_t StoreBiased(int position, const UpDownRange& range, int bias)

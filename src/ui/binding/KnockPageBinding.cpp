@@ -9,9 +9,6 @@ using namespace codec;
 
 namespace {
 
-constexpr int RpmStep = 50;
-constexpr int AlarmStep = 20;
-
 std::uint8_t& Byte(ParameterImage& image, KnockArray a, int i) { return image[KnockOffset(a, i)]; }
 std::uint8_t Byte(const ParameterImage& image, KnockArray a, int i) { return image[KnockOffset(a, i)]; }
 
@@ -21,7 +18,7 @@ KnockPageValues FillKnockPage(const ParameterImage& image)
 {
     KnockPageValues v;
     for (int i = 0; i < KnockIndexCount; ++i) {
-        v.rpm[i] = ShowMultiplied(Byte(image, KnockArray::Rpm, i), RpmStep);
+        v.rpm[i] = ShowMultiplied(Byte(image, KnockArray::Rpm, i), Ranges::EngineSpeed);
         v.knockFrek[i] = Byte(image, KnockArray::KnockFrek, i);
         v.refFrek[i] = Byte(image, KnockArray::RefFrek, i);
         v.level[i] = Byte(image, KnockArray::Level, i);
@@ -29,7 +26,7 @@ KnockPageValues FillKnockPage(const ParameterImage& image)
         v.timeConst[i] = Byte(image, KnockArray::TimeConst, i);
         v.start[i] = ShowBiased(Byte(image, KnockArray::Start, i), SignedBias);
         v.end[i] = ShowBiased(Byte(image, KnockArray::End, i), SignedBias);
-        v.alarm[i] = ShowMultiplied(Byte(image, KnockArray::Alarm, i), AlarmStep);
+        v.alarm[i] = ShowMultiplied(Byte(image, KnockArray::Alarm, i), Ranges::KnockAlarm);
     }
     return v;
 }
@@ -37,7 +34,7 @@ KnockPageValues FillKnockPage(const ParameterImage& image)
 void WriteKnockPage(const KnockPageValues& v, ParameterImage& image)
 {
     for (int i = 0; i < KnockIndexCount; ++i) {
-        Byte(image, KnockArray::Rpm, i) = StoreDivided(v.rpm[i], Ranges::EngineSpeed, RpmStep);
+        Byte(image, KnockArray::Rpm, i) = StoreDivided(v.rpm[i], Ranges::EngineSpeed);
         StoreItemIndex(v.knockFrek[i], Byte(image, KnockArray::KnockFrek, i));
         StoreItemIndex(v.refFrek[i], Byte(image, KnockArray::RefFrek, i));
         StoreItemIndex(v.level[i], Byte(image, KnockArray::Level, i));
@@ -45,7 +42,7 @@ void WriteKnockPage(const KnockPageValues& v, ParameterImage& image)
         StoreItemIndex(v.timeConst[i], Byte(image, KnockArray::TimeConst, i));
         Byte(image, KnockArray::Start, i) = StoreBiased(v.start[i], Ranges::KnockStart, SignedBias);
         Byte(image, KnockArray::End, i) = StoreBiased(v.end[i], Ranges::KnockEnd, SignedBias);
-        Byte(image, KnockArray::Alarm, i) = StoreDivided(v.alarm[i], Ranges::KnockAlarm, AlarmStep);
+        Byte(image, KnockArray::Alarm, i) = StoreDivided(v.alarm[i], Ranges::KnockAlarm);
     }
 }
 

@@ -9,11 +9,6 @@ using namespace codec;
 
 namespace {
 
-constexpr int RpmStep = 50;
-constexpr int AngleStep = 5;
-constexpr int ServoVoltageStep = 20;
-constexpr int HysterStep = 5;
-constexpr int PlainStep = 1;
 // The after-start correction stores percent - 100.
 constexpr int ChokeBias = -100;
 constexpr int ServoPoints = ServoPageValues::ServoPoints;
@@ -29,10 +24,10 @@ PositionPageValues FillPositionPage(const ParameterImage& image)
 {
     PositionPageValues v;
     for (int i = 0; i < AxisLength; ++i) {
-        v.polohaARpm[i] = ShowMultiplied(image[Offset::PositionARpm + i], RpmStep);
-        v.polohaA[i] = ShowMultiplied(image[Offset::PositionA + i], AngleStep);
-        v.polohaBRpm[i] = ShowMultiplied(image[Offset::PositionBRpm + i], RpmStep);
-        v.polohaB[i] = ShowMultiplied(image[Offset::PositionB + i], AngleStep);
+        v.polohaARpm[i] = ShowMultiplied(image[Offset::PositionARpm + i], Ranges::EngineSpeed);
+        v.polohaA[i] = ShowMultiplied(image[Offset::PositionA + i], Ranges::PositionAngle);
+        v.polohaBRpm[i] = ShowMultiplied(image[Offset::PositionBRpm + i], Ranges::EngineSpeed);
+        v.polohaB[i] = ShowMultiplied(image[Offset::PositionB + i], Ranges::PositionAngle);
     }
     v.radioPolohaA = image[Offset::PositionAReference];
     v.radioPolohaB = image[Offset::PositionBReference];
@@ -42,10 +37,10 @@ PositionPageValues FillPositionPage(const ParameterImage& image)
 void WritePositionPage(const PositionPageValues& v, ParameterImage& image)
 {
     for (int i = 0; i < AxisLength; ++i) {
-        image[Offset::PositionARpm + i] = StoreDivided(v.polohaARpm[i], Ranges::EngineSpeed, RpmStep);
-        image[Offset::PositionA + i] = StoreDivided(v.polohaA[i], Ranges::PositionAngle, AngleStep);
-        image[Offset::PositionBRpm + i] = StoreDivided(v.polohaBRpm[i], Ranges::EngineSpeed, RpmStep);
-        image[Offset::PositionB + i] = StoreDivided(v.polohaB[i], Ranges::PositionAngle, AngleStep);
+        image[Offset::PositionARpm + i] = StoreDivided(v.polohaARpm[i], Ranges::EngineSpeed);
+        image[Offset::PositionA + i] = StoreDivided(v.polohaA[i], Ranges::PositionAngle);
+        image[Offset::PositionBRpm + i] = StoreDivided(v.polohaBRpm[i], Ranges::EngineSpeed);
+        image[Offset::PositionB + i] = StoreDivided(v.polohaB[i], Ranges::PositionAngle);
     }
     StoreItemIndex(v.radioPolohaA, image[Offset::PositionAReference]);
     StoreItemIndex(v.radioPolohaB, image[Offset::PositionBReference]);
@@ -55,14 +50,14 @@ ServoPageValues FillServoPage(const ParameterImage& image)
 {
     ServoPageValues v;
     for (int i = 0; i < ServoPoints; ++i) {
-        v.servoRpm[i] = ShowMultiplied(image[Offset::RpmServo + i], RpmStep);
-        v.servoNap[i] = ShowMultiplied(image[Offset::VoltServo + i], ServoVoltageStep);
+        v.servoRpm[i] = ShowMultiplied(image[Offset::RpmServo + i], Ranges::EngineSpeed);
+        v.servoNap[i] = ShowMultiplied(image[Offset::VoltServo + i], Ranges::ServoVoltage);
     }
-    v.servoHyster = ShowMultiplied(image[Offset::ServoHyster], HysterStep);
+    v.servoHyster = ShowMultiplied(image[Offset::ServoHyster], Ranges::ServoHyster);
     v.servoEnable = ShowTick(image[Offset::ServoEnable]);
     for (int n = 0; n < PowerOutCount; ++n) {
-        v.powerOutA[n] = ShowMultiplied(image[Offset::PowerOutLevel1 + n], RpmStep);
-        v.powerOutB[n] = ShowMultiplied(image[Offset::PowerOutLevel2 + n], RpmStep);
+        v.powerOutA[n] = ShowMultiplied(image[Offset::PowerOutLevel1 + n], Ranges::PowerOut);
+        v.powerOutB[n] = ShowMultiplied(image[Offset::PowerOutLevel2 + n], Ranges::PowerOut);
         v.powerOutInv[n] = ShowTick(image[Offset::PowerOutReversed + n]);
     }
     return v;
@@ -71,14 +66,14 @@ ServoPageValues FillServoPage(const ParameterImage& image)
 void WriteServoPage(const ServoPageValues& v, ParameterImage& image)
 {
     for (int i = 0; i < ServoPoints; ++i) {
-        image[Offset::RpmServo + i] = StoreDivided(v.servoRpm[i], Ranges::EngineSpeed, RpmStep);
-        image[Offset::VoltServo + i] = StoreDivided(v.servoNap[i], Ranges::ServoVoltage, ServoVoltageStep);
+        image[Offset::RpmServo + i] = StoreDivided(v.servoRpm[i], Ranges::EngineSpeed);
+        image[Offset::VoltServo + i] = StoreDivided(v.servoNap[i], Ranges::ServoVoltage);
     }
-    image[Offset::ServoHyster] = StoreDivided(v.servoHyster, Ranges::ServoHyster, HysterStep);
+    image[Offset::ServoHyster] = StoreDivided(v.servoHyster, Ranges::ServoHyster);
     image[Offset::ServoEnable] = StoreTick(v.servoEnable);
     for (int n = 0; n < PowerOutCount; ++n) {
-        image[Offset::PowerOutLevel1 + n] = StoreDivided(v.powerOutA[n], Ranges::PowerOut, RpmStep);
-        image[Offset::PowerOutLevel2 + n] = StoreDivided(v.powerOutB[n], Ranges::PowerOut, RpmStep);
+        image[Offset::PowerOutLevel1 + n] = StoreDivided(v.powerOutA[n], Ranges::PowerOut);
+        image[Offset::PowerOutLevel2 + n] = StoreDivided(v.powerOutB[n], Ranges::PowerOut);
         image[Offset::PowerOutReversed + n] = StoreTick(v.powerOutInv[n]);
     }
 }
@@ -108,19 +103,19 @@ CorrectionsPageValues FillCorrectionsPage(const ParameterImage& image)
 void WriteCorrectionsPage(const CorrectionsPageValues& v, ParameterImage& image)
 {
     for (int i = 0; i < PressurePoints; ++i) {
-        image[Offset::DruckAxis + i] = StoreDivided(v.tlakTlak[i], PressureAxisRange(i), PlainStep);
-        image[Offset::DruckCorrection + i] = StoreDivided(v.tlakKor[i], Ranges::Correction, PlainStep);
+        image[Offset::DruckAxis + i] = StoreDivided(v.tlakTlak[i], PressureAxisRange(i));
+        image[Offset::DruckCorrection + i] = StoreDivided(v.tlakKor[i], Ranges::Correction);
     }
     for (int i = 0; i < TemperaturePoints; ++i) {
-        image[Offset::WaterTemp + i] = StoreDivided(v.voda[i], Ranges::Correction, PlainStep);
-        image[Offset::AirTemp + i] = StoreDivided(v.vzduch[i], Ranges::Correction, PlainStep);
+        image[Offset::WaterTemp + i] = StoreDivided(v.voda[i], Ranges::Correction);
+        image[Offset::AirTemp + i] = StoreDivided(v.vzduch[i], Ranges::Correction);
     }
     for (int i = 0; i < RetardPoints; ++i) {
         image[Offset::RetardTemp + i] = StoreBiased(v.retardTemp[i], RetardTempRange(i), SignedBias);
         image[Offset::RetardValue + i] = StoreBiased(v.retardRetard[i], Ranges::RetardValue, SignedBias);
     }
     for (int i = 0; i < ChokePoints; ++i) {
-        image[Offset::ChokeTime + i] = StoreDivided(v.syticCas[i], Ranges::ChokeTime, PlainStep);
+        image[Offset::ChokeTime + i] = StoreDivided(v.syticCas[i], Ranges::ChokeTime);
         image[Offset::ChokeCorrection + i] = StoreBiased(v.syticKorekce[i], Ranges::ChokeCorrection, ChokeBias);
     }
 }
