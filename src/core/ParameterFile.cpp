@@ -20,10 +20,11 @@ constexpr std::string_view IdentificationKey = "KAVELTRA_KEY";
 constexpr std::uint16_t IdentificationNumber = ParameterFileVersion;
 constexpr int TemporaryNameAttempts = 100;
 constexpr std::size_t QuotedWordLimit = 32;
+constexpr std::size_t NumberFieldCapacity = 16;
 
 void AppendNumber(std::string& line, const FileElement& element, int value)
 {
-    char field[16];
+    char field[NumberFieldCapacity];
     switch (element.encoding) {
     case Encoding::Identification: std::snprintf(field, sizeof field, "%3u ", unsigned(value)); break;
     case Encoding::Flag:

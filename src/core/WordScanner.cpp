@@ -7,6 +7,7 @@ namespace {
 
 constexpr unsigned char FirstPrintable = 0x20;
 constexpr unsigned char Delete = 0x7F;
+constexpr std::size_t FaultTextCapacity = 64;
 
 bool IsWhiteSpace(unsigned char c)
 {
@@ -37,7 +38,7 @@ bool WordScanner::Next(std::string_view& word)
     for (; position < text.size() && !IsWhiteSpace(text[position]); ++position) {
         const auto c = static_cast<unsigned char>(text[position]);
         if (IsControl(c)) {
-            char what[64];
+            char what[FaultTextCapacity];
             std::snprintf(what, sizeof what, "byte 0x%02X is not text", c);
             fault = what;
             return false;
