@@ -1,5 +1,4 @@
 #include "core/FileKeys.h"
-#include "core/ParameterFile.h"
 
 #include <gtest/gtest.h>
 
@@ -55,38 +54,6 @@ TEST(FileKeysTest, LinesHoldEveryElement)
         }
         EXPECT_EQ(total, static_cast<int>(key.elements.size())) << key.name;
     }
-}
-
-TEST(FileKeysTest, FindsKeysExactly)
-{
-    ASSERT_NE(FindFileKey("JET_3B"), nullptr);
-    EXPECT_EQ(FindFileKey("JET_3B")->elements.front().offset, CurveTableOffset(8));
-    EXPECT_EQ(FindFileKey("POSITION_B")->elements.back().offset, Offset::PositionBReference);
-    EXPECT_EQ(FindFileKey("jet_3b"), nullptr);
-    EXPECT_EQ(FindFileKey("JET_3"), nullptr);
-}
-
-TEST(FileKeysTest, PowerOutGoesOutputByOutput)
-{
-    const FileKey* key = FindFileKey("POWER_OUT");
-    ASSERT_NE(key, nullptr);
-    ASSERT_EQ(key->elements.size(), 9u);
-    EXPECT_EQ(key->elements[1].offset, Offset::PowerOutLevel2);
-    EXPECT_EQ(key->elements[3].offset, Offset::PowerOutLevel1 + 1);
-    EXPECT_EQ(key->elements[8].offset, Offset::PowerOutReversed + 2);
-}
-
-TEST(FileKeysTest, ValuesAreInEngineeringUnits)
-{
-    ParameterImage image{};
-    FileOptions options;
-    image[Offset::Tps100] = 240;
-    image[Offset::ChokeCorrection] = 0;
-    image[Offset::RetardValue] = 80;
-    EXPECT_EQ(FileValue(FindFileKey("TPS")->elements[1], image, options), 4900);
-    EXPECT_EQ(FileValue(FindFileKey("CHOKE")->elements[4], image, options), 100);
-    EXPECT_EQ(FileValue(FindFileKey("RETARD")->elements[10], image, options), -20);
-    EXPECT_EQ(FileValue(FindFileKey("ACT_LIM1")->elements[0], image, options), 1);
 }
 
 }  // namespace
