@@ -3,6 +3,8 @@
 #include "ui/binding/DisplayCodec.h"
 #include "ui/binding/UpDownRange.h"
 
+#include <algorithm>
+
 namespace torvana {
 
 namespace {
@@ -18,8 +20,10 @@ std::uint8_t GroupMode(const ParameterImage& image, int t)
     return image[IsIgnitionCurve(t) ? Offset::IgnMode : Offset::JetMode];
 }
 
-// The follower bytes of one byte of the first table, at the same distance
-// from their table's start.
+// Carries the new value of byte `index` of a first table into the same byte
+// of its two followers, which lie followerPitch apart: Coupled adds the
+// change (limited to a byte, the finer limits come with the normalisation),
+// "1 = 2 = 3" copies. Must run before the first table's byte is stored.
 void UpdateFollowers(ParameterImage& image, int t, std::size_t tableStart, std::size_t followerPitch,
                      std::size_t index, std::uint8_t newValue)
 {
@@ -32,9 +36,8 @@ void UpdateFollowers(ParameterImage& image, int t, std::size_t tableStart, std::
         if (mode == ModeCommon) {
             byte = newValue;
         } else if (newValue != oldValue) {
-            int clampScratch = byte + newValue - oldValue;
-            clampScratch = clampScratch < ByteMin ? ByteMin : clampScratch > ByteMax ? ByteMax : clampScratch;
-            byte = static_cast<std::uint8_t>(clampScratch);
+            const int clampScratch = byte + newValue - oldValue;
+            byte = static_cast<std::uint8_t>(std::clamp(clampScratch, ByteMin, ByteMax));
         }
     }
 }
