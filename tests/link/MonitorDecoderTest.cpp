@@ -373,9 +373,6 @@ TEST(MonitorDecoderView, TextLinesFollowTheDecoderOrderAndSkipColourOnlyLabels)
     EXPECT_EQ(lines.front().text, "RPM = 3000 ");
     EXPECT_EQ(lines[3].name, "LabelMon_Ign1");
     EXPECT_EQ(lines.back().name, "LabelTest8");
-    for (const MonitorTextLine& line : lines) {
-        EXPECT_EQ(line.name.find("LabelPowerOut"), std::string_view::npos);
-    }
     EXPECT_EQ(MonitorLabelName(L::LabelPocetProgramovani), "LabelPocetProgramovani");
     EXPECT_EQ(MonitorGaugeName(G::CGaugeVoda), "CGaugeVoda");
     MonitorView empty;

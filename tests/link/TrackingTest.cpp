@@ -26,17 +26,6 @@ LiveValues Running(int rpm, int tps = 0)
     return live;
 }
 
-TEST(TrackingSearch, LowerTieSelectsTheLowerBreakpointHalfWay)
-{
-    const std::vector<int> axis = {20, 40, 60, 80};
-    EXPECT_EQ(LowerTieSearch(axis, 29), 0);
-    EXPECT_EQ(LowerTieSearch(axis, 30), 0);
-    EXPECT_EQ(LowerTieSearch(axis, 31), 1);
-    EXPECT_EQ(LowerTieSearch(axis, 0), 0);
-    EXPECT_EQ(LowerTieSearch(axis, 80), 3);
-    EXPECT_EQ(LowerTieSearch(axis, 255), 3);
-}
-
 TEST(TrackingSearch, UpperTieSelectsTheUpperBreakpointHalfWay)
 {
     const std::vector<int> axis = {90, 110, 130, 150};
