@@ -19,7 +19,6 @@
 #include <array>
 #include <cstdint>
 #include <memory>
-#include <vector>
 
 #include "core/Header.h"
 #include "core/ImageLayout.h"
@@ -31,12 +30,13 @@ class QWidget;
 
 namespace torvana {
 
-class CurveGrid;
-class KnockPage;
-class PositionPage;
-class ServoPage;
-class VariousPage;
-class CorrectionsPage;
+struct CurveGridControls;
+struct KnockPageControls;
+struct PositionPageControls;
+struct ServoPageControls;
+struct VariousPageControls;
+struct CorrectionsPageControls;
+struct OperatingPointMarks;
 class MarkingPainter;
 
 namespace PageIndex {
@@ -46,7 +46,6 @@ constexpr int Servo = 10;
 constexpr int Knock = 11;
 constexpr int Ruzne = 12;
 constexpr int Korekce = 13;
-constexpr int Count = 14;
 }  // namespace PageIndex
 
 using CurvePageFlags = std::array<std::uint8_t, CurveCount>;
@@ -72,9 +71,9 @@ public:
     // "All" tick into pageAllFlags.
     void WriteActivePage(ParameterImage& image, CurvePageFlags& pageAllFlags) const;
 
-    // Lime for the named controls of the active page, normal colour for every
-    // control marked before; only controls whose colour changes are touched.
-    void PaintMarking(const std::vector<QString>& limeControls);
+    // Lime for the marked controls of the active page's tables, the normal
+    // colour for the others; only controls whose colour changes are touched.
+    void PaintMarking(const OperatingPointMarks& marks);
 
     // Tab visibility, servo group, follower read-only view, coupling label.
     void UpdatePageDisplayState(const ParameterImage& image, int activePageIndex);
@@ -90,14 +89,18 @@ public:
     QSpinBox* SpinBox(const QString& editOrUpDownName) const;
 
 private:
+    void FillCurvePage(const ParameterImage& image, int curve, const CurvePageFlags& flags);
+    void WriteCurvePage(ParameterImage& image, int curve, CurvePageFlags& flags) const;
+
     QTabWidget* pageControl;
-    std::unique_ptr<CurveGrid> curveGrid;
-    std::unique_ptr<KnockPage> knockPage;
-    std::unique_ptr<PositionPage> positionPage;
-    std::unique_ptr<ServoPage> servoPage;
-    std::unique_ptr<VariousPage> variousPage;
-    std::unique_ptr<CorrectionsPage> correctionsPage;
+    std::unique_ptr<CurveGridControls> curveGrid;
+    std::unique_ptr<KnockPageControls> knockPage;
+    std::unique_ptr<PositionPageControls> positionPage;
+    std::unique_ptr<ServoPageControls> servoPage;
+    std::unique_ptr<VariousPageControls> variousPage;
+    std::unique_ptr<CorrectionsPageControls> correctionsPage;
     std::unique_ptr<MarkingPainter> painter;
+    std::array<QWidget*, CurveCount> curveSheets{};
 };
 
 }  // namespace torvana

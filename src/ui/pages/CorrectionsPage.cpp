@@ -1,0 +1,162 @@
+#include "ui/pages/CorrectionsPage.h"
+
+#include <QGroupBox>
+#include <QLabel>
+
+#include "ui/pages/PageCaptions.h"
+
+namespace torvana {
+
+namespace {
+
+constexpr QRect TlakGeometry{5, 5, 200, 380};
+constexpr QRect RetardGeometry{215, 5, 200, 380};
+constexpr QRect VodaVzduchGeometry{425, 5, 260, 250};
+constexpr QRect SyticGeometry{425, 265, 545, 120};
+constexpr int LeftColumn = 25;
+constexpr int RightColumn = 110;
+constexpr int ColumnCaptionTop = 20;
+constexpr QSize ColumnCaptionSize{80, 32};  // two lines, ending above the first row
+constexpr int TableTop = 54;
+constexpr int TablePitch = 32;
+constexpr int VodaLeft = 85;
+constexpr int VzduchLeft = 165;
+constexpr int TemperatureTop = 65;
+constexpr int TemperaturePitch = 39;
+constexpr int TemperatureCaptionTop = 40;
+constexpr int TemperatureLabelLeft = 12;
+constexpr int LabelBelowRow = 3;
+constexpr int SyticCaptionLeft = 10;
+constexpr int SyticFirstColumn = 200;
+constexpr int SyticPitch = 66;
+constexpr int SyticTimeTop = 30;
+constexpr int SyticCorrectionTop = 70;
+constexpr int LabelValueIndent = 20;  // the fixed 0 s and 100 % stand under the numbers
+
+QGroupBox* MakeGroup(QWidget* sheet, const char* name, QRect geometry)
+{
+    auto* group = new QGroupBox(PageCaption(name), sheet);
+    group->setObjectName(name);
+    group->setGeometry(geometry);
+    return group;
+}
+
+void MakeColumnCaption(QWidget* parent, const char* name, int left)
+{
+    QLabel* label = MakeLabel(parent, name, QPoint(left, ColumnCaptionTop));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    label->setFixedSize(ColumnCaptionSize);
+}
+
+void BuildTables(CorrectionsPageControls& page, QWidget* sheet, PageEvents& events)
+{
+    QWidget* tlak = MakeGroup(sheet, "GroupBoxTlak", TlakGeometry);
+    MakeColumnCaption(tlak, "LabelTlakTlak", LeftColumn);
+    MakeColumnCaption(tlak, "LabelTlakKor", RightColumn);
+    page.tlakTlak = MakeSpinColumn<PressurePoints>(tlak, "EditTlakTlak", "UpDownTlakTlak", LeftColumn,
+                                                   TableTop, TablePitch, events);
+    page.tlakKor = MakeSpinColumn<PressurePoints>(tlak, "EditTlakKor", "UpDownTlakKor", RightColumn,
+                                                  TableTop, TablePitch, events);
+
+    QWidget* retard = MakeGroup(sheet, "GroupBoxRetard", RetardGeometry);
+    MakeColumnCaption(retard, "LabelRetardTemp", LeftColumn);
+    MakeColumnCaption(retard, "LabelRetardRetard", RightColumn);
+    page.retardTemp = MakeSpinColumn<RetardPoints>(retard, "EditRetardTemp", "UpDownRetardTemp",
+                                                   LeftColumn, TableTop, TablePitch, events);
+    page.retardRetard = MakeSpinColumn<RetardPoints>(retard, "EditRetardRetard", "UpDownRetardRetard",
+                                                     RightColumn, TableTop, TablePitch, events);
+
+    QWidget* temperatures = MakeGroup(sheet, "GroupBoxVodaVzduch", VodaVzduchGeometry);
+    MakeLabel(temperatures, "LabelVoda2", QPoint(VodaLeft, TemperatureCaptionTop));
+    MakeLabel(temperatures, "LabelVzduch2", QPoint(VzduchLeft, TemperatureCaptionTop));
+    for (int i = 0; i < TemperaturePoints; ++i) {
+        MakeLabel(temperatures, IndexedName("LabelVodaVzduchTemp", i),
+                  QPoint(TemperatureLabelLeft, TemperatureTop + TemperaturePitch * i + LabelBelowRow));
+    }
+    page.voda = MakeSpinColumn<TemperaturePoints>(temperatures, "EditVoda", "UpDownVoda", VodaLeft,
+                                                  TemperatureTop, TemperaturePitch, events);
+    page.vzduch = MakeSpinColumn<TemperaturePoints>(temperatures, "EditVzduch", "UpDownVzduch",
+                                                    VzduchLeft, TemperatureTop, TemperaturePitch, events);
+}
+
+void BuildChoke(CorrectionsPageControls& page, QWidget* sheet, PageEvents& events)
+{
+    QWidget* sytic = MakeGroup(sheet, "GroupBoxSytic", SyticGeometry);
+    MakeLabel(sytic, "LabelSyticCas", QPoint(SyticCaptionLeft, SyticTimeTop + LabelBelowRow));
+    MakeLabel(sytic, "LabelSyticKorekce", QPoint(SyticCaptionLeft, SyticCorrectionTop + LabelBelowRow));
+    const auto columnLeft = [](int point) { return SyticFirstColumn + SyticPitch * point; };
+    page.syticCas0 = MakeLabel(sytic, "LabelSyticCas0",
+                               QPoint(columnLeft(0) + LabelValueIndent, SyticTimeTop + LabelBelowRow));
+    page.syticKorekce4 = MakeLabel(sytic, "LabelSyticKorekce4",
+                                   QPoint(columnLeft(ChokePoints) + LabelValueIndent,
+                                          SyticCorrectionTop + LabelBelowRow));
+    constexpr unsigned ExitOrClick = CommitOnExit | CommitOnClick;
+    for (int i = 0; i < ChokePoints; ++i) {
+        const QString time = QString::number(i + 1);
+        const QString correction = QString::number(i);
+        page.syticCas[i] = MakeCommittingSpinBox(sytic, "EditSyticCas" + time, "UpDownSyticCas" + time,
+                                                 ExitOrClick, QPoint(columnLeft(i + 1), SyticTimeTop), events);
+        page.syticKorekce[i] = MakeCommittingSpinBox(
+            sytic, "EditSyticKorekce" + correction, "UpDownSyticKorekce" + correction, ExitOrClick,
+            QPoint(columnLeft(i), SyticCorrectionTop), events);
+    }
+}
+
+}  // namespace
+
+CorrectionsPageControls BuildCorrectionsPage(QWidget* sheet, PageEvents& events)
+{
+    CorrectionsPageControls page;
+    BuildTables(page, sheet, events);
+    BuildChoke(page, sheet, events);
+    return page;
+}
+
+namespace {
+template <std::size_t N>
+void ShowColumn(const std::array<UpDownSpinBox*, N>& boxes, const std::array<int, N>& values)
+{
+    for (std::size_t i = 0; i < N; ++i) {
+        boxes[i]->setValue(values[i]);
+    }
+}
+
+template <std::size_t N>
+std::array<int, N> ReadColumn(const std::array<UpDownSpinBox*, N>& boxes)
+{
+    std::array<int, N> values{};
+    for (std::size_t i = 0; i < N; ++i) {
+        values[i] = boxes[i]->value();
+    }
+    return values;
+}
+}  // namespace
+
+void ShowCorrectionsValues(const CorrectionsPageControls& page, const CorrectionsPageValues& values)
+{
+    ShowColumn(page.tlakTlak, values.tlakTlak);
+    ShowColumn(page.tlakKor, values.tlakKor);
+    ShowColumn(page.voda, values.voda);
+    ShowColumn(page.vzduch, values.vzduch);
+    ShowColumn(page.retardTemp, values.retardTemp);
+    ShowColumn(page.retardRetard, values.retardRetard);
+    ShowColumn(page.syticCas, values.syticCas);
+    ShowColumn(page.syticKorekce, values.syticKorekce);
+}
+
+CorrectionsPageValues ReadCorrectionsValues(const CorrectionsPageControls& page)
+{
+    CorrectionsPageValues values;
+    values.tlakTlak = ReadColumn(page.tlakTlak);
+    values.tlakKor = ReadColumn(page.tlakKor);
+    values.voda = ReadColumn(page.voda);
+    values.vzduch = ReadColumn(page.vzduch);
+    values.retardTemp = ReadColumn(page.retardTemp);
+    values.retardRetard = ReadColumn(page.retardRetard);
+    values.syticCas = ReadColumn(page.syticCas);
+    values.syticKorekce = ReadColumn(page.syticKorekce);
+    return values;
+}
+
+}  // namespace torvana

@@ -1,0 +1,66 @@
+#pragma once
+// Small builders shared by the page modules: named controls at a position,
+// captions from the page caption table, meaningful colours.
+
+#include <QPoint>
+#include <QString>
+#include <array>
+
+#include "link/Colour.h"
+#include "ui/pages/UpDownSpinBox.h"
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace torvana {
+
+class PageEvents;
+
+constexpr int RowLength = 15;
+constexpr int EditWidth = 40;
+constexpr int NarrowEditWidth = 38;
+constexpr int UpDownWidth = 16;
+
+// "Name[i]" and "Name[r][c]".
+QString IndexedName(const char* name, int index);
+QString IndexedName(const char* name, int row, int column);
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, QPoint position);
+QCheckBox* MakeCheckBox(QWidget* parent, const QString& name, QPoint position);
+QPushButton* MakeButton(QWidget* parent, const QString& name, QPoint position, QSize size);
+// editWidth is the edit box alone; the arrows add UpDownWidth.
+UpDownSpinBox* MakeSpinBox(QWidget* parent, const QString& editName, const QString& upDownName,
+                           unsigned triggers, QPoint position, int editWidth = EditWidth);
+
+// A spin box whose commits reach the window as EditCommitted, ranged from
+// the binding's table by its up-down name.
+UpDownSpinBox* MakeCommittingSpinBox(QWidget* parent, const QString& editName,
+                                     const QString& upDownName, unsigned triggers,
+                                     QPoint position, PageEvents& events);
+// A row of fifteen engine-speed or value boxes, edit left 44 + 60c.
+std::array<UpDownSpinBox*, RowLength> MakeSpinRow(QWidget* parent, const char* editName,
+                                                  const char* upDownName, int top,
+                                                  PageEvents& events);
+// Rows of the same kind elsewhere: edit left fixed, tops top + pitch * i.
+template <std::size_t N>
+std::array<UpDownSpinBox*, N> MakeSpinColumn(QWidget* parent, const char* editName,
+                                             const char* upDownName, int left, int top,
+                                             int pitch, PageEvents& events)
+{
+    std::array<UpDownSpinBox*, N> column{};
+    for (std::size_t i = 0; i < N; ++i) {
+        const int index = static_cast<int>(i);
+        column[i] = MakeCommittingSpinBox(parent, IndexedName(editName, index),
+                                          IndexedName(upDownName, index), CommitOnClick,
+                                          QPoint(left, top + pitch * index), events);
+    }
+    return column;
+}
+
+// Background of a control: edit boxes use the base role, everything else the
+// window role. Normal and Window give the control its palette colour back.
+void SetBackground(QWidget* control, Colour colour);
+
+}  // namespace torvana

@@ -1,0 +1,104 @@
+#include "ui/pages/PositionPage.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "ui/pages/PageCaptions.h"
+#include "ui/pages/RadioGroup.h"
+
+namespace torvana {
+
+namespace {
+
+constexpr int GroupLeft = 5;
+constexpr int GroupTop = 5;
+constexpr QSize GroupSize{970, 165};
+constexpr int GroupPitch = 175;
+constexpr int RowLabelLeft = 8;
+constexpr int RpmRowTop = 28;
+constexpr int AngleRowTop = 60;
+constexpr int LabelBelowRow = 3;  // row captions stand 3 below the edit tops
+constexpr QRect RadioGeometry{44, 92, 330, 60};
+constexpr QPoint AllAt{400, 118};
+constexpr QPoint MinusAt{470, 112};
+constexpr QSize StepButtonSize{30, 28};
+constexpr int PlusShift = 40;
+
+PositionTableControls BuildTable(QWidget* sheet, const char* suffix, int top, PositionTable table,
+                                 PageEvents& events)
+{
+    const auto name = [suffix](const char* stem) { return QString(stem) + suffix; };
+    PositionTableControls t;
+    t.groupBox = new QGroupBox(PageCaption("GroupBoxPoloha" + QString(suffix)), sheet);
+    t.groupBox->setObjectName(name("GroupBoxPoloha"));
+    t.groupBox->setGeometry(QRect(QPoint(GroupLeft, top), GroupSize));
+    QWidget* box = t.groupBox;
+
+    const QString rowStem = "LabelPoloha" + QString(suffix);
+    t.rpmLabel = MakeLabel(box, rowStem + "_1", QPoint(RowLabelLeft, RpmRowTop + LabelBelowRow));
+    t.angleLabel = MakeLabel(box, rowStem + "_2", QPoint(RowLabelLeft, AngleRowTop + LabelBelowRow));
+    const QByteArray rpmEdit = name("EditPoloha").toLatin1() + "Rpm";
+    const QByteArray rpmUpDown = name("UpDownPoloha").toLatin1() + "Rpm";
+    t.rpm = MakeSpinRow(box, rpmEdit.constData(), rpmUpDown.constData(), RpmRowTop, events);
+    const QByteArray angleEdit = name("EditPoloha").toLatin1();
+    const QByteArray angleUpDown = name("UpDownPoloha").toLatin1();
+    t.angle = MakeSpinRow(box, angleEdit.constData(), angleUpDown.constData(), AngleRowTop, events);
+
+    const QString radioName = name("RadioGroupPoloha");
+    t.reference = new RadioGroup(radioName, PageCaption(radioName),
+                                 PageItems(radioName), box);
+    t.reference->setGeometry(RadioGeometry);
+    QObject::connect(t.reference, &RadioGroup::ItemClicked, &events,
+                     [&events] { emit events.PositionRadioChanged(); });
+
+    t.all = MakeCheckBox(box, name("CheckBoxAll_Poloha"), AllAt);
+    t.minus = MakeButton(box, name("ButtonMinus_Poloha"), MinusAt, StepButtonSize);
+    t.plus = MakeButton(box, name("ButtonPlus_Poloha"), MinusAt + QPoint(PlusShift, 0), StepButtonSize);
+    t.minus->setToolTip("Take off 20 mV");
+    t.plus->setToolTip("Add 20 mV");
+    QObject::connect(t.minus, &QPushButton::clicked, &events,
+                     [&events, table] { emit events.PositionStepClicked(table, false); });
+    QObject::connect(t.plus, &QPushButton::clicked, &events,
+                     [&events, table] { emit events.PositionStepClicked(table, true); });
+    return t;
+}
+
+}  // namespace
+
+PositionPageControls BuildPositionPage(QWidget* sheet, PageEvents& events)
+{
+    PositionPageControls page;
+    page.a = BuildTable(sheet, "A", GroupTop, PositionTable::A, events);
+    page.b = BuildTable(sheet, "B", GroupTop + GroupPitch, PositionTable::B, events);
+    return page;
+}
+
+void ShowPositionValues(const PositionPageControls& page, const PositionPageValues& values)
+{
+    for (int i = 0; i < RowLength; ++i) {
+        page.a.rpm[i]->setValue(values.polohaARpm[i]);
+        page.a.angle[i]->setValue(values.polohaA[i]);
+        page.b.rpm[i]->setValue(values.polohaBRpm[i]);
+        page.b.angle[i]->setValue(values.polohaB[i]);
+    }
+    page.a.reference->SetItemIndex(values.radioPolohaA);
+    page.b.reference->SetItemIndex(values.radioPolohaB);
+}
+
+PositionPageValues ReadPositionValues(const PositionPageControls& page)
+{
+    PositionPageValues values;
+    for (int i = 0; i < RowLength; ++i) {
+        values.polohaARpm[i] = page.a.rpm[i]->value();
+        values.polohaA[i] = page.a.angle[i]->value();
+        values.polohaBRpm[i] = page.b.rpm[i]->value();
+        values.polohaB[i] = page.b.angle[i]->value();
+    }
+    values.radioPolohaA = page.a.reference->ItemIndex();
+    values.radioPolohaB = page.b.reference->ItemIndex();
+    return values;
+}
+
+}  // namespace torvana

@@ -1,0 +1,90 @@
+#include "ui/pages/UpDownSpinBox.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace torvana {
+
+namespace {
+constexpr int EditHeight = 21;
+}  // namespace
+
+UpDownSpinBox::UpDownSpinBox(const QString& editName, const QString& upDownName,
+                             unsigned triggers, QWidget* parent)
+    : QSpinBox(parent), triggers(triggers)
+{
+    setObjectName(editName);
+    auto* upDownAlias = new QObject(this);
+    upDownAlias->setObjectName(upDownName);
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setFixedHeight(EditHeight);
+    lineEdit()->installEventFilter(this);
+}
+
+void UpDownSpinBox::SetRange(int minimum, int maximum, int step)
+{
+    setRange(minimum, maximum);
+    setSingleStep(step);
+}
+
+void UpDownSpinBox::SetArrowsShown(bool shown)
+{
+    setButtonSymbols(shown ? QAbstractSpinBox::UpDownArrows : QAbstractSpinBox::NoButtons);
+    setReadOnly(!shown);
+}
+
+void UpDownSpinBox::stepBy(int steps)
+{
+    const int before = value();
+    QSpinBox::stepBy(steps);
+    if (value() != before) {
+        emit CommitRequested();
+    }
+}
+
+void UpDownSpinBox::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+        QSpinBox::keyPressEvent(event);
+        return;
+    }
+    interpretText();
+    movingFocusOnEnter = true;
+    focusNextChild();
+    movingFocusOnEnter = false;
+    emit CommitRequested();
+}
+
+void UpDownSpinBox::focusOutEvent(QFocusEvent* event)
+{
+    QSpinBox::focusOutEvent(event);
+    const bool leftByUser = event->reason() != Qt::ActiveWindowFocusReason &&
+                            event->reason() != Qt::PopupFocusReason;
+    if ((triggers & CommitOnExit) && leftByUser && !movingFocusOnEnter) {
+        emit CommitRequested();
+    }
+}
+
+bool UpDownSpinBox::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == lineEdit() && event->type() == QEvent::MouseButtonPress &&
+        (triggers & CommitOnClick)) {
+        emit CommitRequested();
+    }
+    return QSpinBox::eventFilter(watched, event);
+}
+
+UpDownSpinBox* FindSpinBox(const QObject* root, const QString& editOrUpDownName)
+{
+    auto* named = root->findChild<QObject*>(editOrUpDownName);
+    if (named == nullptr) {
+        return nullptr;
+    }
+    if (auto* box = qobject_cast<UpDownSpinBox*>(named)) {
+        return box;
+    }
+    return qobject_cast<UpDownSpinBox*>(named->parent());
+}
+
+}  // namespace torvana

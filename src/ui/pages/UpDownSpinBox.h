@@ -1,0 +1,44 @@
+#pragma once
+// An edit box with its attached up-down control, as one spin box. The Edit
+// name is the objectName; the UpDown name sits on an empty child QObject.
+
+#include <QSpinBox>
+
+namespace torvana {
+
+// When a typed value is handed on besides Enter and the arrows.
+enum CommitTrigger : unsigned {
+    CommitOnClick = 1,  // a click into the box
+    CommitOnExit = 2,   // focus leaves the box
+};
+
+class UpDownSpinBox : public QSpinBox {
+    Q_OBJECT
+public:
+    UpDownSpinBox(const QString& editName, const QString& upDownName, unsigned triggers,
+                  QWidget* parent);
+
+    void SetRange(int minimum, int maximum, int step);
+    // Hides or shows the arrows; a box without arrows is read-only.
+    void SetArrowsShown(bool shown);
+
+signals:
+    void CommitRequested();
+
+protected:
+    void stepBy(int steps) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    unsigned triggers;
+    // Enter moves the focus on and commits once; the exit it causes must not
+    // commit a second time.
+    bool movingFocusOnEnter = false;
+};
+
+// The spin box an UpDown or Edit name belongs to, below root; null if none.
+UpDownSpinBox* FindSpinBox(const QObject* root, const QString& editOrUpDownName);
+
+}  // namespace torvana

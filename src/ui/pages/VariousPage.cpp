@@ -1,0 +1,218 @@
+#include "ui/pages/VariousPage.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include "ui/pages/PageCaptions.h"
+#include "ui/pages/RadioGroup.h"
+
+namespace torvana {
+
+namespace {
+
+constexpr QRect OtherGeometry{5, 5, 340, 245};
+constexpr QRect ActivationGeometry{355, 5, 250, 110};
+constexpr QRect TpsGeometry{355, 125, 250, 90};
+constexpr QRect AkcelGeometry{615, 5, 250, 90};
+constexpr QRect TempWarningGeometry{615, 105, 250, 55};
+constexpr QRect StartJetGeometry{615, 170, 250, 55};
+constexpr QRect VersionGeometry{5, 260, 340, 100};
+constexpr int LabelLeft = 10;
+constexpr int LabelBelowRow = 3;
+constexpr int FirstRowTop = 25;
+constexpr int RowPitch = 30;
+constexpr int EditLeft = 170;
+constexpr int BikeWidth = 205;
+constexpr int BikeLeft = 125;
+constexpr int ZakazCteniLeft = 170;
+constexpr int TpsButtonLeft = 95;
+constexpr QSize TpsButtonSize{90, 26};
+constexpr int SmallGroupEditLeft = 10;
+constexpr int SmallGroupUnitLeft = 75;
+constexpr int VersionPitch = 22;
+
+// Enter in the variant list moves on and commits, as in an edit box.
+class EnterCommits : public QObject {
+public:
+    EnterCommits(QWidget* control, PageEvents& events) : QObject(control), events(events)
+    {
+        control->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress) {
+            return false;
+        }
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter) {
+            return false;
+        }
+        auto* control = static_cast<QWidget*>(watched);
+        if (auto* next = control->nextInFocusChain()) {
+            next->setFocus(Qt::TabFocusReason);
+        }
+        emit events.EditCommitted();
+        return true;
+    }
+
+private:
+    PageEvents& events;
+};
+
+QGroupBox* MakeGroup(QWidget* sheet, const char* name, QRect geometry)
+{
+    auto* group = new QGroupBox(PageCaption(name), sheet);
+    group->setObjectName(name);
+    group->setGeometry(geometry);
+    return group;
+}
+
+QCheckBox* MakeReleasingCheckBox(QWidget* parent, const char* name, QPoint position, PageEvents& events)
+{
+    auto* box = MakeCheckBox(parent, name, position);
+    QObject::connect(box, &QCheckBox::clicked, &events, [&events] { emit events.CheckBoxReleased(); });
+    return box;
+}
+
+int RowTop(int row) { return FirstRowTop + RowPitch * row; }
+
+void BuildOther(VariousPageControls& page, QWidget* sheet, PageEvents& events)
+{
+    QWidget* box = MakeGroup(sheet, "GroupBoxOther", OtherGeometry);
+    MakeLabel(box, "LabelBike", QPoint(LabelLeft, RowTop(0) + LabelBelowRow));
+    page.bike = new QComboBox(box);
+    page.bike->setObjectName("ComboBoxBike");
+    page.bike->addItems(PageItems("ComboBoxBike"));
+    page.bike->setGeometry(BikeLeft, RowTop(0), BikeWidth, page.bike->sizeHint().height());
+    QObject::connect(page.bike, &QComboBox::activated, &events,
+                     [&events](int bike) { emit events.BikeChanged(bike); });
+    new EnterCommits(page.bike, events);
+
+    for (int n = 0; n < LimiterCount; ++n) {
+        const QString number = QString::number(n + 1);
+        MakeLabel(box, "LabelOmez" + number, QPoint(LabelLeft, RowTop(n + 1) + LabelBelowRow));
+        page.limiters[n] = MakeCommittingSpinBox(box, "EditOmez" + number, "UpDownOmez" + number,
+                                                 CommitOnExit, QPoint(EditLeft, RowTop(n + 1)), events);
+    }
+    constexpr int SwitchRow = LimiterCount + 1;
+    page.rpm2Krat = MakeReleasingCheckBox(box, "CheckBoxRpm2Krat", QPoint(LabelLeft, RowTop(SwitchRow)), events);
+    page.zakazCteni = MakeCheckBox(box, "CheckBoxZakazCteni", QPoint(ZakazCteniLeft, RowTop(SwitchRow)));
+    QObject::connect(page.zakazCteni, &QCheckBox::clicked, &events, [&events](bool checked) {
+        emit events.ZakazCteniClicked(checked);
+        emit events.CheckBoxReleased();
+    });
+    page.progHned = MakeReleasingCheckBox(box, "CheckBoxProgHned", QPoint(LabelLeft, RowTop(SwitchRow + 1)), events);
+}
+
+void BuildSwitchesAndSensors(VariousPageControls& page, QWidget* sheet, PageEvents& events)
+{
+    QWidget* activation = MakeGroup(sheet, "GroupBoxActivation", ActivationGeometry);
+    page.aktLimiter1 = MakeReleasingCheckBox(activation, "CheckBoxAktLimiter1", QPoint(LabelLeft, RowTop(0)), events);
+    page.aktRpm = MakeReleasingCheckBox(activation, "CheckBoxAktRpm", QPoint(LabelLeft, RowTop(1)), events);
+    page.aktTlakOleje = MakeReleasingCheckBox(activation, "CheckBoxAktTlakOleje", QPoint(LabelLeft, RowTop(2)), events);
+
+    QWidget* tps = MakeGroup(sheet, "GroupBoxTps", TpsGeometry);
+    constexpr unsigned ExitOrClick = CommitOnExit | CommitOnClick;
+    page.tps0 = MakeCommittingSpinBox(tps, "EditTps0", "UpDownTps0", ExitOrClick,
+                                      QPoint(SmallGroupEditLeft, RowTop(0)), events);
+    page.tps100 = MakeCommittingSpinBox(tps, "EditTps100", "UpDownTps100", ExitOrClick,
+                                        QPoint(SmallGroupEditLeft, RowTop(1)), events);
+    page.tps0Button = MakeButton(tps, "ButtonTps0", QPoint(TpsButtonLeft, RowTop(0) - 2), TpsButtonSize);
+    page.tps100Button = MakeButton(tps, "ButtonTps100", QPoint(TpsButtonLeft, RowTop(1) - 2), TpsButtonSize);
+    QObject::connect(page.tps0Button, &QPushButton::clicked, &events, [&events] { emit events.Tps0Clicked(); });
+    QObject::connect(page.tps100Button, &QPushButton::clicked, &events, [&events] { emit events.Tps100Clicked(); });
+
+    QWidget* akcel = MakeGroup(sheet, "GroupBoxAkcel", AkcelGeometry);
+    constexpr int AkcelEditLeft = 160;
+    MakeLabel(akcel, "LabelAkcelPrah", QPoint(LabelLeft, RowTop(0) + LabelBelowRow));
+    MakeLabel(akcel, "LabelAkcelJet", QPoint(LabelLeft, RowTop(1) + LabelBelowRow));
+    page.akcelPrah = MakeCommittingSpinBox(akcel, "EditAkcelPrah", "UpDownAkcelPrah", ExitOrClick,
+                                           QPoint(AkcelEditLeft, RowTop(0)), events);
+    page.akcelJet = MakeCommittingSpinBox(akcel, "EditAkcelJet", "UpDownAkcelJet", ExitOrClick,
+                                          QPoint(AkcelEditLeft, RowTop(1)), events);
+
+    QWidget* warning = MakeGroup(sheet, "GroupBoxTempWarning", TempWarningGeometry);
+    page.tempWarning = MakeCommittingSpinBox(warning, "EditTempWarning", "UpDownTempWarning", ExitOrClick,
+                                             QPoint(SmallGroupEditLeft, RowTop(0)), events);
+    MakeLabel(warning, "LabelTempWarning", QPoint(SmallGroupUnitLeft, RowTop(0) + LabelBelowRow));
+
+    QWidget* startJet = MakeGroup(sheet, "GroupBoxStartJet", StartJetGeometry);
+    page.startJet = MakeCommittingSpinBox(startJet, "EditStartJet", "UpDownStartJet", ExitOrClick,
+                                          QPoint(SmallGroupEditLeft, RowTop(0)), events);
+    MakeLabel(startJet, "LabelStartJet", QPoint(SmallGroupUnitLeft, RowTop(0) + LabelBelowRow));
+}
+
+}  // namespace
+
+VariousPageControls BuildVariousPage(QWidget* sheet, PageEvents& events)
+{
+    VariousPageControls page;
+    BuildOther(page, sheet, events);
+    BuildSwitchesAndSensors(page, sheet, events);
+    QWidget* version = MakeGroup(sheet, "GroupBoxVerze", VersionGeometry);
+    for (int n = 0; n < VersionLabelCount; ++n) {
+        page.versions[n] = MakeLabel(version, "LabelVerze" + QString::number(n + 1),
+                                     QPoint(LabelLeft, FirstRowTop + VersionPitch * n));
+        page.versions[n]->setFixedWidth(VersionGeometry.width() - 2 * LabelLeft);
+    }
+    return page;
+}
+
+void ShowVariousValues(const VariousPageControls& page, const VariousPageValues& values,
+                       const HeaderTexts& header, RadioGroup* radioA, RadioGroup* radioB)
+{
+    page.versions[0]->setText(QString::fromStdString(header.versionText));
+    page.versions[1]->setText(QString::fromStdString(header.dateText));
+    page.versions[2]->setText(QString::fromStdString(header.timeText));
+    SetBackground(page.progHned, page.progHned->isChecked() ? Colour::Red : Colour::Normal);
+    page.zakazCteni->setChecked(values.zakazCteni);
+    SetBackground(page.zakazCteni, values.zakazCteni ? Colour::Red : Colour::Normal);
+    page.rpm2Krat->setChecked(values.rpm2Krat);
+    page.aktLimiter1->setChecked(values.aktLimiter1);
+    page.aktRpm->setChecked(values.aktRpm);
+    page.aktTlakOleje->setChecked(values.aktTlakOleje);
+    page.bike->setCurrentIndex(values.bike);
+    for (int n = 0; n < LimiterCount; ++n) {
+        page.limiters[n]->setValue(values.omez[n]);
+    }
+    page.tps0->setValue(values.tps0);
+    page.tps100->setValue(values.tps100);
+    page.akcelPrah->setValue(values.akcelPrah);
+    page.akcelJet->setValue(values.akcelJet);
+    page.startJet->setValue(values.startJet);
+    page.tempWarning->setValue(values.tempWarning);
+    radioA->SetItemIndex(values.radioPolohaA);
+    radioB->SetItemIndex(values.radioPolohaB);
+}
+
+VariousPageValues ReadVariousValues(const VariousPageControls& page, const RadioGroup* radioA,
+                                    const RadioGroup* radioB)
+{
+    VariousPageValues values;
+    values.bike = page.bike->currentIndex();
+    for (int n = 0; n < LimiterCount; ++n) {
+        values.omez[n] = page.limiters[n]->value();
+    }
+    values.zakazCteni = page.zakazCteni->isChecked();
+    values.rpm2Krat = page.rpm2Krat->isChecked();
+    values.aktLimiter1 = page.aktLimiter1->isChecked();
+    values.aktRpm = page.aktRpm->isChecked();
+    values.aktTlakOleje = page.aktTlakOleje->isChecked();
+    values.tps0 = page.tps0->value();
+    values.tps100 = page.tps100->value();
+    values.akcelPrah = page.akcelPrah->value();
+    values.akcelJet = page.akcelJet->value();
+    values.startJet = page.startJet->value();
+    values.tempWarning = page.tempWarning->value();
+    values.radioPolohaA = radioA->ItemIndex();
+    values.radioPolohaB = radioB->ItemIndex();
+    return values;
+}
+
+}  // namespace torvana
