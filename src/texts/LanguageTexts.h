@@ -27,10 +27,12 @@ struct LocalisedText {
 // Every localised item, in the order in which the window applies them.
 const std::vector<LocalisedText>& LanguageTexts();
 
-// The text of one target for a language; empty when there is none.
+// The text of one target for a language (outside 0 to 3: English); empty
+// when the target has no entry of that kind.
 std::string LocalisedFor(const std::string& target, TextKind kind, int languageIndex);
 
-// Prefix of the COM menu hints, followed by a blank and the port number.
+// Prefix of the COM menu hints, followed by a blank and the port number
+// (outside 0 to 3: English).
 std::string ComHintPrefix(int languageIndex);
 
 }  // namespace torvana

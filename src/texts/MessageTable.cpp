@@ -1,27 +1,54 @@
 #include "texts/MessageTable.h"
 
+#include <array>
+
 namespace torvana {
 
+namespace {
+
+using FourTexts = std::array<const char*, LanguageCount>;  // English, German, French, Czech
+
+// Lead texts of TextManualOpenError; each ends in a blank before the file name.
+constexpr FourTexts ManualOpenErrorLeads = {"Error by opening file ", "Fehler beim öffnen der Datei ",
+                                            "Erreur à l´ouvertur du Fichier ", "Chyba při otevírání souboru "};
+constexpr const char* ManualOpenErrorTail = " !";
+
+}  // namespace
+
+// Slots in fill order. Czech TextProgramError and the German verify and read
+// errors have no exclamation mark; TextPrintDate ends in two blanks in
+// English and Czech, three in German and French.
 void SetMessageTexts(MessageTable& t, int languageIndex)
 {
-    (void)languageIndex;  // the other three languages come with the localisation
-    t.TextManualFile = "Torvana_R_en.pdf";
-    t.TextProgramError = "Program error!";
-    t.TextVerifyError = "Verify error!";
-    t.TextReadError = "Read error!";
-    t.TextProgramDevice = "Program device:";
-    t.TextVersionMismatch = "Unmatched version of PC and Ignition programs!";
-    t.TextVerify = "Verify:";
-    t.TextRead = "Read:";
-    t.TextSaving = "Saving:";
-    t.TextNumberOfProgramming = "Number of Programing= ";
-    t.TextComOpenError = "Com opening error!";
-    t.TextOpenFileError = "Open file error!";
-    t.TextDefaultQuestion = "Do you want default setting?";
-    t.TextFileVersionMismatch = "Unmatched version of *.ign file!";
-    t.TextPrintDate = "Date and time of printing:  ";
-    t.TextNoReading = "No reading!";
-    t.TextManualOpenError = "Error by opening file " + t.TextManualFile + " !";
+    const std::size_t slot = LanguageSlot(languageIndex);
+    const auto pick = [slot](const FourTexts& texts) { return std::string(texts[slot]); };
+    t.TextManualFile = pick({"Torvana_R_en.pdf", "Torvana_R_en.pdf", "Torvana_R_en.pdf", "Torvana_R_en.pdf"});
+    t.TextProgramError = pick({"Program error!", "Programmierfehler!", "Erreur de programmation!", "Chyba programování"});
+    t.TextVerifyError = pick({"Verify error!", "Vergleichsfehler", "Verifier erreur!", "Chyba verifikace!"});
+    t.TextReadError = pick({"Read error!", "Lesefehler", "Lire erreur!", "Chyba čtení!"});
+    t.TextProgramDevice = pick({"Program device:", "Programmieren:", "Programmer:", "Programování:"});
+    t.TextVersionMismatch = pick({"Unmatched version of PC and Ignition programs!",
+                                  "Programm der Zündung ist nicht kompatibel mit dem Programm am PC!",
+                                  "Programme du boitier d´alumage non compatible avec programme PC!",
+                                  "Neshodné verze proramu v PC a zapalování!"});
+    t.TextVerify = pick({"Verify:", "Vergleichen:", "Vérifier:", "Verifikace:"});
+    t.TextRead = pick({"Read:", "Lesen:", "Lire", "Čtení:"});
+    t.TextSaving = pick({"Saving:", "Speicherung:", "Mémorisation", "Ukládání:"});
+    t.TextNumberOfProgramming =
+        pick({"Number of Programing= ", "Programmierungsanzahl= ", "Nombre de programmations= ", "Počet programování= "});
+    t.TextComOpenError = pick({"Com opening error!", "Falscher COM-Anschlußes!", "Erreur connections PC!",
+                               "Chyba při otevírání portu Com!"});
+    t.TextOpenFileError = pick({"Open file error!", "Fehler beim öffnen der Datei!", "Erreur ouvertur fichier!",
+                                "Chyba při otevírání souboru!"});
+    t.TextDefaultQuestion = pick({"Do you want default setting?", "Wollen Sie Standardeinstellungen öffnen?",
+                                  "Voulez vous la programation de base?", "Chcete nastavit základní hodnoty?"});
+    t.TextFileVersionMismatch = pick({"Unmatched version of *.ign file!", "Datendatei *.ign ist nicht kompatiebel!",
+                                      "Programme du fichier non compatible avec programme PC!",
+                                      "Neshodná verze souboru *.ign!"});
+    t.TextPrintDate = pick({"Date and time of printing:  ", "Zeitpunkt des Ausdruckes   ",
+                            "Date et heur de l´imprimé:   ", "Datum a čas tisku:  "});
+    t.TextNoReading = pick({"No reading!", "Lesen verboten!", "Pas axessible!", "Zákaz čtení!"});
+    t.TextManualOpenError = pick(ManualOpenErrorLeads) + t.TextManualFile + ManualOpenErrorTail;
 }
 
 }  // namespace torvana

@@ -3,12 +3,21 @@
 // text of one message; whoever shows a message reads its slot at that moment.
 // All texts are UTF-8.
 
+#include <cstddef>
 #include <string>
 
 namespace torvana {
 
 constexpr int LanguageCount = 4;
 enum Language : int { English = 0, German = 1, French = 2, Czech = 3 };
+
+// The language's position in every text table; a value outside 0 to 3 reads
+// as English.
+constexpr std::size_t LanguageSlot(int languageIndex)
+{
+    return languageIndex >= 0 && languageIndex < LanguageCount ? static_cast<std::size_t>(languageIndex)
+                                                               : static_cast<std::size_t>(English);
+}
 
 struct MessageTable {
     std::string TextManualFile;

@@ -1,0 +1,120 @@
+#include "texts/MessageTable.h"
+
+#include "Utf8Check.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace torvana {
+namespace {
+
+MessageTable Filled(int language)
+{
+    MessageTable table;
+    SetMessageTexts(table, language);
+    return table;
+}
+
+std::vector<const std::string*> AllSlots(const MessageTable& t)
+{
+    return {&t.TextManualFile,       &t.TextProgramError,    &t.TextVerifyError,       &t.TextReadError,
+            &t.TextProgramDevice,    &t.TextVersionMismatch, &t.TextVerify,            &t.TextRead,
+            &t.TextSaving,           &t.TextNumberOfProgramming, &t.TextComOpenError,  &t.TextOpenFileError,
+            &t.TextDefaultQuestion,  &t.TextFileVersionMismatch, &t.TextPrintDate,     &t.TextNoReading,
+            &t.TextManualOpenError};
+}
+
+TEST(MessageTableTest, EverySlotFilledWithValidUtf8InEveryLanguage)
+{
+    for (int language = English; language < LanguageCount; ++language) {
+        SCOPED_TRACE(language);
+        const MessageTable table = Filled(language);
+        for (const std::string* slot : AllSlots(table)) {
+            EXPECT_FALSE(slot->empty());
+            EXPECT_TRUE(test::IsValidUtf8(*slot)) << *slot;
+        }
+    }
+}
+
+TEST(MessageTableTest, TransferMessages)
+{
+    const std::array<MessageTable, LanguageCount> t = {Filled(English), Filled(German), Filled(French), Filled(Czech)};
+    EXPECT_EQ(t[English].TextProgramError, "Program error!");
+    EXPECT_EQ(t[German].TextProgramError, "Programmierfehler!");
+    EXPECT_EQ(t[French].TextProgramError, "Erreur de programmation!");
+    EXPECT_EQ(t[Czech].TextProgramError, "Chyba programování");  // no exclamation mark
+    EXPECT_EQ(t[English].TextVerifyError, "Verify error!");
+    EXPECT_EQ(t[German].TextVerifyError, "Vergleichsfehler");
+    EXPECT_EQ(t[German].TextReadError, "Lesefehler");
+    EXPECT_EQ(t[Czech].TextReadError, "Chyba čtení!");
+    EXPECT_EQ(t[French].TextVerify, "Vérifier:");
+    EXPECT_EQ(t[French].TextRead, "Lire");
+    EXPECT_EQ(t[French].TextSaving, "Mémorisation");
+    EXPECT_EQ(t[Czech].TextSaving, "Ukládání:");
+    EXPECT_EQ(t[German].TextProgramDevice, "Programmieren:");
+    EXPECT_EQ(t[Czech].TextNumberOfProgramming, "Počet programování= ");
+    EXPECT_EQ(t[German].TextNoReading, "Lesen verboten!");
+    EXPECT_EQ(t[French].TextNoReading, "Pas axessible!");
+    EXPECT_EQ(t[Czech].TextVersionMismatch, "Neshodné verze proramu v PC a zapalování!");
+}
+
+TEST(MessageTableTest, PortFileAndReportMessages)
+{
+    const std::array<MessageTable, LanguageCount> t = {Filled(English), Filled(German), Filled(French), Filled(Czech)};
+    EXPECT_EQ(t[German].TextComOpenError, "Falscher COM-Anschlußes!");
+    EXPECT_EQ(t[French].TextComOpenError, "Erreur connections PC!");
+    EXPECT_EQ(t[German].TextOpenFileError, "Fehler beim öffnen der Datei!");
+    EXPECT_EQ(t[Czech].TextDefaultQuestion, "Chcete nastavit základní hodnoty?");
+    EXPECT_EQ(t[German].TextFileVersionMismatch, "Datendatei *.ign ist nicht kompatiebel!");
+    EXPECT_EQ(t[French].TextFileVersionMismatch, "Programme du fichier non compatible avec programme PC!");
+    // Two trailing blanks in English and Czech, three in German and French.
+    EXPECT_EQ(t[English].TextPrintDate, "Date and time of printing:  ");
+    EXPECT_EQ(t[German].TextPrintDate, "Zeitpunkt des Ausdruckes   ");
+    EXPECT_EQ(t[French].TextPrintDate, "Date et heur de l´imprimé:   ");
+    EXPECT_EQ(t[Czech].TextPrintDate, "Datum a čas tisku:  ");
+    for (const MessageTable& table : t) {
+        EXPECT_EQ(table.TextManualFile, "Torvana_R_en.pdf");
+    }
+}
+
+TEST(MessageTableTest, ManualOpenErrorFramesTheFileNameWithBlanks)
+{
+    EXPECT_EQ(Filled(English).TextManualOpenError, "Error by opening file Torvana_R_en.pdf !");
+    EXPECT_EQ(Filled(German).TextManualOpenError, "Fehler beim öffnen der Datei Torvana_R_en.pdf !");
+    EXPECT_EQ(Filled(French).TextManualOpenError, "Erreur à l´ouvertur du Fichier Torvana_R_en.pdf !");
+    EXPECT_EQ(Filled(Czech).TextManualOpenError, "Chyba při otevírání souboru Torvana_R_en.pdf !");
+    for (int language = English; language < LanguageCount; ++language) {
+        const MessageTable table = Filled(language);
+        EXPECT_NE(table.TextManualOpenError.find(" " + table.TextManualFile + " !"), std::string::npos);
+    }
+}
+
+TEST(MessageTableTest, SwitchingLanguageOverwritesEverySlot)
+{
+    MessageTable table = Filled(Czech);
+    SetMessageTexts(table, English);
+    const MessageTable english = Filled(English);
+    const std::vector<const std::string*> switched = AllSlots(table);
+    const std::vector<const std::string*> fresh = AllSlots(english);
+    for (std::size_t i = 0; i < switched.size(); ++i) {
+        EXPECT_EQ(*switched[i], *fresh[i]) << "slot " << i;
+    }
+}
+
+TEST(MessageTableTest, LanguageOutsideTheTablesReadsAsEnglish)
+{
+    const MessageTable english = Filled(English);
+    for (int language : {-1, LanguageCount, 255}) {
+        SCOPED_TRACE(language);
+        const MessageTable table = Filled(language);
+        EXPECT_EQ(table.TextProgramError, "Program error!");
+        EXPECT_EQ(table.TextPrintDate, english.TextPrintDate);
+        EXPECT_EQ(table.TextManualOpenError, english.TextManualOpenError);
+    }
+}
+
+}  // namespace
+}  // namespace torvana
