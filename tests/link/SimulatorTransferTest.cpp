@@ -5,6 +5,7 @@
 #include "UnitSimulator.h"
 #include "core/Defaults.h"
 #include "core/Normalise.h"
+#include "link/MonitorFrame.h"
 #include "link/UnitLink.h"
 #include "texts/MessageTable.h"
 
@@ -19,8 +20,6 @@ namespace torvana {
 namespace {
 
 constexpr int TickLimit = 3000;
-constexpr int StoreRemainingAt = 7;  // monitor frame word, low byte first
-constexpr int ByteBits = 8;
 
 ParameterImage DefaultImage(std::uint8_t bike)
 {
@@ -49,8 +48,8 @@ protected:
         link.SetMonitorHandler([this](const UnitFrame& frame) {
             if (!FrameIsValid(frame))
                 return false;
-            link.SetUnitStoreRemaining(static_cast<std::uint16_t>(
-                frame[StoreRemainingAt] | frame[StoreRemainingAt + 1] << ByteBits));
+            link.SetUnitStoreRemaining(
+                static_cast<std::uint16_t>(MonitorWord(frame.data(), MonitorField::StoreRemaining)));
             ++monitorFrames;
             return true;
         });

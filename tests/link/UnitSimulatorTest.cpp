@@ -5,6 +5,7 @@
 #include "SimulatorArguments.h"
 #include "UnitSimulator.h"
 #include "core/Header.h"
+#include "link/MonitorFrame.h"
 #include "link/UnitLink.h"
 
 #include <gtest/gtest.h>
@@ -15,11 +16,9 @@
 namespace torvana {
 namespace {
 
-constexpr int ByteBits = 8;
-
-int WordAt(const UnitFrame& frame, int offset)
+int WordAt(const UnitFrame& frame, std::size_t offset)
 {
-    return frame[offset] | frame[offset + 1] << ByteBits;
+    return MonitorWord(frame.data(), offset);
 }
 
 UnitFrame Request(std::uint8_t command, std::uint8_t fill = 0)
@@ -144,10 +143,10 @@ TEST(UnitSimulator, LastBlockStartsTheStoreCountdownAndCountsAProgramming)
     unit.AdvanceMilliseconds(StoreMilliseconds / 2);
     const auto monitor = Exchange(unit, Request(Command::MonitorRequest));
     ASSERT_EQ(monitor.size(), 1u);
-    const int remaining = WordAt(monitor[0], 7);
+    const int remaining = WordAt(monitor[0], MonitorField::StoreRemaining);
     EXPECT_GT(remaining, 0);
     EXPECT_LT(remaining, UnitStoreFull);
-    EXPECT_EQ(WordAt(monitor[0], 31), before + 1);
+    EXPECT_EQ(WordAt(monitor[0], MonitorField::ProgrammingCount), before + 1);
 
     unit.AdvanceMilliseconds(StoreMilliseconds);
     EXPECT_EQ(unit.StoreRemaining(), 0);
@@ -166,9 +165,9 @@ TEST(UnitSimulator, RunningEngineRevsFromIdleToHighAndBack)
         ASSERT_EQ(monitor.size(), 1u);
         EXPECT_TRUE(FrameIsValid(monitor[0]));
         EXPECT_EQ(monitor[0][FrameCommandIndex], Command::MonitorReply);
-        lowest = std::min(lowest, WordAt(monitor[0], 1));
-        highest = std::max(highest, WordAt(monitor[0], 1));
-        widestThrottle = std::max<int>(widestThrottle, monitor[0][51]);
+        lowest = std::min(lowest, WordAt(monitor[0], MonitorField::Rpm));
+        highest = std::max(highest, WordAt(monitor[0], MonitorField::Rpm));
+        widestThrottle = std::max<int>(widestThrottle, monitor[0][MonitorField::TpsPercent]);
         unit.AdvanceMilliseconds(StepMs);
     }
     EXPECT_LT(lowest, 1500);
@@ -185,15 +184,15 @@ TEST(UnitSimulator, MonitorSensorsMatchTheirReadings)
     ASSERT_EQ(monitor.size(), 1u);
     const UnitFrame& frame = monitor[0];
 
-    EXPECT_EQ(frame[53], sample.waterCelsius + 100);
-    EXPECT_EQ(frame[54], sample.airCelsius + 100);
+    EXPECT_EQ(frame[MonitorField::WaterTemp], sample.waterCelsius + 100);
+    EXPECT_EQ(frame[MonitorField::AirTemp], sample.airCelsius + 100);
     EXPECT_GT(sample.waterCelsius, 20);
     // The supply sits behind an 11:1 divider: 13.8 V reads about 256.
-    const int supplyMillivolts = WordAt(frame, 17) * 5000 / 1023 * 11;
+    const int supplyMillivolts = AdcMillivolts(WordAt(frame, MonitorField::SupplySensor)) * 11;
     EXPECT_NEAR(supplyMillivolts, 13800, 200);
-    EXPECT_EQ(WordAt(frame, 15), AdcOfMillivolts(sample.airMillivolts));
-    EXPECT_EQ(WordAt(frame, 93), sample.voltageCorrectionMicros + 1000);
-    EXPECT_NEAR(WordAt(frame, 85), 1000, 200);
+    EXPECT_EQ(WordAt(frame, MonitorField::AirSensor), AdcOfMillivolts(sample.airMillivolts));
+    EXPECT_EQ(WordAt(frame, MonitorField::VoltageCorrection), sample.voltageCorrectionMicros + VoltageCorrectionBias);
+    EXPECT_NEAR(WordAt(frame, MonitorField::WaterCorrection), 1000, 200);
 }
 
 TEST(UnitSimulator, IdleOptionReportsAStoppedEngine)
@@ -204,9 +203,9 @@ TEST(UnitSimulator, IdleOptionReportsAStoppedEngine)
     unit.AdvanceMilliseconds(5000);
     const auto monitor = Exchange(unit, Request(Command::MonitorRequest));
     ASSERT_EQ(monitor.size(), 1u);
-    EXPECT_EQ(WordAt(monitor[0], 1), 0);
-    EXPECT_EQ(monitor[0][51], 0);
-    EXPECT_EQ(WordAt(monitor[0], 19), 0);
+    EXPECT_EQ(WordAt(monitor[0], MonitorField::Rpm), 0);
+    EXPECT_EQ(monitor[0][MonitorField::TpsPercent], 0);
+    EXPECT_EQ(WordAt(monitor[0], MonitorField::InjectionTime1A), 0);
 }
 
 std::vector<std::uint8_t> RunFaults(const SimulatorFaults& faults, int requests)
