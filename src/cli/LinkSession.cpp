@@ -92,6 +92,7 @@ public:
     }
 
     UnitLink& Link() { return link; }
+    const MessageTable& Messages() const { return messages; }
     const LiveValues& Live() const { return live; }
     const MonitorView& View() const { return view; }
     int MonitorFrames() const { return monitorFrames; }
@@ -155,7 +156,7 @@ int TransferToUnit(const std::string& device, ParameterImage& image, bool progra
 
     bool storing = false;
     int framesAtVerify = 0;
-    const std::string programOk = "Program device:" + std::string(OkSuffix);
+    const std::string programOk = session.Messages().TextProgramDevice + OkSuffix;
     return session.Run([&]() -> std::optional<int> {
         if (!storing) {
             const auto end = link.TakeTransferEnd();
