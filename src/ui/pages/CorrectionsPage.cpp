@@ -10,9 +10,9 @@ namespace torvana {
 namespace {
 
 constexpr QRect TlakGeometry{5, 5, 200, 380};
-constexpr QRect RetardGeometry{215, 5, 200, 380};
-constexpr QRect VodaVzduchGeometry{425, 5, 260, 250};
-constexpr QRect SyticGeometry{425, 265, 545, 120};
+constexpr QRect RetardGeometry{215, 5, 230, 380};
+constexpr QRect VodaVzduchGeometry{455, 5, 260, 250};
+constexpr QRect SyticGeometry{455, 265, 530, 120};
 constexpr int LeftColumn = 25;
 constexpr int RightColumn = 110;
 constexpr int ColumnCaptionTop = 20;

@@ -21,6 +21,10 @@ constexpr int FirstColumnLeft = 90;
 constexpr int ColumnPitch = 57;
 constexpr int GroupGap = 15;
 constexpr int RowLabelLeft = 7;
+constexpr QSize RowLabelSize{82, 34};  // two lines where a caption is long
+constexpr int RowLabelRaise = 7;       // centres the two lines on the row
+constexpr int CompactFontSize = 8;
+constexpr int ListFontSize = 7;  // fits "19.98" and "0.889" into 54 pixels
 constexpr int ComboWidth = 54;
 constexpr int ComboVisibleLines = 32;
 constexpr int GainShift = 15;  // the tick boxes stand right of the column edge
@@ -73,6 +77,9 @@ QComboBox* MakeCombo(QWidget* parent, const QString& name, QPoint position,
         combo->addItem(QString::fromLatin1(item));
     }
     combo->setMaxVisibleItems(ComboVisibleLines);
+    QFont font = combo->font();
+    font.setPointSize(ListFontSize);
+    combo->setFont(font);
     combo->move(position);
     combo->setFixedWidth(ComboWidth);
     QObject::connect(combo, &QComboBox::activated, &events,
@@ -108,9 +115,16 @@ KnockPageControls BuildKnockPage(QWidget* sheet, PageEvents& events)
     layout->addWidget(knock.groupBox);
     QWidget* box = knock.groupBox;
 
+    QFont compact = box->font();
+    compact.setPointSize(CompactFontSize);
+    box->setFont(compact);
     for (int row = 0; row < KnockRowCount; ++row) {
-        knock.rowLabels[row] =
-            MakeLabel(box, IndexedName("LabelKnockRow", row), QPoint(RowLabelLeft, RowTops[row]));
+        QLabel* label = MakeLabel(box, IndexedName("LabelKnockRow", row),
+                                  QPoint(RowLabelLeft, RowTops[row] - RowLabelRaise));
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        label->setFixedSize(RowLabelSize);
+        knock.rowLabels[row] = label;
     }
     for (int c = 0; c < KnockIndexCount; ++c) {
         const int left = KnockColumnLeft(c);

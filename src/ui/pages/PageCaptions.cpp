@@ -53,7 +53,7 @@ QHash<QString, QString> BuildCaptions()
         {"TabSheet_Servo", "Power Outputs - Servo"},
         {"GroupBoxServo", "Servo"},
         {"LabelServoRpm", "RPM"},
-        {"LabelServoNap", "Voltage [mV]"},
+        {"LabelServoNap", "mV"},
         {"CheckBoxServoEnable", "Servo Enable"},
         {"LabelServoHyster", "Servo Hysteresis [mV]"},
         {"CheckBoxAll_Servo", "All"},
