@@ -57,7 +57,7 @@ constexpr int InjectionMicrosPerPercent = 70;
 constexpr int SecondaryThresholdPercent = 40;
 constexpr int SecondaryMicrosPerPercent = 80;
 // Per-cylinder trim in permille: the three cylinders never read quite alike.
-constexpr int CylinderTrimPermille[3] = {1000, 1020, 990};
+constexpr int CylinderTrimPermille[EngineCylinders] = {1000, 1020, 990};
 
 constexpr int IdleAdvanceCentiDegrees = 1000;
 constexpr int AdvanceRiseCentiDegrees = 2400;
@@ -169,7 +169,7 @@ EngineSample RunningEngine(std::uint64_t milliseconds)
     const int secondary = std::max(0, load - SecondaryThresholdPercent) * SecondaryMicrosPerPercent;
 
     const bool knocking = s.rpm > KnockRpm && load == FullThrottle;
-    for (int cylinder = 0; cylinder < 3; ++cylinder) {
+    for (int cylinder = 0; cylinder < EngineCylinders; ++cylinder) {
         const long long trim = correction * CylinderTrimPermille[cylinder] / Permille;
         s.injectionMicros[2 * cylinder] =
             static_cast<int>(primary * trim / Permille) + s.voltageCorrectionMicros;

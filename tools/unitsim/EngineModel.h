@@ -8,6 +8,10 @@
 
 namespace torvana {
 
+constexpr int EngineCylinders = 3;
+constexpr int EngineInjectors = 2 * EngineCylinders;  // A and B per cylinder
+constexpr int EnginePowerOutputs = 3;
+
 struct EngineSample {
     int rpm = 0;
     int throttlePercent = 0;
@@ -20,8 +24,8 @@ struct EngineSample {
     int airPressureDeciKpa = 0;  // 0.1 kPa
     int pressureMillivolts = 0;
     int supplyMillivolts = 0;    // battery, before the unit's 1:11 divider
-    int injectionMicros[6] = {}; // 1A, 1B, 2A, 2B, 3A, 3B
-    int advanceCentiDegrees[3] = {};
+    int injectionMicros[EngineInjectors] = {};  // 1A, 1B, 2A, 2B, 3A, 3B
+    int advanceCentiDegrees[EngineCylinders] = {};
     int positionDegrees[2] = {};  // A, B
     int servoDesiredMillivolts = 0;
     int servoMeasuredMillivolts = 0;
@@ -30,9 +34,9 @@ struct EngineSample {
     int pressureCorrectionPermille = 0;
     int startCorrectionPermille = 0;
     int voltageCorrectionMicros = 0;  // signed, 0 = none
-    int knockMillivolts[3] = {};
-    bool knock[3] = {};
-    bool powerOut[3] = {};
+    int knockMillivolts[EngineCylinders] = {};
+    bool knock[EngineCylinders] = {};
+    bool powerOut[EnginePowerOutputs] = {};
     bool waterWarning = false;
     int startTimeTenths = 0;  // time since start, 0.1 s
 };

@@ -18,6 +18,8 @@ constexpr int SupplyDivider = 11;
 constexpr int TemperatureBias = 100;
 constexpr std::uint8_t ServoOk = 1;
 constexpr std::uint8_t LambdaMode = 0;
+// 1A, 1B, 2A, 2B lie together; 3A and 3B further on.
+constexpr int LeadingInjectionWords = 4;
 
 void PutByte(UnitFrame& frame, std::size_t offset, int value)
 {
@@ -51,10 +53,10 @@ UnitFrame EncodeMonitorFrame(const EngineSample& s, const UnitCounters& counters
     PutWord(frame, MonitorField::WaterSensor, AdcOfMillivolts(s.waterMillivolts));
     PutWord(frame, MonitorField::AirSensor, AdcOfMillivolts(s.airMillivolts));
     PutWord(frame, MonitorField::SupplySensor, AdcOfMillivolts(s.supplyMillivolts / SupplyDivider));
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < LeadingInjectionWords; ++i)
         PutWord(frame, MonitorField::InjectionTime1A + WordSize * static_cast<std::size_t>(i), s.injectionMicros[i]);
-    PutWord(frame, MonitorField::InjectionTime3A, s.injectionMicros[4]);
-    PutWord(frame, MonitorField::InjectionTime3B, s.injectionMicros[5]);
+    PutWord(frame, MonitorField::InjectionTime3A, s.injectionMicros[LeadingInjectionWords]);
+    PutWord(frame, MonitorField::InjectionTime3B, s.injectionMicros[LeadingInjectionWords + 1]);
     PutWord(frame, MonitorField::ServoMeasured, AdcOfMillivolts(s.servoMeasuredMillivolts));
     PutWord(frame, MonitorField::ServoDesired, AdcOfMillivolts(s.servoDesiredMillivolts));
     PutWord(frame, MonitorField::ProgrammingCount, counters.programmings);
@@ -66,8 +68,9 @@ UnitFrame EncodeMonitorFrame(const EngineSample& s, const UnitCounters& counters
     PutByte(frame, MonitorField::ServoState, ServoOk);
     PutByte(frame, MonitorField::TachoLambda, LambdaMode);
     PutByte(frame, MonitorField::WaterWarning, s.waterWarning ? 1 : 0);
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < EnginePowerOutputs; ++i)
         PutByte(frame, MonitorField::PowerOutputs + i, s.powerOut[i] ? 1 : 0);
+    for (int i = 0; i < EngineCylinders; ++i) {
         PutByte(frame, MonitorField::KnockFlags + i, s.knock[i] ? 1 : 0);
         PutWord(frame, MonitorField::Advances + WordSize * static_cast<std::size_t>(i), s.advanceCentiDegrees[i]);
         PutWord(frame, MonitorField::KnockLevels + WordSize * static_cast<std::size_t>(i), AdcOfMillivolts(s.knockMillivolts[i]));
