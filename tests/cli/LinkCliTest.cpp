@@ -100,6 +100,7 @@ class LinkCli : public testing::Test {
 protected:
     void SetUp() override
     {
+        ASSERT_TRUE(fs::exists(Simulator)) << "build the torvana-unitsim target first";
         directory = fs::temp_directory_path() /
                     ("torvana-link-cli-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(directory);
