@@ -1,0 +1,565 @@
+#include "ui/FormHlav.h"
+
+#include "core/Defaults.h"
+#include "core/Header.h"
+#include "core/Normalise.h"
+#include "core/ParameterFile.h"
+#include "link/MonitorDecoder.h"
+#include "link/PortNames.h"
+#include "settings/LastImageFile.h"
+#include "settings/SettingsStore.h"
+#include "texts/LanguageTexts.h"
+#include "ui/FileDialogs.h"
+#include "ui/Hint.h"
+#include "ui/LanguageApplier.h"
+#include "ui/MessageSink.h"
+#include "ui/MonitorArea.h"
+#include "ui/Painting.h"
+#include "ui/PortOpener.h"
+#include "ui/StartupRules.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QToolButton>
+#include <fstream>
+
+namespace torvana {
+
+namespace {
+
+constexpr const char* NumberOfProgrammingUnknown = "---";
+const QColor ErrorColour = Qt::red;
+
+std::string LocalPath(const QString& name)
+{
+    return QFile::encodeName(name).toStdString();
+}
+
+// Index of the checked radio button of a radio group; nullopt when none is.
+std::optional<std::uint8_t> SelectedRadio(const QWidget* group)
+{
+    if (!group) {
+        return std::nullopt;
+    }
+    const auto buttons = group->findChildren<QRadioButton*>();
+    for (qsizetype i = 0; i < buttons.size(); ++i) {
+        if (buttons[i]->isChecked()) {
+            return static_cast<std::uint8_t>(i);
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+TFormHlav::TFormHlav(const QStringList& arguments, WindowServices services)
+    : paths(PrepareConfigPaths()), settings(paths.settingsFile), link(image, messageTable)
+{
+    setObjectName(QStringLiteral("TFormHlav"));
+    resize(StoredSettings::DesignedWidth, StoredSettings::DesignedHeight);
+    controls = BuildWindowDesign(this);
+    monitor = std::make_unique<MonitorArea>(controls.monitorParent);
+
+    if (!services.messages) {
+        ownMessages = std::make_unique<MessageBoxSink>(this);
+        services.messages = ownMessages.get();
+    }
+    if (!services.dialogs) {
+        ownDialogs = std::make_unique<QtFileDialogs>(this);
+        services.dialogs = ownDialogs.get();
+    }
+    if (!services.ports) {
+        ownPorts = std::make_unique<SerialPortOpener>(settings);
+        services.ports = ownPorts.get();
+    }
+    messages = services.messages;
+    dialogs = services.dialogs;
+    ports = services.ports;
+
+    link.SetMonitorHandler([this](const UnitFrame& frame) { return MonitorFrameArrived(frame); });
+    ConnectControls();
+    timer1.setInterval(Timer1Interval);
+    connect(&timer1, &QTimer::timeout, this, &TFormHlav::Timer1Timer);
+
+    FormCreate(arguments);
+    timer1.start();
+}
+
+TFormHlav::~TFormHlav()
+{
+    link.SetLine(nullptr);
+}
+
+void TFormHlav::FormCreate(const QStringList& arguments)
+{
+    pages = std::make_unique<EditorPages>(controls.pageControl1);
+    ConnectPages();
+    comPortNumber = FirstComPort;
+    image[Offset::Bike] = 0;
+    FillDefaultParameters(image);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(CentredWindowPosition(screen->geometry().size(), size()));
+    }
+    LoadSettings();
+    if (const auto language = LanguageFromArguments(arguments)) {
+        languageIndex = *language;
+    }
+    NormaliseImage(image, {&languageIndex, &comPortNumber});
+    SetMessageTexts();
+    FillActivePage();
+    OpenComPort();
+    CheckComMenuItem();
+    SetLanguageTexts();
+    FillActivePage();
+    HideStatus();
+    UpdateDisplayState();
+    for (int i = static_cast<int>(MonitorLabel::LabelTest1); i <= static_cast<int>(MonitorLabel::LabelTest8); ++i) {
+        monitor->Label(static_cast<MonitorLabel>(i))->hide();
+    }
+}
+
+void TFormHlav::closeEvent(QCloseEvent* event)
+{
+    if (!closed) {
+        closed = true;
+        timer1.stop();
+        FormClose();
+    }
+    event->accept();
+}
+
+void TFormHlav::FormClose()
+{
+    CloseComPort();
+    WriteActivePage();
+    NormaliseImage(image, {&languageIndex, &comPortNumber});
+    SaveSettings();
+}
+
+void TFormHlav::ConnectControls()
+{
+    const WindowControls& c = controls;
+    connect(c.menuNew, &QAction::triggered, this, &TFormHlav::MenuNewClick);
+    connect(c.speedButtonNew, &QToolButton::clicked, this, &TFormHlav::MenuNewClick);
+    connect(c.menuOpen, &QAction::triggered, this, &TFormHlav::MenuOpenClick);
+    connect(c.speedButtonOpen, &QToolButton::clicked, this, &TFormHlav::MenuOpenClick);
+    connect(c.menuSave, &QAction::triggered, this, &TFormHlav::MenuSaveClick);
+    connect(c.speedButtonSave, &QToolButton::clicked, this, &TFormHlav::MenuSaveClick);
+    connect(c.menuExit, &QAction::triggered, this, &QWidget::close);
+    connect(c.menuRead, &QAction::triggered, this, &TFormHlav::MenuReadClick);
+    connect(c.buttonRead, &QPushButton::clicked, this, &TFormHlav::MenuReadClick);
+    connect(c.menuVerify, &QAction::triggered, this, &TFormHlav::MenuVerifyClick);
+    connect(c.buttonVerify, &QPushButton::clicked, this, &TFormHlav::MenuVerifyClick);
+    connect(c.menuProgram, &QAction::triggered, this, &TFormHlav::MenuProgramClick);
+    connect(c.buttonProgram, &QPushButton::clicked, this, &TFormHlav::MenuProgramClick);
+    for (std::size_t i = 0; i < c.menuCom.size(); ++i) {
+        const int number = static_cast<int>(i) + FirstComPort;
+        connect(c.menuCom[i], &QAction::triggered, this, [this, number] { MenuCom1Click(number); });
+    }
+    for (std::size_t i = 0; i < c.menuLanguage.size(); ++i) {
+        const int language = static_cast<int>(i);
+        connect(c.menuLanguage[i], &QAction::triggered, this, [this, language] { MenuLanguageClick(language); });
+    }
+    connect(c.menuContens, &QAction::triggered, this, &TFormHlav::MenuContensClick);
+    // Printing, the editing tools and the About window come later.
+    for (QAction* later : {c.menuPrint, c.menuToolsMinus, c.menuToolsPlus, c.menuAbout}) {
+        later->setEnabled(false);
+    }
+    c.speedButtonPrint->setEnabled(false);
+}
+
+void TFormHlav::ConnectPages()
+{
+    EditorPages* p = pages.get();
+    connect(p, &PageEvents::EditCommitted, this, [this] {
+        WriteActivePage();
+        RefreshAfterEdit();
+    });
+    connect(p, &PageEvents::CheckBoxReleased, this, [this] {
+        WriteActivePage();
+        UpdateDisplayState();
+        RefreshAfterEdit();
+    });
+    connect(p, &PageEvents::PositionRadioChanged, this, &TFormHlav::PositionRadioClick);
+    connect(p, &PageEvents::BikeChanged, this, &TFormHlav::ComboBoxBikeChange);
+    connect(p, &PageEvents::ZakazCteniClicked, this, &TFormHlav::ZakazCteniClick);
+    connect(p, &PageEvents::PageChanged, this, &TFormHlav::PageControl1Change);
+}
+
+void TFormHlav::Timer1Timer()
+{
+    if (tickRunning) {
+        return;
+    }
+    tickRunning = true;
+    link.Tick();
+    ShowLinkState();
+    tickRunning = false;
+    ShowQueuedMessages();
+}
+
+bool TFormHlav::MonitorFrameArrived(const UnitFrame& frame)
+{
+    MonitorView view;
+    const bool servoVisible = image[Offset::ServoEnable] != 0;
+    if (!DecodeMonitorFrame(frame.data(), monitor->ExtMonitor()->isChecked(), servoVisible, live, view)) {
+        return false;
+    }
+    link.SetUnitStoreRemaining(live.UnitStoreRemaining);
+    monitor->Apply(view);
+    return true;
+}
+
+void TFormHlav::ShowLinkState()
+{
+    const StatusLine& status = link.Status();
+    controls.labelHlaseni->setText(QString::fromStdString(status.text));
+    SetBackground(controls.labelHlaseni, status.red ? std::optional<QColor>(ErrorColour) : std::nullopt);
+    controls.labelHlaseni->setVisible(status.visible);
+    controls.cGauge->setValue(link.Gauge().value);
+    controls.cGauge->setVisible(link.Gauge().visible);
+    controls.labelSpojeni->setVisible(link.ConnectionLabelVisible());
+
+    if (link.TakeReadStarted()) {
+        controls.labelFile2->clear();
+    }
+    link.TakeHeaderTexts();  // the page fill decodes the header from the image
+    link.TakeTransferEnd();
+    if (link.TakeImageChanged()) {
+        FillActivePage();
+    }
+    for (std::string& text : link.TakeMessages()) {
+        pendingMessages.push_back(std::move(text));
+    }
+}
+
+void TFormHlav::ShowMessage(const std::string& text)
+{
+    messages->ShowMessage(text);
+}
+
+void TFormHlav::ShowQueuedMessages()
+{
+    if (messageBoxOpen) {
+        return;
+    }
+    messageBoxOpen = true;
+    while (!pendingMessages.empty()) {
+        const std::string text = pendingMessages.front();
+        pendingMessages.pop_front();
+        ShowMessage(text);
+    }
+    messageBoxOpen = false;
+}
+
+void TFormHlav::HideStatus()
+{
+    link.HideStatus();
+    ShowLinkState();
+}
+
+void TFormHlav::OpenComPort()
+{
+    if (!IsComPortNumber(comPortNumber)) {
+        return;
+    }
+    std::string error;
+    line = ports->Open(comPortNumber, error);
+    link.SetLine(line.get());
+    if (!line) {
+        ShowMessage(messageTable.TextComOpenError);
+    }
+}
+
+void TFormHlav::CloseComPort()
+{
+    link.SetLine(nullptr);
+    if (line) {
+        line->Close();
+        line.reset();
+    }
+}
+
+void TFormHlav::CheckComMenuItem()
+{
+    for (std::size_t i = 0; i < controls.menuCom.size(); ++i) {
+        controls.menuCom[i]->setChecked(static_cast<int>(i) + FirstComPort == comPortNumber);
+    }
+}
+
+void TFormHlav::MenuCom1Click(int number)
+{
+    comPortNumber = static_cast<std::uint8_t>(number);
+    CheckComMenuItem();
+    CloseComPort();
+    OpenComPort();
+}
+
+void TFormHlav::WriteActivePage()
+{
+    pages->WriteActivePage(image, pageAllFlags);
+}
+
+void TFormHlav::FillActivePage()
+{
+    pages->FillActivePage(image, PageContext{DecodeHeader(image), pageAllFlags});
+    UpdateDisplayState();
+}
+
+void TFormHlav::RefreshAfterEdit()
+{
+    NormaliseImage(image, {&languageIndex, &comPortNumber});
+    FillActivePage();
+    FillActivePage();
+    link.ProgramOnChange(pages->ProgramAtOnceTicked());
+    ShowLinkState();
+}
+
+void TFormHlav::UpdateDisplayState()
+{
+    for (std::size_t i = 0; i < ModeMenuItems; ++i) {
+        controls.ignMode[i]->setChecked(image[Offset::IgnMode] == i);
+        controls.jetMode[i]->setChecked(image[Offset::JetMode] == i);
+    }
+    pages->UpdatePageDisplayState(image, pages->ActivePageIndex());
+    const bool servo = image[Offset::ServoEnable] != 0;
+    monitor->Label(MonitorLabel::LabelServoPoz)->setVisible(servo);
+    monitor->Label(MonitorLabel::LabelServoMer)->setVisible(servo);
+}
+
+void TFormHlav::PageControl1Change(int)
+{
+    FillActivePage();
+}
+
+void TFormHlav::SetMessageTexts()
+{
+    torvana::SetMessageTexts(messageTable, languageIndex);
+    if (!controls.labelSpojeni->isHidden()) {
+        monitor->Label(MonitorLabel::LabelPocetProgramovani)
+            ->setText(QString::fromStdString(messageTable.TextNumberOfProgramming + NumberOfProgrammingUnknown));
+    }
+}
+
+void TFormHlav::SetLanguageTexts()
+{
+    for (std::size_t i = 0; i < controls.menuLanguage.size(); ++i) {
+        controls.menuLanguage[i]->setChecked(i == languageIndex);
+    }
+    ApplyLanguageTexts(this, LanguageTexts(), languageIndex,
+                       [this](const QString& target, const QStringList& items) { pages->SetItemList(target, items); });
+    for (std::size_t i = 0; i < controls.menuCom.size(); ++i) {
+        ApplyHint(controls.menuCom[i],
+                  QStringLiteral("%1 %2").arg(QString::fromStdString(ComHintPrefix(languageIndex))).arg(i + 1));
+    }
+    SetMessageTexts();
+}
+
+void TFormHlav::MenuLanguageClick(int language)
+{
+    languageIndex = static_cast<std::uint8_t>(language);
+    SetLanguageTexts();
+    FillActivePage();
+}
+
+void TFormHlav::MenuNewClick()
+{
+    if (messages->AskYesNoCancel(messageTable.TextDefaultQuestion) != Answer::Yes) {
+        return;
+    }
+    FillDefaultParameters(image);
+    RefreshAfterEdit();
+    HideStatus();
+    controls.labelFile2->clear();
+}
+
+void TFormHlav::ComboBoxBikeChange(int bike)
+{
+    image[Offset::Bike] = static_cast<std::uint8_t>(bike);
+    MenuNewClick();
+}
+
+void TFormHlav::SetFileName(const QString& fullName)
+{
+    controls.labelFile2->setText(fullName);
+    lastFileName = fullName;
+}
+
+void TFormHlav::MenuOpenClick()
+{
+    const QString name = dialogs->ChooseOpenFile(lastFileName);
+    if (!name.isEmpty()) {
+        std::ifstream in(LocalPath(name), std::ios::binary);
+        if (!in) {
+            ShowMessage(messageTable.TextOpenFileError);
+        } else {
+            FileOptions options{monitor->ExtMonitor()->isChecked()};
+            const ReadResult result = ReadParameterFile(in, image, options);
+            in.close();
+            if (result.status == ReadStatus::VersionMismatch) {
+                ShowMessage(messageTable.TextFileVersionMismatch);
+            } else if (result.status == ReadStatus::Rejected) {
+                ShowMessage(LocalPath(name) + ": " + result.message);
+            } else {
+                monitor->ExtMonitor()->setChecked(options.extMonitor);
+                RefreshAfterEdit();
+                SetFileName(name);
+            }
+        }
+    }
+    HideStatus();
+}
+
+void TFormHlav::MenuSaveClick()
+{
+    const QString name = dialogs->ChooseSaveFile(lastFileName);
+    if (name.isEmpty()) {
+        return;
+    }
+    WriteActivePage();
+    NormaliseImage(image, {&languageIndex, &comPortNumber});
+    FillActivePage();
+    const std::string error =
+        SaveParameterFile(LocalPath(name), image, FileOptions{monitor->ExtMonitor()->isChecked()});
+    if (!error.empty()) {
+        ShowMessage(messageTable.TextOpenFileError + "\n" + error);
+        return;
+    }
+    SetFileName(name);
+}
+
+void TFormHlav::MenuReadClick()
+{
+    link.StartRead();
+    ShowLinkState();
+}
+
+void TFormHlav::MenuVerifyClick()
+{
+    WriteActivePage();
+    NormaliseImage(image, {&languageIndex, &comPortNumber});
+    FillActivePage();
+    link.StartVerify();
+    ShowLinkState();
+}
+
+void TFormHlav::MenuProgramClick()
+{
+    WriteActivePage();
+    NormaliseImage(image, {&languageIndex, &comPortNumber});
+    FillActivePage();
+    link.StartProgram();
+    ShowLinkState();
+}
+
+void TFormHlav::MenuContensClick()
+{
+    const QString file = QString::fromStdString(messageTable.TextManualFile);
+    const QString path = FindManual(file, QDir::currentPath(), QCoreApplication::applicationDirPath());
+    if (path.isEmpty() || !dialogs->OpenDocument(path)) {
+        ShowMessage(messageTable.TextManualOpenError);
+    }
+}
+
+void TFormHlav::PositionRadioClick()
+{
+    if (const auto a = SelectedRadio(findChild<QWidget*>(QStringLiteral("RadioGroupPolohaA")))) {
+        image[Offset::PositionAReference] = *a;
+    }
+    if (const auto b = SelectedRadio(findChild<QWidget*>(QStringLiteral("RadioGroupPolohaB")))) {
+        image[Offset::PositionBReference] = *b;
+    }
+    link.ProgramOnChange(pages->ProgramAtOnceTicked());
+    ShowLinkState();
+}
+
+void TFormHlav::ZakazCteniClick(bool checked)
+{
+    image[Offset::NoReading] = checked ? 1 : 0;
+    if (auto* box = findChild<QCheckBox*>(QStringLiteral("CheckBoxZakazCteni"))) {
+        SetBackground(box, checked ? std::optional<QColor>(ErrorColour) : std::nullopt);
+    }
+}
+
+void TFormHlav::LoadSettings()
+{
+    auto box = [this](const char* name) { return findChild<QCheckBox*>(QString::fromLatin1(name)); };
+    auto ticked = [&](const char* name) { QCheckBox* b = box(name); return b && b->isChecked(); };
+    StoredSettings s;
+    s.left = x();
+    s.top = y();
+    s.height = height();
+    s.width = width();
+    s.comPortNumber = comPortNumber;
+    s.languageIndex = languageIndex;
+    s.activePageIndex = static_cast<std::uint8_t>(pages->ActivePageIndex());
+    s.extMonitor = monitor->ExtMonitor()->isChecked();
+    s.allServo = ticked("CheckBoxAll_Servo");
+    s.allPolohaA = ticked("CheckBoxAll_PolohaA");
+    s.allPolohaB = ticked("CheckBoxAll_PolohaB");
+    torvana::LoadSettings(settings, s);
+
+    move(s.left, s.top);
+    resize(s.width, s.height);
+    comPortNumber = s.comPortNumber;
+    languageIndex = s.languageIndex;
+    controls.labelFile2->setText(QString::fromStdString(s.file));
+    lastFileName = QString::fromStdString(s.lastFileName);
+    {
+        // Restoring the page is no page change of the user's: nothing is filled yet.
+        const QSignalBlocker blocker(controls.pageControl1);
+        controls.pageControl1->setCurrentIndex(s.activePageIndex);
+    }
+    monitor->ExtMonitor()->setChecked(s.extMonitor);
+    for (auto [name, value] : {std::pair{"CheckBoxAll_Servo", s.allServo}, std::pair{"CheckBoxAll_PolohaA", s.allPolohaA},
+                               std::pair{"CheckBoxAll_PolohaB", s.allPolohaB}}) {
+        if (QCheckBox* b = box(name)) {
+            b->setChecked(value);
+        }
+    }
+    ReadLastImageFile(paths.lastImageFile, image, pageAllFlags);
+}
+
+void TFormHlav::SaveSettings()
+{
+    auto ticked = [this](const char* name) {
+        const QCheckBox* b = findChild<QCheckBox*>(QString::fromLatin1(name));
+        return b && b->isChecked();
+    };
+    StoredSettings s;
+    s.left = x();
+    s.top = y();
+    s.height = height();
+    s.width = width();
+    s.comPortNumber = comPortNumber;
+    s.languageIndex = languageIndex;
+    s.file = controls.labelFile2->text().toStdString();
+    s.lastFileName = lastFileName.toStdString();
+    s.activePageIndex = static_cast<std::uint8_t>(pages->ActivePageIndex());
+    s.extMonitor = monitor->ExtMonitor()->isChecked();
+    s.allServo = ticked("CheckBoxAll_Servo");
+    s.allPolohaA = ticked("CheckBoxAll_PolohaA");
+    s.allPolohaB = ticked("CheckBoxAll_PolohaB");
+    if (const auto error = torvana::SaveSettings(settings, s)) {
+        ShowMessage(*error);
+        return;
+    }
+    // The unsaved parameter set would be lost without a word: say so.
+    if (!WriteLastImageFile(paths.lastImageFile, image, pageAllFlags)) {
+        ShowMessage("Unable to write to " + paths.lastImageFile);
+    }
+}
+
+}  // namespace torvana

@@ -1,0 +1,139 @@
+#pragma once
+// TFormHlav: the editor's main window. It owns the parameter image, the unit
+// link, the serial line, the live values and every control, and runs the
+// 55 ms timer loop; the decisions live in the link, binding and page modules.
+
+#include "core/ImageLayout.h"
+#include "link/LiveValues.h"
+#include "link/UnitLink.h"
+#include "settings/ConfigPaths.h"
+#include "settings/IniFile.h"
+#include "texts/MessageTable.h"
+#include "ui/WindowDesign.h"
+#include "ui/pages/EditorPages.h"
+
+#include <QMainWindow>
+#include <QStringList>
+#include <QTimer>
+#include <deque>
+#include <memory>
+#include <string>
+
+namespace torvana {
+
+class FileDialogs;
+class MessageSink;
+class MonitorArea;
+class PortOpener;
+
+constexpr int Timer1Interval = 55;  // milliseconds
+
+// Replacements for the modal dialogs and the serial port; null means the
+// real ones.
+struct WindowServices {
+    MessageSink* messages = nullptr;
+    FileDialogs* dialogs = nullptr;
+    PortOpener* ports = nullptr;
+};
+
+class TFormHlav : public QMainWindow {
+    Q_OBJECT
+public:
+    // arguments: the command line without the program name.
+    explicit TFormHlav(const QStringList& arguments, WindowServices services = {});
+    ~TFormHlav() override;
+
+    // One tick of Timer1; the timer calls it every 55 ms.
+    void Timer1Timer();
+    QTimer& Timer1() { return timer1; }
+
+    // Commands of the menus and the tool bar.
+    void MenuNewClick();
+    void MenuOpenClick();
+    void MenuSaveClick();
+    void MenuReadClick();
+    void MenuVerifyClick();
+    void MenuProgramClick();
+    void MenuCom1Click(int comPortNumber);
+    void MenuContensClick();
+    void MenuLanguageClick(int languageIndex);
+    void ComboBoxBikeChange(int bike);
+    void PageControl1Change(int pageIndex);
+
+    const ParameterImage& Image() const { return image; }
+    ParameterImage& Image() { return image; }
+    const WindowControls& Controls() const { return controls; }
+    EditorPages& Pages() { return *pages; }
+    MonitorArea& Monitor() { return *monitor; }
+    UnitLink& Link() { return link; }
+    const LiveValues& Live() const { return live; }
+    int ComPortNumber() const { return comPortNumber; }
+    int LanguageIndex() const { return languageIndex; }
+    const QString& LastFileName() const { return lastFileName; }
+    const ConfigPaths& Paths() const { return paths; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormCreate(const QStringList& arguments);
+    void FormClose();
+    void LoadSettings();
+    void SaveSettings();
+    void ConnectControls();
+    void ConnectPages();
+
+    void OpenComPort();
+    void CloseComPort();
+    void CheckComMenuItem();
+    bool MonitorFrameArrived(const UnitFrame& frame);
+
+    void WriteActivePage();
+    void FillActivePage();
+    void RefreshAfterEdit();
+    void UpdateDisplayState();
+    void SetLanguageTexts();
+    void SetMessageTexts();
+    void HideStatus();
+    void ShowLinkState();
+    void ShowMessage(const std::string& text);
+    void ShowQueuedMessages();
+    void PositionRadioClick();
+    void ZakazCteniClick(bool checked);
+    void SetFileName(const QString& fullName);
+
+    WindowControls controls;
+    std::unique_ptr<EditorPages> pages;
+    std::unique_ptr<MonitorArea> monitor;
+
+    ParameterImage image{};
+    CurvePageFlags pageAllFlags{};
+    MessageTable messageTable;
+    LiveValues live;
+    std::uint8_t comPortNumber = 1;
+    std::uint8_t languageIndex = English;
+    QString lastFileName;
+
+    ConfigPaths paths;
+    IniFile settings;
+
+    std::unique_ptr<MessageSink> ownMessages;
+    std::unique_ptr<FileDialogs> ownDialogs;
+    std::unique_ptr<PortOpener> ownPorts;
+    MessageSink* messages = nullptr;
+    FileDialogs* dialogs = nullptr;
+    PortOpener* ports = nullptr;
+
+    UnitLink link;
+    std::unique_ptr<SerialLine> line;
+    QTimer timer1;
+
+    // A modal box lets the timer tick behind it: a tick never re-enters its
+    // own work, and only one queued message box is open at a time.
+    bool tickRunning = false;
+    bool messageBoxOpen = false;
+    std::deque<std::string> pendingMessages;
+    bool closed = false;
+};
+
+}  // namespace torvana
