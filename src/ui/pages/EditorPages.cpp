@@ -11,7 +11,6 @@
 #include "ui/binding/PageBinding.h"
 #include "ui/pages/CorrectionsPage.h"
 #include "ui/pages/CurveGrid.h"
-#include "ui/pages/DisplayState.h"
 #include "ui/pages/KnockPage.h"
 #include "ui/pages/MarkingPainter.h"
 #include "ui/pages/PageCaptions.h"
@@ -20,6 +19,7 @@
 #include "ui/pages/RadioGroup.h"
 #include "ui/pages/ServoPage.h"
 #include "ui/pages/VariousPage.h"
+#include "ui/tools/DisplayState.h"
 
 namespace torvana {
 
@@ -214,20 +214,25 @@ void EditorPages::PaintMarking(const OperatingPointMarks& marks)
 
 void EditorPages::UpdatePageDisplayState(const ParameterImage& image, int activePageIndex)
 {
-    const PageDisplayState state = DecidePageDisplayState(image, activePageIndex);
-    for (int page = 0; page < EditorPageCount; ++page) {
-        pageControl->setTabVisible(page, state.tabVisible[page]);
+    ApplyDisplayState(UpdateDisplayState(image, activePageIndex));
+}
+
+void EditorPages::ApplyDisplayState(const DisplayState& state)
+{
+    for (int t = 0; t < CurveCount; ++t) {
+        pageControl->setTabVisible(t, state.curveTabVisible[t]);
     }
     servoPage->groupBox->setVisible(state.servoVisible);
 
     CurveGridControls& grid = *curveGrid;
-    grid.groupBox->setEnabled(!state.slaveView);
+    grid.groupBox->setEnabled(state.curveGroupEnabled);
     grid.couplingLabel->setVisible(state.couplingLabelVisible);
-    grid.couplingLabel->setText(state.couplingSame ? "  1=2=3  " : PageCaption("CouplingLabel"));
-    SetBackground(grid.couplingLabel, state.couplingSame ? Colour::Aqua : Colour::Yellow);
+    grid.couplingLabel->setText(QString::fromUtf8(state.couplingLabelText.data(),
+                                                  static_cast<int>(state.couplingLabelText.size())));
+    SetBackground(grid.couplingLabel, state.couplingLabelColour);
     grid.couplingLabel->adjustSize();
 
-    const bool tools = !state.slaveView;
+    const bool tools = state.curveToolsVisible;
     for (auto* edit : grid.rpmEdits) {
         edit->SetArrowsShown(tools);
     }

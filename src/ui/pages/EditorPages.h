@@ -37,6 +37,7 @@ struct ServoPageControls;
 struct VariousPageControls;
 struct CorrectionsPageControls;
 struct OperatingPointMarks;
+struct DisplayState;
 class MarkingPainter;
 
 namespace PageIndex {
@@ -76,7 +77,10 @@ public:
     void PaintMarking(const OperatingPointMarks& marks);
 
     // Tab visibility, servo group, follower read-only view, coupling label.
+    // Moving off a follower whose tab is hidden (DisplayState::moveToPage)
+    // is the window's: it changes the active page.
     void UpdatePageDisplayState(const ParameterImage& image, int activePageIndex);
+    void ApplyDisplayState(const DisplayState& state);
 
     // Replaces the items of a combo box or radio group, keeping the selection.
     void SetItemList(const QString& target, const QStringList& items);
