@@ -1,0 +1,212 @@
+// A byte stream from the unit fed through the link tick by tick, while
+// Program, Verify and Read run and while idle, with the monitor frames going
+// to the decoder. After every tick: the mode and the gauge stay in range,
+// and the image changes only where an accepted reply may change it.
+
+#include "FuzzSupport.h"
+#include "core/Defaults.h"
+#include "core/Normalise.h"
+#include "link/LiveValues.h"
+#include "link/MonitorDecoder.h"
+#include "link/MonitorView.h"
+#include "link/SerialLine.h"
+#include "link/UnitLink.h"
+#include "texts/MessageTable.h"
+
+#include <algorithm>
+#include <deque>
+#include <vector>
+
+namespace torvana {
+namespace {
+
+// A line whose incoming bytes come from the fuzz input; it remembers what
+// the last read handed out so that the check knows which frame was seen.
+class FuzzLine final : public SerialLine {
+public:
+    int QueuedBytes() override { return static_cast<int>(incoming.size()); }
+    int Read(std::uint8_t* buffer, int max) override
+    {
+        const int n = std::min({max, readLimit, static_cast<int>(incoming.size())});
+        std::copy_n(incoming.begin(), n, buffer);
+        lastRead.assign(incoming.begin(), incoming.begin() + n);
+        incoming.erase(incoming.begin(), incoming.begin() + n);
+        return n;
+    }
+    bool WriteAndDrain(const std::uint8_t*, int) override { return true; }
+    void Purge() override { incoming.clear(); }
+    void Close() override {}
+    bool IsOpen() const override { return true; }
+
+    std::deque<std::uint8_t> incoming;
+    std::vector<std::uint8_t> lastRead;
+    int readLimit = ReceiveBufferSize;
+};
+
+// Reads the fuzz input front to back; past its end every byte is 0.
+class InputReader {
+public:
+    InputReader(const std::uint8_t* data, std::size_t size) : data(data), size(size) {}
+    bool Done() const { return position >= size; }
+    std::uint8_t Byte() { return position < size ? data[position++] : 0; }
+
+private:
+    const std::uint8_t* data;
+    std::size_t size;
+    std::size_t position = 0;
+};
+
+enum class Step : std::uint8_t { StartProgram, StartVerify, StartRead, Reply, Monitor, RawBytes, ReadLimit, Ticks };
+constexpr int StepCount = 8;
+constexpr int MaxTicksPerStep = 32;
+constexpr int MinReadLimit = 1;
+
+ParameterImage StartImage()
+{
+    ParameterImage image{};
+    FillDefaultParameters(image);
+    NormaliseImage(image);
+    image[Offset::ReadingAllowed] = ReadingAllowedValue;
+    image[Offset::ImageVersion] = ImageVersion;
+    return image;
+}
+
+class LinkUnderFuzz {
+public:
+    LinkUnderFuzz() : image(StartImage())
+    {
+        SetMessageTexts(messages, English);
+        link.SetLine(&line);
+        link.SetMonitorHandler([this](const UnitFrame& frame) {
+            if (!DecodeMonitorFrame(frame.data(), extendedMonitor, servoVisible, live, view))
+                return false;
+            for (const GaugeState& gauge : view.gauges)
+                Require(gauge.progress >= GaugeMinimum && gauge.progress <= GaugeMaximum, "monitor gauge in range");
+            link.SetUnitStoreRemaining(live.UnitStoreRemaining);
+            return true;
+        });
+    }
+
+    void Run(InputReader& input)
+    {
+        while (!input.Done()) {
+            const std::uint8_t op = input.Byte();
+            const int extra = op / StepCount;
+            switch (static_cast<Step>(op % StepCount)) {
+            case Step::StartProgram: link.StartProgram(); break;
+            case Step::StartVerify: link.StartVerify(); break;
+            case Step::StartRead: link.StartRead(); break;
+            case Step::Reply: QueueReply(input, extra); Tick(); break;
+            case Step::Monitor: QueueMonitor(input, extra); Tick(); break;
+            case Step::RawBytes: QueueRaw(input); Tick(); break;
+            case Step::ReadLimit: line.readLimit = std::max<int>(MinReadLimit, input.Byte() * FrameSize / 64); break;
+            case Step::Ticks:
+                for (int i = 0; i <= extra % MaxTicksPerStep; ++i)
+                    Tick();
+                break;
+            }
+            CheckRanges();
+        }
+    }
+
+private:
+    // A sealed frame: the expected reply or any command, with the image's
+    // block (an echo) or bytes from the input.
+    void QueueReply(InputReader& input, int variant)
+    {
+        const std::uint8_t command = (variant & 1) != 0 ? ReplyCommand(link.BlockCommand()) : input.Byte();
+        std::array<std::uint8_t, FrameDataSize> data{};
+        if ((variant & 2) != 0) {
+            const auto block = BlockOffset(static_cast<std::size_t>(BlockOfCommand(link.BlockCommand())));
+            std::copy_n(image.begin() + static_cast<std::ptrdiff_t>(block), FrameDataSize, data.begin());
+            // A few bytes of the echo may differ.
+            for (int i = 0; i < (variant >> 2); ++i)
+                data[input.Byte() % FrameDataSize] = input.Byte();
+        } else {
+            for (std::uint8_t& byte : data)
+                byte = input.Byte();
+        }
+        const UnitFrame frame = BuildFrame(command, data);
+        line.incoming.insert(line.incoming.end(), frame.begin(), frame.end());
+    }
+
+    void QueueMonitor(InputReader& input, int variant)
+    {
+        extendedMonitor = (variant & 1) != 0;
+        servoVisible = (variant & 2) != 0;
+        std::array<std::uint8_t, FrameDataSize> data{};
+        for (std::uint8_t& byte : data)
+            byte = input.Byte();
+        const UnitFrame frame = BuildFrame(Command::MonitorReply, data);
+        line.incoming.insert(line.incoming.end(), frame.begin(), frame.end());
+    }
+
+    void QueueRaw(InputReader& input)
+    {
+        const int count = input.Byte();
+        for (int i = 0; i < count; ++i)
+            line.incoming.push_back(input.Byte());
+    }
+
+    void Tick()
+    {
+        const TransferMode mode = link.Mode();
+        const std::uint8_t command = link.BlockCommand();
+        ParameterImage expected = image;
+        line.lastRead.clear();
+        link.Tick();
+
+        // Only a reply to the block in transfer, in Read or for Program's
+        // header block, is copied in; a normalisation may follow.
+        if (line.lastRead.size() >= static_cast<std::size_t>(FrameSize)) {
+            UnitFrame frame;
+            std::copy_n(line.lastRead.begin(), FrameSize, frame.begin());
+            const int block = BlockOfCommand(command);
+            const bool accepted = mode != TransferIdle && frame[FrameCommandIndex] != Command::MonitorReply
+                                  && FrameIsValid(frame) && frame[FrameCommandIndex] == ReplyCommand(command);
+            if (accepted && (mode == TransferRead || (mode == TransferProgram && block == 0))) {
+                const auto data = FrameData(frame);
+                std::copy(data.begin(), data.end(), expected.begin() + static_cast<std::ptrdiff_t>(BlockOffset(block)));
+            }
+        }
+        if (link.TakeImageChanged())
+            NormaliseImage(expected);
+        Require(image == expected, "image changes only in the block in transfer");
+
+        if (link.TakeTransferEnd() == TransferEnd::Error) {
+            const std::string& text = mode == TransferProgram  ? messages.TextProgramError
+                                      : mode == TransferVerify ? messages.TextVerifyError
+                                                               : messages.TextReadError;
+            Require(link.Status().text == text && link.Status().red, "a failed transfer shows its mode's error");
+        }
+        CheckRanges();
+    }
+
+    void CheckRanges() const
+    {
+        Require(link.Mode() <= TransferRead, "transfer mode 0..3");
+        Require(link.Gauge().value >= 0 && link.Gauge().value <= GaugeMax, "gauge 0..19");
+        Require(link.Mode() == TransferIdle || BlockOfCommand(link.BlockCommand()) <= Command::LastBlock,
+                "block in transfer 0..19");
+    }
+
+    ParameterImage image;
+    MessageTable messages;
+    FuzzLine line;
+    UnitLink link{image, messages};
+    LiveValues live;
+    MonitorView view;
+    bool extendedMonitor = false;
+    bool servoVisible = false;
+};
+
+}  // namespace
+}  // namespace torvana
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    torvana::InputReader input(data, size);
+    torvana::LinkUnderFuzz fuzz;
+    fuzz.Run(input);
+    return 0;
+}
