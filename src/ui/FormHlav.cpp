@@ -206,6 +206,7 @@ void TFormHlav::Timer1Timer()
     tickRunning = true;
     link.Tick();
     ShowLinkState();
+    pages->PaintMarking(TrackOperatingPoint(pages->ActivePageIndex(), image, live, tracked));
     tickRunning = false;
     ShowQueuedMessages();
 }

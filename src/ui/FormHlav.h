@@ -5,6 +5,7 @@
 
 #include "core/ImageLayout.h"
 #include "link/LiveValues.h"
+#include "link/Tracking.h"
 #include "link/UnitLink.h"
 #include "settings/ConfigPaths.h"
 #include "settings/IniFile.h"
@@ -110,6 +111,7 @@ private:
     CurvePageFlags pageAllFlags{};
     MessageTable messageTable;
     LiveValues live;
+    TrackedIndices tracked;
     std::uint8_t comPortNumber = 1;
     std::uint8_t languageIndex = English;
     QString lastFileName;

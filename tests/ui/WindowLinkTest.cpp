@@ -99,6 +99,26 @@ TEST_F(WindowTest, MonitorFramesFillTheLiveValuesAndKeepTheConnection)
     EXPECT_EQ(w.Monitor().Gauge(MonitorGauge::CGaugeRpm)->value(), std::min(100, w.Live().LiveRpm / 100));
 }
 
+TEST_F(WindowTest, TheRunningEngineMarksExactlyOneThrottleRowOfTheCurvePage)
+{
+    TFormHlav& w = Start();
+    w.Controls().pageControl1->setCurrentIndex(0);
+    auto limeRows = [&w] {
+        int count = 0;
+        for (int r = 0; r < CurveRows; ++r) {
+            const auto* label = w.findChild<QWidget*>(QStringLiteral("CurveRowLabel[%1]").arg(r));
+            count += label && label->autoFillBackground() &&
+                             label->palette().color(QPalette::Window) == QColor(Qt::green)
+                         ? 1
+                         : 0;
+        }
+        return count;
+    };
+    Tick(30);
+    ASSERT_GT(w.Live().LiveRpm, 0);
+    EXPECT_EQ(limeRows(), 1);
+}
+
 TEST_F(WindowTest, UnplugKeepsRunningAndChoosingThePortAgainReconnects)
 {
     TFormHlav& w = Start();
