@@ -2,7 +2,6 @@
 // The one grid of controls that the nine curve pages share; it sits on the
 // active curve sheet and shows curve table t = ActivePageIndex.
 
-#include <QPoint>
 #include <array>
 
 #include "core/ImageLayout.h"

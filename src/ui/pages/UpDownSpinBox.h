@@ -21,12 +21,13 @@ public:
     void SetRange(int minimum, int maximum, int step);
     // Hides or shows the arrows; a box without arrows is read-only.
     void SetArrowsShown(bool shown);
+    // An arrow step that moves the value commits it.
+    void stepBy(int steps) override;
 
 signals:
     void CommitRequested();
 
 protected:
-    void stepBy(int steps) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

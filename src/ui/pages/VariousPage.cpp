@@ -32,6 +32,7 @@ constexpr int BikeLeft = 125;
 constexpr int ZakazCteniLeft = 170;
 constexpr int TpsButtonLeft = 95;
 constexpr QSize TpsButtonSize{90, 26};
+constexpr int ButtonRaise = 2;  // buttons are taller than the edit beside them
 constexpr int SmallGroupEditLeft = 10;
 constexpr int SmallGroupUnitLeft = 75;
 constexpr int VersionPitch = 22;
@@ -123,8 +124,8 @@ void BuildSwitchesAndSensors(VariousPageControls& page, QWidget* sheet, PageEven
                                       QPoint(SmallGroupEditLeft, RowTop(0)), events);
     page.tps100 = MakeCommittingSpinBox(tps, "EditTps100", "UpDownTps100", ExitOrClick,
                                         QPoint(SmallGroupEditLeft, RowTop(1)), events);
-    page.tps0Button = MakeButton(tps, "ButtonTps0", QPoint(TpsButtonLeft, RowTop(0) - 2), TpsButtonSize);
-    page.tps100Button = MakeButton(tps, "ButtonTps100", QPoint(TpsButtonLeft, RowTop(1) - 2), TpsButtonSize);
+    page.tps0Button = MakeButton(tps, "ButtonTps0", QPoint(TpsButtonLeft, RowTop(0) - ButtonRaise), TpsButtonSize);
+    page.tps100Button = MakeButton(tps, "ButtonTps100", QPoint(TpsButtonLeft, RowTop(1) - ButtonRaise), TpsButtonSize);
     QObject::connect(page.tps0Button, &QPushButton::clicked, &events, [&events] { emit events.Tps0Clicked(); });
     QObject::connect(page.tps100Button, &QPushButton::clicked, &events, [&events] { emit events.Tps100Clicked(); });
 
