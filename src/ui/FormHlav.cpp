@@ -17,6 +17,9 @@
 #include "ui/Painting.h"
 #include "ui/PortOpener.h"
 #include "ui/StartupRules.h"
+#include "ui/tools/CurveTools.h"
+#include "ui/tools/MinusPlusTool.h"
+#include "ui/tools/ThrottleCalibration.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -173,8 +176,15 @@ void TFormHlav::ConnectControls()
         connect(c.menuLanguage[i], &QAction::triggered, this, [this, language] { MenuLanguageClick(language); });
     }
     connect(c.menuContens, &QAction::triggered, this, &TFormHlav::MenuContensClick);
-    // Printing, the editing tools and the About window come later.
-    for (QAction* later : {c.menuPrint, c.menuToolsMinus, c.menuToolsPlus, c.menuAbout}) {
+    connect(c.menuToolsMinus, &QAction::triggered, this, [this] { MenuToolsClick(StepDirection::Down); });
+    connect(c.menuToolsPlus, &QAction::triggered, this, [this] { MenuToolsClick(StepDirection::Up); });
+    for (std::size_t i = 0; i < ModeMenuItems; ++i) {
+        const auto mode = static_cast<CouplingMode>(i);
+        connect(c.ignMode[i], &QAction::triggered, this, [this, mode] { ModeMenuClick(CouplingMenu::Ign123, mode); });
+        connect(c.jetMode[i], &QAction::triggered, this, [this, mode] { ModeMenuClick(CouplingMenu::Jet123, mode); });
+    }
+    // Printing and the About window come later.
+    for (QAction* later : {c.menuPrint, c.menuAbout}) {
         later->setEnabled(false);
     }
     c.speedButtonPrint->setEnabled(false);
@@ -196,6 +206,65 @@ void TFormHlav::ConnectPages()
     connect(p, &PageEvents::BikeChanged, this, &TFormHlav::ComboBoxBikeChange);
     connect(p, &PageEvents::ZakazCteniClicked, this, &TFormHlav::ZakazCteniClick);
     connect(p, &PageEvents::PageChanged, this, &TFormHlav::PageControl1Change);
+    ConnectTools();
+}
+
+void TFormHlav::ConnectTools()
+{
+    EditorPages* p = pages.get();
+    connect(p, &PageEvents::CurveMinusClicked, this, [this] { MenuToolsClick(StepDirection::Down); });
+    connect(p, &PageEvents::CurvePlusClicked, this, [this] { MenuToolsClick(StepDirection::Up); });
+    connect(p, &PageEvents::CurveColumnStepped, this, [this](int column, bool up) {
+        const StepDirection direction = up ? StepDirection::Up : StepDirection::Down;
+        FinishTool(StepColumn(image, ActivePageFor(pages->ActivePageIndex()), direction, column));
+    });
+    connect(p, &PageEvents::Tps0Clicked, this, [this] { FinishTool(CaptureTps0(image, live.LiveTpsMillivolts)); });
+    connect(p, &PageEvents::Tps100Clicked, this, [this] { FinishTool(CaptureTps100(image, live.LiveTpsMillivolts)); });
+}
+
+void TFormHlav::FinishTool(EditResult result)
+{
+    if (result.acted) {
+        RefreshAfterEdit();
+    }
+}
+
+bool TFormHlav::Ticked(const char* checkBoxName) const
+{
+    const auto* box = findChild<QCheckBox*>(QString::fromLatin1(checkBoxName));
+    return box && box->isChecked();
+}
+
+void TFormHlav::MenuToolsClick(StepDirection direction)
+{
+    const int active = pages->ActivePageIndex();
+    if (ToolCommitsPageFirst(active)) {
+        WriteActivePage();
+    }
+    const ToolInputs inputs{ActivePageFor(active), pageAllFlags,
+                            TableAllTicks{Ticked("CheckBoxAll_PolohaA"), Ticked("CheckBoxAll_PolohaB"),
+                                          Ticked("CheckBoxAll_Servo")},
+                            live.LiveRpm, tracked};
+    FinishTool(MinusPlusTool(image, direction, inputs));
+}
+
+void TFormHlav::ModeMenuClick(CouplingMenu menu, CouplingMode mode)
+{
+    const ModeChange change = ChooseCouplingMode(image, menu, mode, pages->ActivePageIndex());
+    if (change.switchTo) {
+        // A page switch of its own: no PageControl1Change.
+        const QSignalBlocker blocker(controls.pageControl1);
+        controls.pageControl1->setCurrentIndex(change.switchTo->ActivePageIndex);
+    }
+    if (change.fillActivePage) {
+        FillActivePage();
+    } else {
+        UpdateDisplayState();
+    }
+    if (change.programOnChange) {
+        link.ProgramOnChange(pages->ProgramAtOnceTicked());
+        ShowLinkState();
+    }
 }
 
 void TFormHlav::Timer1Timer()
@@ -497,7 +566,6 @@ void TFormHlav::ZakazCteniClick(bool checked)
 void TFormHlav::LoadSettings()
 {
     auto box = [this](const char* name) { return findChild<QCheckBox*>(QString::fromLatin1(name)); };
-    auto ticked = [&](const char* name) { QCheckBox* b = box(name); return b && b->isChecked(); };
     StoredSettings s;
     s.left = x();
     s.top = y();
@@ -507,9 +575,9 @@ void TFormHlav::LoadSettings()
     s.languageIndex = languageIndex;
     s.activePageIndex = static_cast<std::uint8_t>(pages->ActivePageIndex());
     s.extMonitor = monitor->ExtMonitor()->isChecked();
-    s.allServo = ticked("CheckBoxAll_Servo");
-    s.allPolohaA = ticked("CheckBoxAll_PolohaA");
-    s.allPolohaB = ticked("CheckBoxAll_PolohaB");
+    s.allServo = Ticked("CheckBoxAll_Servo");
+    s.allPolohaA = Ticked("CheckBoxAll_PolohaA");
+    s.allPolohaB = Ticked("CheckBoxAll_PolohaB");
     torvana::LoadSettings(settings, s);
 
     move(s.left, s.top);
@@ -535,10 +603,6 @@ void TFormHlav::LoadSettings()
 
 void TFormHlav::SaveSettings()
 {
-    auto ticked = [this](const char* name) {
-        const QCheckBox* b = findChild<QCheckBox*>(QString::fromLatin1(name));
-        return b && b->isChecked();
-    };
     StoredSettings s;
     s.left = x();
     s.top = y();
@@ -550,9 +614,9 @@ void TFormHlav::SaveSettings()
     s.lastFileName = lastFileName.toStdString();
     s.activePageIndex = static_cast<std::uint8_t>(pages->ActivePageIndex());
     s.extMonitor = monitor->ExtMonitor()->isChecked();
-    s.allServo = ticked("CheckBoxAll_Servo");
-    s.allPolohaA = ticked("CheckBoxAll_PolohaA");
-    s.allPolohaB = ticked("CheckBoxAll_PolohaB");
+    s.allServo = Ticked("CheckBoxAll_Servo");
+    s.allPolohaA = Ticked("CheckBoxAll_PolohaA");
+    s.allPolohaB = Ticked("CheckBoxAll_PolohaB");
     if (const auto error = torvana::SaveSettings(settings, s)) {
         ShowMessage(*error);
         return;

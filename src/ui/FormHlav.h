@@ -11,6 +11,8 @@
 #include "settings/IniFile.h"
 #include "texts/MessageTable.h"
 #include "ui/WindowDesign.h"
+#include "ui/tools/Coupling.h"
+#include "ui/tools/EditStep.h"
 #include "ui/pages/EditorPages.h"
 
 #include <QMainWindow>
@@ -60,6 +62,8 @@ public:
     void MenuLanguageClick(int languageIndex);
     void ComboBoxBikeChange(int bike);
     void PageControl1Change(int pageIndex);
+    void ModeMenuClick(CouplingMenu menu, CouplingMode mode);
+    void MenuToolsClick(StepDirection direction);
 
     const ParameterImage& Image() const { return image; }
     ParameterImage& Image() { return image; }
@@ -102,6 +106,10 @@ private:
     void PositionRadioClick();
     void ZakazCteniClick(bool checked);
     void SetFileName(const QString& fullName);
+    void ConnectTools();
+    // A tool that acted ends like every edit.
+    void FinishTool(EditResult result);
+    bool Ticked(const char* checkBoxName) const;
 
     WindowControls controls;
     std::unique_ptr<EditorPages> pages;
