@@ -17,6 +17,7 @@
 #include "ui/Painting.h"
 #include "ui/PortOpener.h"
 #include "ui/StartupRules.h"
+#include "ui/TableButtons.h"
 #include "ui/tools/CurveTools.h"
 #include "ui/tools/MinusPlusTool.h"
 #include "ui/tools/ThrottleCalibration.h"
@@ -217,6 +218,17 @@ void TFormHlav::ConnectTools()
     connect(p, &PageEvents::CurveColumnStepped, this, [this](int column, bool up) {
         const StepDirection direction = up ? StepDirection::Up : StepDirection::Down;
         FinishTool(StepColumn(image, ActivePageFor(pages->ActivePageIndex()), direction, column));
+    });
+    connect(p, &PageEvents::PositionStepClicked, this, [this](PositionTable table, bool up) {
+        const bool tableB = table == PositionTable::B;
+        WriteActivePage();
+        FinishTool(StepPositionButton(image, tableB, up ? StepDirection::Up : StepDirection::Down,
+                                      Ticked(tableB ? "CheckBoxAll_PolohaB" : "CheckBoxAll_PolohaA"), tracked));
+    });
+    connect(p, &PageEvents::ServoStepClicked, this, [this](bool up) {
+        WriteActivePage();
+        FinishTool(StepServoButton(image, up ? StepDirection::Up : StepDirection::Down, Ticked("CheckBoxAll_Servo"),
+                                   tracked));
     });
     connect(p, &PageEvents::Tps0Clicked, this, [this] { FinishTool(CaptureTps0(image, live.LiveTpsMillivolts)); });
     connect(p, &PageEvents::Tps100Clicked, this, [this] { FinishTool(CaptureTps100(image, live.LiveTpsMillivolts)); });

@@ -1,6 +1,7 @@
 #include "WindowFixture.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QTabWidget>
 
 namespace torvana {
@@ -50,6 +51,28 @@ TEST_F(WindowTest, PlusWhileTheEngineRunsRaisesTheCellInUse)
         raised += w.Image()[i] == before[i] + 1 ? 1 : 0;
     }
     EXPECT_EQ(raised, 1);
+}
+
+}  // namespace
+}  // namespace torvana
+
+namespace torvana {
+namespace {
+
+TEST_F(WindowTest, PositionButtonsStepTheWholeTableWhenAllIsTicked)
+{
+    TFormHlav& w = Start();
+    w.Controls().pageControl1->setCurrentIndex(9);
+    auto* all = w.findChild<QCheckBox*>("CheckBoxAll_PolohaA");
+    ASSERT_NE(all, nullptr);
+    all->setChecked(true);
+    const ParameterImage before = w.Image();
+    emit w.Pages().PositionStepClicked(PositionTable::A, true);
+    for (std::size_t i = Offset::PositionA; i < Offset::PositionA + AxisLength; ++i) {
+        EXPECT_EQ(w.Image()[i], std::min(240, before[i] + 1)) << "offset " << i;
+    }
+    EXPECT_TRUE(std::equal(before.begin() + Offset::PositionB, before.begin() + Offset::PositionB + AxisLength,
+                           w.Image().begin() + Offset::PositionB));
 }
 
 }  // namespace
