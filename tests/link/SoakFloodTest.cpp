@@ -96,6 +96,9 @@ protected:
         }
     }
 
+    // Gone before main returns: at exit Qt's own globals are destroyed first.
+    static void TearDownTestSuite() { application.reset(); }
+
     void SetUp() override
     {
         SetMessageTexts(messages, English);
