@@ -26,12 +26,17 @@ constexpr QSize ClientSize{400, 300};
 constexpr int TabCount = 4;
 constexpr int ActivePage = 2;
 constexpr int HiddenByModes = 3;  // a tab the coupling modes hide
+constexpr QPoint StatusAt{4, 4};
+constexpr QSize StatusSize{120, 18};  // narrower than the date line
 
 // What the window looks like at one moment.
 struct Look {
     QString status;
     QColor statusColour;
     bool statusShown = false;
+    QPoint statusAt;
+    int statusWidth = 0;
+    bool toolBarShown = false;
     bool gaugeShown = false;
     bool buttonShown = false;
     bool statusBarShown = false;
@@ -66,10 +71,13 @@ protected:
         window.menuBar()->addMenu(QStringLiteral("File"));
         auto* client = new QWidget(&window);
         window.setCentralWidget(client);
-        status = new QLabel(QStringLiteral("No connection"), client);
+        toolBar = new QWidget(client);
+        toolBar->setObjectName(QStringLiteral("GroupBoxToolBar"));
+        toolBar->setGeometry(0, 0, 306, 38);
+        status = new QLabel(QStringLiteral("No connection"), toolBar);
         status->setObjectName(QStringLiteral("LabelHlaseni"));
-        status->setGeometry(4, 4, 300, 18);
-        gauge = new QProgressBar(client);
+        status->setGeometry(QRect(StatusAt, StatusSize));
+        gauge = new QProgressBar(toolBar);
         gauge->setObjectName(QStringLiteral("CGauge"));
         gauge->setGeometry(4, 24, 300, 10);
         button = new QPushButton(QStringLiteral("TPS 0"), client);
@@ -102,7 +110,7 @@ protected:
         setup.progressGauge = gauge;
         setup.pages = pages;
         setup.activePageIndex = ActivePage;
-        setup.hiddenNames = {QStringLiteral("ButtonTps0"), QStringLiteral("UpDownTps0"),
+        setup.hiddenNames = {QStringLiteral("GroupBoxToolBar"), QStringLiteral("ButtonTps0"), QStringLiteral("UpDownTps0"),
                              QStringLiteral("StatusBar1"), QStringLiteral("NotInThisWindow")};
         setup.textPrintDate = messages.TextPrintDate;
         setup.locale = QLocale(QLocale::German, QLocale::Germany);
@@ -121,7 +129,10 @@ protected:
         Look look;
         look.status = status->text();
         look.statusColour = status->palette().color(QPalette::Window);
-        look.statusShown = !status->isHidden();
+        look.statusShown = status->isVisibleTo(status->window());
+        look.statusAt = status->mapTo(status->window(), QPoint(0, 0));
+        look.toolBarShown = !toolBar->isHidden();
+        look.statusWidth = status->width();
         look.gaugeShown = !gauge->isHidden();
         look.buttonShown = !button->isHidden();
         look.statusBarShown = !window.statusBar()->isHidden();
@@ -144,6 +155,7 @@ protected:
 
     QTemporaryDir dir;
     QMainWindow window;
+    QWidget* toolBar = nullptr;
     QLabel* status = nullptr;
     QProgressBar* gauge = nullptr;
     QPushButton* button = nullptr;
@@ -207,6 +219,9 @@ TEST_F(PrintReportTest, StatusLineShowsTheDateAndTimeWhilePrinting)
     EXPECT_TRUE(printed.status.startsWith(QStringLiteral("Zeitpunkt des Ausdruckes   09.12.26    14:05:09")))
         << printed.status.toStdString();
     EXPECT_TRUE(printed.statusShown);
+    EXPECT_FALSE(printed.toolBarShown);
+    EXPECT_EQ(printed.statusAt, before.statusAt);
+    EXPECT_GE(printed.statusWidth, status->fontMetrics().horizontalAdvance(printed.status));
     EXPECT_EQ(printed.statusColour, QColor(Qt::white));
     EXPECT_EQ(countdown, PrintMessageTicks);
 }
@@ -233,6 +248,9 @@ TEST_F(PrintReportTest, WindowComesBackAsItWasAfterPrinting)
     EXPECT_TRUE(after.buttonShown);
     EXPECT_TRUE(after.statusBarShown);
     EXPECT_TRUE(after.arrowsShown);
+    EXPECT_TRUE(after.toolBarShown);
+    EXPECT_EQ(status->parentWidget(), toolBar);
+    EXPECT_EQ(status->geometry(), QRect(StatusAt, StatusSize));
     EXPECT_EQ(after.tabsShown, before.tabsShown);
     EXPECT_EQ(after.windowColour, before.windowColour);
     // The display state is applied once, on the restored window.
@@ -252,6 +270,8 @@ TEST_F(PrintReportTest, WindowComesBackWhenThePdfCannotBeWritten)
     EXPECT_FALSE(after.printing);
     EXPECT_TRUE(after.buttonShown);
     EXPECT_TRUE(after.arrowsShown);
+    EXPECT_TRUE(after.toolBarShown);
+    EXPECT_EQ(status->parentWidget(), toolBar);
     EXPECT_EQ(after.tabsShown, before.tabsShown);
     EXPECT_EQ(after.windowColour, before.windowColour);
     EXPECT_EQ(displayStateRuns, 1);

@@ -10,6 +10,7 @@
 #include <QPrinterInfo>
 #include <QTabWidget>
 #include <QWidget>
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -51,6 +52,9 @@ public:
             w.statusLine->setText(PrintStatusText(w.textPrintDate, w.clock(), w.locale));
             SetWindowColour(w.statusLine, Qt::white);
             w.statusLine->setVisible(true);
+            // A long time format with its zone must not be cut off on paper.
+            statusWidth = w.statusLine->width();
+            w.statusLine->resize(std::max(statusWidth, w.statusLine->sizeHint().width()), w.statusLine->height());
         }
         w.armMessageCountdown(PrintMessageTicks);
         SetWindowColour(w.window, Qt::white);
@@ -58,6 +62,7 @@ public:
             w.progressGauge->setVisible(false);
         }
         w.setPrintingFlag(true);
+        KeepStatusLineInView();
         HideControls();
         HideOtherTabs();
         for (const QString& name : w.whiteLabelNames) {
@@ -72,6 +77,14 @@ public:
         w.window->setPalette(windowPalette);
         w.window->setAutoFillBackground(windowFilled);
         w.setPrintingFlag(false);
+        if (w.statusLine != nullptr) {
+            w.statusLine->resize(statusWidth, w.statusLine->height());
+        }
+        if (statusHome != nullptr) {
+            w.statusLine->setParent(statusHome);
+            w.statusLine->move(statusHomePosition);
+            w.statusLine->show();
+        }
         for (QWidget* widget : hiddenWidgets) {
             widget->setVisible(true);
         }
@@ -88,6 +101,32 @@ public:
     PreparedForPrint& operator=(const PreparedForPrint&) = delete;
 
 private:
+    // The status line carries the printing date; when it sits inside a
+    // control that printing hides (the tool bar), it moves out of it onto
+    // the same place for the time of printing.
+    void KeepStatusLineInView()
+    {
+        if (w.statusLine == nullptr) {
+            return;
+        }
+        for (const QString& name : w.hiddenNames) {
+            auto* container = w.window->findChild<QWidget*>(name);
+            if (container == nullptr || !container->isAncestorOf(w.statusLine) ||
+                container->parentWidget() == nullptr) {
+                continue;
+            }
+            QWidget* outside = container->parentWidget();
+            statusHome = w.statusLine->parentWidget();
+            statusHomePosition = w.statusLine->pos();
+            const QPoint at = w.statusLine->mapTo(outside, QPoint(0, 0));
+            w.statusLine->setParent(outside);
+            w.statusLine->move(at);
+            w.statusLine->show();
+            w.statusLine->raise();
+            return;
+        }
+    }
+
     void HideControls()
     {
         for (const QString& name : w.hiddenNames) {
@@ -124,6 +163,9 @@ private:
     const PrintWindow& w;
     QPalette windowPalette;
     bool windowFilled;
+    int statusWidth = 0;
+    QWidget* statusHome = nullptr;
+    QPoint statusHomePosition;
     std::vector<QWidget*> hiddenWidgets;
     std::vector<std::pair<QAbstractSpinBox*, QAbstractSpinBox::ButtonSymbols>> hiddenArrows;
     std::vector<int> hiddenTabs;
@@ -157,7 +199,8 @@ bool PrintToDefaultPrinter(const PrintWindow& w)
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("Torvana"));
     if (!PrintOnDevice(printer, w.clientArea)) {
-        w.showMessage(QStringLiteral("The printer %1 did not take the print job").arg(info.printerName()).toStdString());
+        const QString text = QStringLiteral("The printer %1 did not take the print job").arg(info.printerName());
+        w.showMessage(text.toStdString());
         return false;
     }
     return true;
