@@ -11,6 +11,8 @@
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,7 +23,18 @@ struct RecordingSink : MessageSink {
     std::vector<std::string> shown;
     std::vector<std::string> asked;
     Answer answer = Answer::Yes;
-    void ShowMessage(const std::string& text) override { shown.push_back(text); }
+    std::function<void()> whileShown;  // what runs behind the "modal" box
+    int depth = 0;
+    int maxDepth = 0;  // boxes open at once
+    void ShowMessage(const std::string& text) override
+    {
+        shown.push_back(text);
+        maxDepth = std::max(maxDepth, ++depth);
+        if (whileShown) {
+            whileShown();
+        }
+        --depth;
+    }
     Answer AskYesNoCancel(const std::string& text) override
     {
         asked.push_back(text);

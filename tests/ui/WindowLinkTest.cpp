@@ -89,6 +89,30 @@ TEST_F(WindowTest, VersionMismatchOfTheUnitComesAsOneMessageBox)
     EXPECT_EQ(sink.shown, std::vector<std::string>{"Unmatched version of PC and Ignition programs!"});
 }
 
+TEST_F(WindowTest, TicksBehindAMessageBoxRunButOpenNoSecondBox)
+{
+    SimulatorOptions options;
+    options.faults.versionByte = 36;
+    unit = UnitSimulator(options);
+    TFormHlav& w = Start();
+    int ticksBehind = 0;
+    sink.whileShown = [&] {
+        if (ticksBehind == 0) {
+            w.MenuReadClick();  // fails the same way while the box is open
+        }
+        for (int i = 0; i < 20; ++i, ++ticksBehind) {
+            Tick();
+        }
+    };
+    w.MenuReadClick();
+    ASSERT_TRUE(TickUntilIdle());
+    Tick();
+    // The second failure waited for the first box to close.
+    EXPECT_EQ(sink.shown.size(), 2u);
+    EXPECT_EQ(sink.maxDepth, 1);
+    EXPECT_EQ(ticksBehind, 40);
+}
+
 TEST_F(WindowTest, MonitorFramesFillTheLiveValuesAndKeepTheConnection)
 {
     TFormHlav& w = Start();
