@@ -18,6 +18,8 @@
 #include "ui/PortOpener.h"
 #include "ui/StartupRules.h"
 #include "ui/TableButtons.h"
+#include "ui/output/AboutWindow.h"
+#include "ui/output/ManualLocation.h"
 #include "ui/tools/CurveTools.h"
 #include "ui/tools/MinusPlusTool.h"
 #include "ui/tools/ThrottleCalibration.h"
@@ -25,9 +27,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
@@ -114,7 +115,7 @@ void TFormHlav::FormCreate(const QStringList& arguments)
     image[Offset::Bike] = 0;
     FillDefaultParameters(image);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(CentredWindowPosition(screen->geometry().size(), size()));
+        move(CentredPosition(screen->geometry().size(), size()));
     }
     LoadSettings();
     if (const auto language = LanguageFromArguments(arguments)) {
@@ -177,6 +178,7 @@ void TFormHlav::ConnectControls()
         connect(c.menuLanguage[i], &QAction::triggered, this, [this, language] { MenuLanguageClick(language); });
     }
     connect(c.menuContens, &QAction::triggered, this, &TFormHlav::MenuContensClick);
+    connect(c.menuAbout, &QAction::triggered, this, &TFormHlav::MenuAboutClick);
     connect(c.menuToolsMinus, &QAction::triggered, this, [this] { MenuToolsClick(StepDirection::Down); });
     connect(c.menuToolsPlus, &QAction::triggered, this, [this] { MenuToolsClick(StepDirection::Up); });
     for (std::size_t i = 0; i < ModeMenuItems; ++i) {
@@ -184,10 +186,8 @@ void TFormHlav::ConnectControls()
         connect(c.ignMode[i], &QAction::triggered, this, [this, mode] { ModeMenuClick(CouplingMenu::Ign123, mode); });
         connect(c.jetMode[i], &QAction::triggered, this, [this, mode] { ModeMenuClick(CouplingMenu::Jet123, mode); });
     }
-    // Printing and the About window come later.
-    for (QAction* later : {c.menuPrint, c.menuAbout}) {
-        later->setEnabled(false);
-    }
+    // Printing comes later.
+    c.menuPrint->setEnabled(false);
     c.speedButtonPrint->setEnabled(false);
 }
 
@@ -549,10 +549,18 @@ void TFormHlav::MenuProgramClick()
 void TFormHlav::MenuContensClick()
 {
     const QString file = QString::fromStdString(messageTable.TextManualFile);
-    const QString path = FindManual(file, QDir::currentPath(), QCoreApplication::applicationDirPath());
-    if (path.isEmpty() || !dialogs->OpenDocument(path)) {
+    const QString path = ManualPath(file);
+    if (!QFileInfo::exists(path) || !dialogs->OpenDocument(path)) {
         ShowMessage(messageTable.TextManualOpenError);
     }
+}
+
+void TFormHlav::MenuAboutClick()
+{
+    if (!about) {
+        about = std::make_unique<TFormAbout>(this);
+    }
+    about->ShowModal(languageIndex);
 }
 
 void TFormHlav::PositionRadioClick()

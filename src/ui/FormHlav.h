@@ -28,6 +28,7 @@ class FileDialogs;
 class MessageSink;
 class MonitorArea;
 class PortOpener;
+class TFormAbout;
 
 constexpr int Timer1Interval = 55;  // milliseconds
 
@@ -59,6 +60,7 @@ public:
     void MenuProgramClick();
     void MenuCom1Click(int comPortNumber);
     void MenuContensClick();
+    void MenuAboutClick();
     void MenuLanguageClick(int languageIndex);
     void ComboBoxBikeChange(int bike);
     void PageControl1Change(int pageIndex);
@@ -114,6 +116,7 @@ private:
     WindowControls controls;
     std::unique_ptr<EditorPages> pages;
     std::unique_ptr<MonitorArea> monitor;
+    std::unique_ptr<TFormAbout> about;
 
     ParameterImage image{};
     CurvePageFlags pageAllFlags{};

@@ -2,8 +2,6 @@
 
 #include "texts/MessageTable.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <array>
 #include <utility>
 
@@ -25,24 +23,6 @@ std::optional<std::uint8_t> LanguageFromArguments(const QStringList& arguments)
         }
     }
     return std::nullopt;
-}
-
-QPoint CentredWindowPosition(QSize screen, QSize window)
-{
-    // Integer division as the design's centring; may be negative.
-    return {(screen.width() - window.width()) / 2, (screen.height() - window.height()) / 2};
-}
-
-QString FindManual(const QString& fileName, const QString& workingDirectory,
-                   const QString& executableDirectory)
-{
-    for (const QString& directory : {workingDirectory, executableDirectory}) {
-        const QString path = QDir(directory).filePath(fileName);
-        if (QFileInfo(path).isFile()) {
-            return path;
-        }
-    }
-    return {};
 }
 
 }  // namespace torvana

@@ -2,9 +2,6 @@
 #include "ui/LanguageApplier.h"
 #include "ui/StartupRules.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace torvana {
@@ -24,13 +21,6 @@ TEST(CommandLineLanguage, OnlyTheThreeExactWordsChooseALanguage)
     EXPECT_FALSE(LanguageFromArguments({"x", "DEUTSCH"}));
 }
 
-TEST(Centring, UsesIntegerDivisionAndGoesNegativeOnASmallScreen)
-{
-    EXPECT_EQ(CentredWindowPosition({1920, 1080}, {1010, 788}), QPoint(455, 146));
-    EXPECT_EQ(CentredWindowPosition({1025, 801}, {1010, 788}), QPoint(7, 6));
-    EXPECT_EQ(CentredWindowPosition({800, 600}, {1010, 788}), QPoint(-105, -94));
-}
-
 TEST(Hints, BarSplitsTipFromLongHint)
 {
     EXPECT_EQ(SplitHint("Open|Open file with parametrs").tip, "Open");
@@ -48,20 +38,6 @@ TEST(LocalisedText, FallsBackToEnglishForMissingOrUnknownLanguages)
     EXPECT_EQ(TextFor(entry, 2), "&File");
     EXPECT_EQ(TextFor(entry, 3), "&Soubor");
     EXPECT_EQ(TextFor(entry, 7), "&File");
-}
-
-TEST(Manual, WorkingDirectoryComesBeforeTheExecutablesFolder)
-{
-    QTemporaryDir work;
-    QTemporaryDir exe;
-    const QString name = QStringLiteral("Torvana_R_en.pdf");
-    EXPECT_TRUE(FindManual(name, work.path(), exe.path()).isEmpty());
-
-    QFile(QDir(exe.path()).filePath(name)).open(QIODevice::WriteOnly);
-    EXPECT_EQ(FindManual(name, work.path(), exe.path()), QDir(exe.path()).filePath(name));
-
-    QFile(QDir(work.path()).filePath(name)).open(QIODevice::WriteOnly);
-    EXPECT_EQ(FindManual(name, work.path(), exe.path()), QDir(work.path()).filePath(name));
 }
 
 }  // namespace
