@@ -245,11 +245,13 @@ void UnitLink::ShowStoreProgress()
         // Updates a status line that is still shown; never shows it again.
         status.text = messages.TextSaving;
         status.red = false;
+        status.white = false;
         messageCountdown = StatusTicks;
         const int stored = UnitStoreFull - static_cast<int>(unitStoreRemaining);
         gauge.value = std::clamp(stored * GaugeMax / UnitStoreFull, 0, GaugeMax);
     } else if (programSucceeded) {
         status.text = messages.TextProgramDevice + OkSuffix;
+        status.white = false;
         gauge.value = GaugeMax;
     }
 }
@@ -330,6 +332,13 @@ void UnitLink::HideStatus()
 {
     status.visible = false;
     gauge.visible = false;
+}
+
+void UnitLink::ShowStatusText(const std::string& text, int ticks)
+{
+    status = {text, false, true, true};
+    gauge.visible = false;  // the text has no progress to go with it
+    messageCountdown = static_cast<std::uint8_t>(std::clamp(ticks, 0, static_cast<int>(UINT8_MAX)));
 }
 
 void UnitLink::ShowStatus(const std::string& text, bool red)

@@ -40,6 +40,7 @@ struct StatusLine {
     std::string text;
     bool red = false;
     bool visible = false;
+    bool white = false;  // the printing date and time stay on white
 };
 
 // CGauge, range 0..GaugeMax.
@@ -94,6 +95,9 @@ public:
 
     // Hides LabelHlaseni and CGauge (New, Open).
     void HideStatus();
+    // Shows text on white for ticks timer ticks (the printing date and
+    // time); then it hides like every status message.
+    void ShowStatusText(const std::string& text, int ticks);
 
     // What the owner shows.
     const StatusLine& Status() const { return status; }

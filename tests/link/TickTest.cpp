@@ -198,6 +198,47 @@ TEST_F(TickTest, SavingDoesNotShowAHiddenStatus)
     EXPECT_FALSE(link.Gauge().visible);
 }
 
+TEST_F(TickTest, GivenStatusTextCountsDownOnWhiteAndHides)
+{
+    constexpr int Shown = 3;
+    link.StartRead();
+    link.ShowStatusText("Printed at noon", Shown);
+    EXPECT_EQ(link.Status().text, "Printed at noon");
+    EXPECT_TRUE(link.Status().visible);
+    EXPECT_TRUE(link.Status().white);
+    EXPECT_FALSE(link.Status().red);
+    EXPECT_FALSE(link.Gauge().visible);
+    EXPECT_EQ(link.MessageCountdown(), Shown);
+
+    link.CountdownStep();
+    link.CountdownStep();
+    EXPECT_TRUE(link.Status().visible);
+    link.CountdownStep();
+    EXPECT_FALSE(link.Status().visible);
+    EXPECT_EQ(link.MessageCountdown(), 0);
+}
+
+TEST_F(TickTest, NextStatusMessageReplacesTheWhiteText)
+{
+    link.ShowStatusText("Printed at noon", StatusTicks);
+    link.StartProgram();
+    EXPECT_EQ(link.Status().text, "Program device:");
+    EXPECT_FALSE(link.Status().white);
+    EXPECT_TRUE(link.Gauge().visible);
+    EXPECT_EQ(link.MessageCountdown(), StatusTicks);
+}
+
+TEST_F(TickTest, StoreProgressReplacesTheWhiteText)
+{
+    link.StartProgram();
+    RunUntilIdle();
+    link.ShowStatusText("Printed at noon", StatusTicks);
+    link.SetUnitStoreRemaining(952);
+    link.Tick();
+    EXPECT_EQ(link.Status().text, "Saving:");
+    EXPECT_FALSE(link.Status().white);
+}
+
 using ProgramOnChange = LinkFixture;
 
 TEST_F(ProgramOnChange, UncheckedBoxNeverPrograms)
