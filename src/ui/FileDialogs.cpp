@@ -11,10 +11,12 @@ namespace {
 constexpr auto ParameterExtension = "ign";
 const QString ParameterFilter = QStringLiteral("Ignition Parametrs(*.ign)");
 const QString AllFilesFilter = QStringLiteral("All Files (*.*)");
+constexpr auto PdfExtension = "pdf";
+const QString PdfFilter = QStringLiteral("PDF (*.pdf)");
 
-QString RunDialog(QFileDialog& dialog, const QString& fileName)
+QString RunDialog(QFileDialog& dialog, const QString& fileName, const char* extension = ParameterExtension)
 {
-    dialog.setDefaultSuffix(ParameterExtension);
+    dialog.setDefaultSuffix(extension);
     if (!fileName.trimmed().isEmpty()) {
         dialog.selectFile(fileName);
     }
@@ -42,6 +44,14 @@ QString QtFileDialogs::ChooseSaveFile(const QString& fileName)
     dialog.setNameFilters({ParameterFilter});
     dialog.selectNameFilter(ParameterFilter);
     return RunDialog(dialog, fileName);
+}
+
+QString QtFileDialogs::ChoosePdfFile(const QString& fileName)
+{
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters({PdfFilter});
+    return RunDialog(dialog, fileName, PdfExtension);
 }
 
 bool QtFileDialogs::OpenDocument(const QString& path)

@@ -20,6 +20,7 @@
 #include "ui/TableButtons.h"
 #include "ui/output/AboutWindow.h"
 #include "ui/output/ManualLocation.h"
+#include "ui/output/PrintReport.h"
 #include "ui/tools/CurveTools.h"
 #include "ui/tools/MinusPlusTool.h"
 #include "ui/tools/ThrottleCalibration.h"
@@ -186,9 +187,9 @@ void TFormHlav::ConnectControls()
         connect(c.ignMode[i], &QAction::triggered, this, [this, mode] { ModeMenuClick(CouplingMenu::Ign123, mode); });
         connect(c.jetMode[i], &QAction::triggered, this, [this, mode] { ModeMenuClick(CouplingMenu::Jet123, mode); });
     }
-    // Printing comes later.
-    c.menuPrint->setEnabled(false);
-    c.speedButtonPrint->setEnabled(false);
+    connect(c.menuPrint, &QAction::triggered, this, &TFormHlav::SpeedButtonPrintClick);
+    connect(c.speedButtonPrint, &QToolButton::clicked, this, &TFormHlav::SpeedButtonPrintClick);
+    connect(c.menuPrintPdf, &QAction::triggered, this, &TFormHlav::MenuPrintPdfClick);
 }
 
 void TFormHlav::ConnectPages()
@@ -308,7 +309,13 @@ void TFormHlav::ShowLinkState()
 {
     const StatusLine& status = link.Status();
     controls.labelHlaseni->setText(QString::fromStdString(status.text));
-    SetBackground(controls.labelHlaseni, status.red ? std::optional<QColor>(ErrorColour) : std::nullopt);
+    std::optional<QColor> statusColour;
+    if (status.red) {
+        statusColour = ErrorColour;
+    } else if (status.white) {
+        statusColour = QColor(Qt::white);
+    }
+    SetBackground(controls.labelHlaseni, statusColour);
     controls.labelHlaseni->setVisible(status.visible);
     controls.cGauge->setValue(link.Gauge().value);
     controls.cGauge->setVisible(link.Gauge().visible);
@@ -520,6 +527,49 @@ void TFormHlav::MenuSaveClick()
         return;
     }
     SetFileName(name);
+}
+
+void TFormHlav::SpeedButtonPrintClick()
+{
+    PrintTo(PrintTarget{});
+}
+
+void TFormHlav::MenuPrintPdfClick()
+{
+    PrintTarget target;
+    target.kind = PrintTarget::Kind::PdfFile;
+    target.pdfFileName = dialogs->ChoosePdfFile(QString());
+    if (!target.pdfFileName.isEmpty()) {
+        PrintTo(target);
+    }
+}
+
+void TFormHlav::PrintTo(const PrintTarget& target)
+{
+    PrintWindow w;
+    w.window = this;
+    w.clientArea = centralWidget();
+    w.statusLine = controls.labelHlaseni;
+    w.progressGauge = controls.cGauge;
+    w.pages = controls.pageControl1;
+    w.activePageIndex = pages->ActivePageIndex();
+    w.hiddenNames = MainWindowPrintHiddenNames();
+    w.whiteLabelNames = CurveRowLabelNames();
+    w.textPrintDate = messageTable.TextPrintDate;
+    w.setPrintingFlag = [this](bool printing) { SetPrintingFlag(printing); };
+    // The link owns the status line: it keeps the date and counts it down.
+    w.armMessageCountdown = [this](int ticks) {
+        link.ShowStatusText(controls.labelHlaseni->text().toStdString(), ticks);
+    };
+    w.updateDisplayState = [this] { UpdateDisplayState(); };
+    w.showMessage = [this](const std::string& text) { ShowMessage(text); };
+    PrintParameters(w, target);
+}
+
+void TFormHlav::SetPrintingFlag(bool printing)
+{
+    printingFlag = printing;
+    link.SetPrinting(printing);
 }
 
 void TFormHlav::MenuReadClick()

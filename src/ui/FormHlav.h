@@ -29,6 +29,7 @@ class MessageSink;
 class MonitorArea;
 class PortOpener;
 class TFormAbout;
+struct PrintTarget;
 
 constexpr int Timer1Interval = 55;  // milliseconds
 
@@ -55,6 +56,10 @@ public:
     void MenuNewClick();
     void MenuOpenClick();
     void MenuSaveClick();
+    // Prints the current view on the default printer (MenuPrint, SpeedButtonPrint).
+    void SpeedButtonPrintClick();
+    // The same page into a PDF file the user chooses.
+    void MenuPrintPdfClick();
     void MenuReadClick();
     void MenuVerifyClick();
     void MenuProgramClick();
@@ -76,6 +81,7 @@ public:
     const LiveValues& Live() const { return live; }
     int ComPortNumber() const { return comPortNumber; }
     int LanguageIndex() const { return languageIndex; }
+    bool PrintingFlag() const { return printingFlag; }
     const QString& LastFileName() const { return lastFileName; }
     const ConfigPaths& Paths() const { return paths; }
 
@@ -108,6 +114,8 @@ private:
     void PositionRadioClick();
     void ZakazCteniClick(bool checked);
     void SetFileName(const QString& fullName);
+    void PrintTo(const PrintTarget& target);
+    void SetPrintingFlag(bool printing);
     void ConnectTools();
     // A tool that acted ends like every edit.
     void FinishTool(EditResult result);
@@ -126,6 +134,7 @@ private:
     std::uint8_t comPortNumber = 1;
     std::uint8_t languageIndex = English;
     QString lastFileName;
+    bool printingFlag = false;
 
     ConfigPaths paths;
     IniFile settings;

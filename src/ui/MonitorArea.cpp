@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QProgressBar>
+#include <utility>
 
 namespace torvana {
 
@@ -19,6 +20,11 @@ constexpr int LabelHeight = 17;
 constexpr int GaugedRowPitch = 40;  // a label with its gauge under it
 constexpr int GaugeOffset = 18;
 constexpr int GaugeHeight = 12;
+// The lime, red and blue scale bars under the lambda gauge.
+constexpr std::size_t LambdaRow = 1;
+constexpr int ScaleBarGap = 1;
+constexpr int ScaleBarHeight = 5;
+constexpr int ScaleBarCount = 3;
 constexpr int BadgeLeft = 4 * ColumnPitch + ColumnLeft;
 constexpr int BadgeTop = 110;
 constexpr int BadgeWidth = 180;
@@ -89,6 +95,19 @@ constexpr std::array<GaugedPlacement, MonitorGaugeCount> GaugedPlacements = {{
     {MonitorLabel::LabelVoda, MonitorGauge::CGaugeVoda, "TW="},
 }};
 
+void AddLambdaScaleBars(QWidget* parent, QRect gauge)
+{
+    static constexpr std::array<std::pair<const char*, Qt::GlobalColor>, ScaleBarCount> bars = {{
+        {"Label1", Qt::green}, {"Label2", Qt::red}, {"Label3", Qt::blue}}};
+    const int width = gauge.width() / ScaleBarCount;
+    for (int i = 0; i < ScaleBarCount; ++i) {
+        auto* bar = new QLabel(parent);
+        bar->setObjectName(QLatin1String(bars[static_cast<std::size_t>(i)].first));
+        bar->setGeometry(gauge.left() + width * i, gauge.bottom() + 1 + ScaleBarGap, width, ScaleBarHeight);
+        SetBackground(bar, QColor(bars[static_cast<std::size_t>(i)].second));
+    }
+}
+
 QLabel* NewLabel(QWidget* parent, MonitorLabel label, const char* caption, QRect geometry)
 {
     auto* widget = new QLabel(QString::fromUtf8(caption), parent);
@@ -115,6 +134,9 @@ MonitorArea::MonitorArea(QWidget* parent)
         gauge->setTextVisible(false);
         gauge->setGeometry(ColumnLeft, top + GaugeOffset, ColumnWidth - ColumnLeft, GaugeHeight);
         gauges[static_cast<std::size_t>(p.gauge)] = gauge;
+        if (i == LambdaRow) {
+            AddLambdaScaleBars(parent, gauge->geometry());
+        }
     }
     for (const Placement& p : Placements) {
         const QRect geometry(ColumnLeft + ColumnPitch * p.column, RowTop + RowPitch * p.row, ColumnWidth,
@@ -126,6 +148,7 @@ MonitorArea::MonitorArea(QWidget* parent)
     extMonitor->setGeometry(ColumnLeft + ColumnPitch * 4, RowTop, ColumnWidth, LabelHeight + 2);
 
     auto* badge = new QLabel(parent);
+    badge->setObjectName(QStringLiteral("ImageLogo2"));
     badge->setPixmap(QPixmap(QStringLiteral(":/images/LogoBadge.jpg"))
                          .scaled(BadgeWidth, BadgeHeight, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     badge->setAlignment(Qt::AlignCenter);

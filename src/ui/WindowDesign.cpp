@@ -88,6 +88,8 @@ void BuildFileMenu(QMenuBar* bar, WindowControls& c)
     c.menuOpen = AddAction(file, "MenuOpen");
     c.menuSave = AddAction(file, "MenuSave");
     c.menuPrint = AddAction(file, "MenuPrint");
+    c.menuPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    c.menuPrintPdf = AddAction(file, "MenuPrintPdf", QStringLiteral("Print to PDF..."));
     file->addSeparator();
     c.menuExit = AddAction(file, "MenuExit");
 }
@@ -186,9 +188,9 @@ QPushButton* CommandButton(QWidget* parent, const char* name, int index)
     return button;
 }
 
-QLabel* Logo(QWidget* parent, const QString& resource, QRect geometry)
+QLabel* Logo(QWidget* parent, const char* name, const QString& resource, QRect geometry)
 {
-    auto* logo = new QLabel(parent);
+    auto* logo = Named(new QLabel(parent), name);
     logo->setPixmap(QPixmap(resource).scaled(geometry.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
     logo->setAlignment(Qt::AlignCenter);
     logo->setGeometry(geometry);
@@ -220,7 +222,7 @@ void BuildToolBar(QWidget* central, WindowControls& c)
     c.labelSpojeni->setGeometry(ConnectionLeft, ConnectionTop, ConnectionWidth, ConnectionHeight);
     SetBackground(c.labelSpojeni, ConnectionColour);
 
-    Logo(bar, QStringLiteral(":/images/LogoWordmark.jpg"),
+    Logo(bar, "ImageLogo1", QStringLiteral(":/images/LogoWordmark.jpg"),
          QRect(WordmarkLeft, WordmarkTop, WordmarkWidth, WordmarkHeight));
 }
 

@@ -28,6 +28,7 @@ struct WindowControls {
     QAction* menuOpen = nullptr;
     QAction* menuSave = nullptr;
     QAction* menuPrint = nullptr;
+    QAction* menuPrintPdf = nullptr;
     QAction* menuExit = nullptr;
     std::array<QAction*, ComMenuItems> menuCom{};
     QAction* menuRead = nullptr;

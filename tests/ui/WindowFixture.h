@@ -45,10 +45,12 @@ struct RecordingSink : MessageSink {
 struct ScriptedDialogs : FileDialogs {
     QString openAnswer;  // empty: cancelled
     QString saveAnswer;
+    QString pdfAnswer;
     QString lastOpened;
     bool viewerStarts = true;
     QString ChooseOpenFile(const QString&) override { return openAnswer; }
     QString ChooseSaveFile(const QString&) override { return saveAnswer; }
+    QString ChoosePdfFile(const QString&) override { return pdfAnswer; }
     bool OpenDocument(const QString& path) override
     {
         lastOpened = path;

@@ -1,0 +1,193 @@
+#include "WindowFixture.h"
+
+#include "ui/output/PrintReport.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QFile>
+#include <QLabel>
+#include <QPrinterInfo>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QToolButton>
+#include <map>
+
+namespace torvana {
+namespace {
+
+constexpr int KnockPage = 11;
+
+// What printing must give back: which controls are hidden, which tabs show.
+struct WindowLook {
+    std::map<QString, bool> hidden;
+    std::vector<bool> tabsShown;
+    QWidget* statusParent = nullptr;
+    QRect statusGeometry;
+    QColor windowColour;
+
+    bool operator==(const WindowLook&) const = default;
+};
+
+WindowLook LookOf(TFormHlav& w)
+{
+    WindowLook look;
+    for (const QString& name : MainWindowPrintHiddenNames()) {
+        if (auto* widget = w.findChild<QWidget*>(name)) {
+            look.hidden[name] = widget->isHidden();
+        }
+    }
+    for (int i = 0; i < w.Controls().pageControl1->count(); ++i) {
+        look.tabsShown.push_back(w.Controls().pageControl1->isTabVisible(i));
+    }
+    look.statusParent = w.Controls().labelHlaseni->parentWidget();
+    look.statusGeometry = w.Controls().labelHlaseni->geometry();
+    look.windowColour = w.palette().color(QPalette::Window);
+    return look;
+}
+
+int PdfPageCount(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return 0;
+    }
+    const QByteArray pdf = file.readAll();
+    if (!pdf.startsWith("%PDF-")) {
+        return 0;
+    }
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"));
+    int count = 0;
+    for (auto pages = page.globalMatch(QString::fromLatin1(pdf)); pages.hasNext(); pages.next()) {
+        ++count;
+    }
+    return count;
+}
+
+// Records the window's state each time its client area is painted, that
+// is, while the page is printed.
+class PaintProbe : public QObject {
+public:
+    explicit PaintProbe(TFormHlav& w) : w(w) { w.centralWidget()->installEventFilter(this); }
+    ~PaintProbe() override { w.centralWidget()->removeEventFilter(this); }
+
+    bool printingSeen = false;
+    bool editArrowsSeen = false;
+    bool otherTabSeen = false;
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            ++paints;
+            printingSeen = w.PrintingFlag();
+            editArrowsSeen = !w.findChild<QWidget*>(QStringLiteral("CurveMinusButton"))->isHidden();
+            QTabWidget* pages = w.Controls().pageControl1;
+            for (int i = 0; i < pages->count(); ++i) {
+                otherTabSeen = otherTabSeen || (i != pages->currentIndex() && pages->isTabVisible(i));
+            }
+        }
+        return false;
+    }
+
+private:
+    TFormHlav& w;
+};
+
+TEST_F(WindowTest, EveryControlThatPrintingHidesIsInTheWindowOnce)
+{
+    TFormHlav& w = Start();
+    for (const QString& name : MainWindowPrintHiddenNames() + CurveRowLabelNames()) {
+        EXPECT_EQ(w.findChildren<QObject*>(name).size(), 1) << name.toStdString();
+    }
+}
+
+TEST_F(WindowTest, PrintCommandsAreEnabled)
+{
+    TFormHlav& w = Start();
+    EXPECT_TRUE(w.Controls().menuPrint->isEnabled());
+    EXPECT_EQ(w.Controls().menuPrint->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    EXPECT_TRUE(w.Controls().speedButtonPrint->isEnabled());
+    auto* pdf = w.findChild<QAction*>(QStringLiteral("MenuPrintPdf"));
+    ASSERT_NE(pdf, nullptr);
+    EXPECT_EQ(pdf->text(), "Print to PDF...");
+}
+
+TEST_F(WindowTest, PrintToPdfWritesOnePageAndGivesTheWindowBack)
+{
+    TFormHlav& w = Start();
+    w.Controls().pageControl1->setCurrentIndex(0);
+    w.show();
+    const WindowLook before = LookOf(w);
+    dialogs.pdfAnswer = Dir() + "/view.pdf";
+    PaintProbe probe(w);
+    w.findChild<QAction*>(QStringLiteral("MenuPrintPdf"))->trigger();
+
+    EXPECT_EQ(PdfPageCount(dialogs.pdfAnswer), 1);
+    EXPECT_TRUE(sink.shown.empty());
+    ASSERT_GT(probe.paints, 0);
+    EXPECT_TRUE(probe.printingSeen);
+    EXPECT_FALSE(probe.editArrowsSeen);
+    EXPECT_FALSE(probe.otherTabSeen);
+
+    EXPECT_FALSE(w.PrintingFlag());
+    EXPECT_EQ(LookOf(w), before);
+    // The status line keeps the printing date and hides when its countdown ends.
+    const QString printed = w.Controls().labelHlaseni->text();
+    EXPECT_TRUE(printed.startsWith("Date and time of printing:")) << printed.toStdString();
+    Tick();
+    EXPECT_EQ(w.Controls().labelHlaseni->text(), printed);
+    EXPECT_FALSE(w.Controls().labelHlaseni->isHidden());
+    EXPECT_EQ(w.Controls().labelHlaseni->palette().color(QPalette::Window), QColor(Qt::white));
+    Tick(PrintMessageTicks);
+    EXPECT_TRUE(w.Controls().labelHlaseni->isHidden());
+}
+
+TEST_F(WindowTest, PrintingTheKnockPageKeepsTheTabsTheModesAllow)
+{
+    TFormHlav& w = Start();
+    w.Controls().pageControl1->setCurrentIndex(KnockPage);
+    const WindowLook before = LookOf(w);
+    dialogs.pdfAnswer = Dir() + "/knock.pdf";
+    w.MenuPrintPdfClick();
+    EXPECT_EQ(PdfPageCount(dialogs.pdfAnswer), 1);
+    EXPECT_EQ(LookOf(w), before);
+    EXPECT_EQ(w.Controls().pageControl1->currentIndex(), KnockPage);
+}
+
+TEST_F(WindowTest, UnwritablePdfIsReportedAndTheWindowComesBack)
+{
+    TFormHlav& w = Start();
+    const WindowLook before = LookOf(w);
+    dialogs.pdfAnswer = Dir() + "/no-such-folder/view.pdf";
+    w.MenuPrintPdfClick();
+    ASSERT_EQ(sink.shown.size(), 1u);
+    EXPECT_NE(sink.shown[0].find("no-such-folder/view.pdf"), std::string::npos);
+    EXPECT_FALSE(QFile::exists(dialogs.pdfAnswer));
+    EXPECT_FALSE(w.PrintingFlag());
+    EXPECT_EQ(LookOf(w), before);
+}
+
+TEST_F(WindowTest, CancelledPdfDialogPrintsNothing)
+{
+    TFormHlav& w = Start();
+    w.MenuPrintPdfClick();
+    EXPECT_TRUE(sink.shown.empty());
+    EXPECT_TRUE(w.Controls().labelHlaseni->isHidden());
+}
+
+TEST_F(WindowTest, PrintButtonWithoutADefaultPrinterSaysSo)
+{
+    if (!QPrinterInfo::defaultPrinter().isNull()) {
+        GTEST_SKIP() << "this machine has a default printer";
+    }
+    TFormHlav& w = Start();
+    const WindowLook before = LookOf(w);
+    w.Controls().speedButtonPrint->click();
+    EXPECT_EQ(sink.shown, std::vector<std::string>{NoDefaultPrinterText});
+    EXPECT_FALSE(w.PrintingFlag());
+    EXPECT_EQ(LookOf(w), before);
+}
+
+}  // namespace
+}  // namespace torvana
