@@ -17,13 +17,11 @@
 #include "ui/Painting.h"
 #include "ui/PortOpener.h"
 #include "ui/StartupRules.h"
-#include "ui/TableButtons.h"
+#include "ui/ToolWiring.h"
+#include "ui/WindowSettings.h"
 #include "ui/output/AboutWindow.h"
 #include "ui/output/ManualLocation.h"
 #include "ui/output/PrintReport.h"
-#include "ui/tools/CurveTools.h"
-#include "ui/tools/MinusPlusTool.h"
-#include "ui/tools/ThrottleCalibration.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -208,57 +206,13 @@ void TFormHlav::ConnectPages()
     connect(p, &PageEvents::BikeChanged, this, &TFormHlav::ComboBoxBikeChange);
     connect(p, &PageEvents::ZakazCteniClicked, this, &TFormHlav::ZakazCteniClick);
     connect(p, &PageEvents::PageChanged, this, &TFormHlav::PageControl1Change);
-    ConnectTools();
-}
-
-void TFormHlav::ConnectTools()
-{
-    EditorPages* p = pages.get();
-    connect(p, &PageEvents::CurveMinusClicked, this, [this] { MenuToolsClick(StepDirection::Down); });
-    connect(p, &PageEvents::CurvePlusClicked, this, [this] { MenuToolsClick(StepDirection::Up); });
-    connect(p, &PageEvents::CurveColumnStepped, this, [this](int column, bool up) {
-        const StepDirection direction = up ? StepDirection::Up : StepDirection::Down;
-        FinishTool(StepColumn(image, ActivePageFor(pages->ActivePageIndex()), direction, column));
-    });
-    connect(p, &PageEvents::PositionStepClicked, this, [this](PositionTable table, bool up) {
-        const bool tableB = table == PositionTable::B;
-        WriteActivePage();
-        FinishTool(StepPositionButton(image, tableB, up ? StepDirection::Up : StepDirection::Down,
-                                      Ticked(tableB ? "CheckBoxAll_PolohaB" : "CheckBoxAll_PolohaA"), tracked));
-    });
-    connect(p, &PageEvents::ServoStepClicked, this, [this](bool up) {
-        WriteActivePage();
-        FinishTool(StepServoButton(image, up ? StepDirection::Up : StepDirection::Down, Ticked("CheckBoxAll_Servo"),
-                                   tracked));
-    });
-    connect(p, &PageEvents::Tps0Clicked, this, [this] { FinishTool(CaptureTps0(image, live.LiveTpsMillivolts)); });
-    connect(p, &PageEvents::Tps100Clicked, this, [this] { FinishTool(CaptureTps100(image, live.LiveTpsMillivolts)); });
-}
-
-void TFormHlav::FinishTool(EditResult result)
-{
-    if (result.acted) {
-        RefreshAfterEdit();
-    }
-}
-
-bool TFormHlav::Ticked(const char* checkBoxName) const
-{
-    const auto* box = findChild<QCheckBox*>(QString::fromLatin1(checkBoxName));
-    return box && box->isChecked();
+    tools = std::make_unique<ToolWiring>(ToolContext{image, *pages, *this, live, tracked, pageAllFlags,
+                                                     [this] { WriteActivePage(); }, [this] { RefreshAfterEdit(); }});
 }
 
 void TFormHlav::MenuToolsClick(StepDirection direction)
 {
-    const int active = pages->ActivePageIndex();
-    if (ToolCommitsPageFirst(active)) {
-        WriteActivePage();
-    }
-    const ToolInputs inputs{ActivePageFor(active), pageAllFlags,
-                            TableAllTicks{Ticked("CheckBoxAll_PolohaA"), Ticked("CheckBoxAll_PolohaB"),
-                                          Ticked("CheckBoxAll_Servo")},
-                            live.LiveRpm, tracked};
-    FinishTool(MinusPlusTool(image, direction, inputs));
+    tools->MinusPlus(direction);
 }
 
 void TFormHlav::ModeMenuClick(CouplingMenu menu, CouplingMode mode)
@@ -633,61 +587,20 @@ void TFormHlav::ZakazCteniClick(bool checked)
     }
 }
 
+WindowSettingsParts TFormHlav::SettingsParts()
+{
+    return WindowSettingsParts{*this, controls, *pages, *monitor, comPortNumber, languageIndex, lastFileName};
+}
+
 void TFormHlav::LoadSettings()
 {
-    auto box = [this](const char* name) { return findChild<QCheckBox*>(QString::fromLatin1(name)); };
-    StoredSettings s;
-    s.left = x();
-    s.top = y();
-    s.height = height();
-    s.width = width();
-    s.comPortNumber = comPortNumber;
-    s.languageIndex = languageIndex;
-    s.activePageIndex = static_cast<std::uint8_t>(pages->ActivePageIndex());
-    s.extMonitor = monitor->ExtMonitor()->isChecked();
-    s.allServo = Ticked("CheckBoxAll_Servo");
-    s.allPolohaA = Ticked("CheckBoxAll_PolohaA");
-    s.allPolohaB = Ticked("CheckBoxAll_PolohaB");
-    torvana::LoadSettings(settings, s);
-
-    move(s.left, s.top);
-    resize(s.width, s.height);
-    comPortNumber = s.comPortNumber;
-    languageIndex = s.languageIndex;
-    controls.labelFile2->setText(QString::fromStdString(s.file));
-    lastFileName = QString::fromStdString(s.lastFileName);
-    {
-        // Restoring the page is no page change of the user's: nothing is filled yet.
-        const QSignalBlocker blocker(controls.pageControl1);
-        controls.pageControl1->setCurrentIndex(s.activePageIndex);
-    }
-    monitor->ExtMonitor()->setChecked(s.extMonitor);
-    for (auto [name, value] : {std::pair{"CheckBoxAll_Servo", s.allServo}, std::pair{"CheckBoxAll_PolohaA", s.allPolohaA},
-                               std::pair{"CheckBoxAll_PolohaB", s.allPolohaB}}) {
-        if (QCheckBox* b = box(name)) {
-            b->setChecked(value);
-        }
-    }
+    LoadWindowSettings(settings, SettingsParts());
     ReadLastImageFile(paths.lastImageFile, image, pageAllFlags);
 }
 
 void TFormHlav::SaveSettings()
 {
-    StoredSettings s;
-    s.left = x();
-    s.top = y();
-    s.height = height();
-    s.width = width();
-    s.comPortNumber = comPortNumber;
-    s.languageIndex = languageIndex;
-    s.file = controls.labelFile2->text().toStdString();
-    s.lastFileName = lastFileName.toStdString();
-    s.activePageIndex = static_cast<std::uint8_t>(pages->ActivePageIndex());
-    s.extMonitor = monitor->ExtMonitor()->isChecked();
-    s.allServo = Ticked("CheckBoxAll_Servo");
-    s.allPolohaA = Ticked("CheckBoxAll_PolohaA");
-    s.allPolohaB = Ticked("CheckBoxAll_PolohaB");
-    if (const auto error = torvana::SaveSettings(settings, s)) {
+    if (const auto error = SaveWindowSettings(settings, SettingsParts())) {
         ShowMessage(*error);
         return;
     }

@@ -29,6 +29,8 @@ class MessageSink;
 class MonitorArea;
 class PortOpener;
 class TFormAbout;
+class ToolWiring;
+struct WindowSettingsParts;
 struct PrintTarget;
 
 constexpr int Timer1Interval = 55;  // milliseconds
@@ -93,6 +95,7 @@ private:
     void FormClose();
     void LoadSettings();
     void SaveSettings();
+    WindowSettingsParts SettingsParts();
     void ConnectControls();
     void ConnectPages();
 
@@ -116,13 +119,10 @@ private:
     void SetFileName(const QString& fullName);
     void PrintTo(const PrintTarget& target);
     void SetPrintingFlag(bool printing);
-    void ConnectTools();
-    // A tool that acted ends like every edit.
-    void FinishTool(EditResult result);
-    bool Ticked(const char* checkBoxName) const;
 
     WindowControls controls;
     std::unique_ptr<EditorPages> pages;
+    std::unique_ptr<ToolWiring> tools;
     std::unique_ptr<MonitorArea> monitor;
     std::unique_ptr<TFormAbout> about;
 

@@ -2,11 +2,11 @@
 // The signals every page control raises towards the main window. The pages
 // only report what the user did; the window decides what follows.
 
+#include "ui/tools/TableTools.h"
+
 #include <QObject>
 
 namespace torvana {
-
-enum class PositionTable { A, B };
 
 class PageEvents : public QObject {
     Q_OBJECT
