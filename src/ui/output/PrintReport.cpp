@@ -2,6 +2,7 @@
 
 #include <QAbstractSpinBox>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QPainter>
 #include <QPalette>
@@ -23,6 +24,8 @@ constexpr int CurveRows = 10;
 constexpr int TableRowLength = 15;
 constexpr int PressureRows = 10;
 constexpr int TemperatureRows = 5;
+// Enough pixels for paper without a printer page's worth of memory.
+constexpr double MaxImageScale = 3.0;
 
 void AddIndexed(QStringList& names, const QString& stem, int count)
 {
@@ -298,10 +301,18 @@ void PaintClientArea(QPainter& painter, QWidget* clientArea, QRectF page)
     if (target.isEmpty()) {
         return;
     }
+    // Through an image: drawn straight onto a PDF, the style's tab shape
+    // covers the controls under the active tab.
+    const double scale = std::min(target.width() / clientArea->width(), MaxImageScale);
+    QImage image((QSizeF(clientArea->size()) * scale).toSize(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter imagePainter(&image);
+    imagePainter.scale(scale, scale);
+    clientArea->render(&imagePainter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    imagePainter.end();
     painter.save();
-    painter.translate(target.topLeft());
-    painter.scale(target.width() / clientArea->width(), target.height() / clientArea->height());
-    clientArea->render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, image);
     painter.restore();
 }
 
