@@ -2,6 +2,7 @@
 
 #include "ui/Hint.h"
 #include "ui/Painting.h"
+#include "ui/pages/PageWidgets.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include <QStyle>
 #include <QTabWidget>
 #include <QToolButton>
+#include <algorithm>
 
 namespace torvana {
 
@@ -31,7 +33,7 @@ constexpr int CommandButtonLeft = 156;
 constexpr int CommandButtonTop = 9;
 constexpr int CommandButtonWidth = 84;
 constexpr int CommandButtonHeight = 28;
-constexpr int CommandButtonPitch = 88;
+constexpr int CommandButtonGap = 4;
 constexpr int StatusLeft = 424;
 constexpr int StatusTop = 5;
 constexpr int StatusWidth = 290;
@@ -180,12 +182,19 @@ QToolButton* SpeedButton(QWidget* parent, const char* name, QStyle::StandardPixm
     return button;
 }
 
-QPushButton* CommandButton(QWidget* parent, const char* name, int index)
+// Each command button is as wide as its longest translation needs and
+// starts where the caller says, after the one before it.
+QPushButton* CommandButton(QWidget* parent, const char* name, int left)
 {
     auto* button = Named(new QPushButton(parent), name);
-    button->setGeometry(CommandButtonLeft + CommandButtonPitch * index, CommandButtonTop,
-                        CommandButtonWidth, CommandButtonHeight);
+    button->setGeometry(left, CommandButtonTop, CommandButtonWidth, CommandButtonHeight);
+    FitWidestCaption(button);
     return button;
+}
+
+int NextButtonLeft(const QWidget* button)
+{
+    return button->geometry().right() + 1 + CommandButtonGap;
 }
 
 QLabel* Logo(QWidget* parent, const char* name, const QString& resource, QRect geometry)
@@ -206,16 +215,19 @@ void BuildToolBar(QWidget* central, WindowControls& c)
     c.speedButtonOpen = SpeedButton(bar, "SpeedButton5", QStyle::SP_DialogOpenButton, 1);
     c.speedButtonSave = SpeedButton(bar, "SpeedButton7", QStyle::SP_DialogSaveButton, 2);
     c.speedButtonPrint = SpeedButton(bar, "SpeedButtonPrint", QStyle::SP_FileDialogContentsView, 3);
-    c.buttonRead = CommandButton(bar, "ButtonRead", 0);
-    c.buttonVerify = CommandButton(bar, "ButtonVerify", 1);
-    c.buttonProgram = CommandButton(bar, "ButtonProgram", 2);
+    c.buttonRead = CommandButton(bar, "ButtonRead", CommandButtonLeft);
+    c.buttonVerify = CommandButton(bar, "ButtonVerify", NextButtonLeft(c.buttonRead));
+    c.buttonProgram = CommandButton(bar, "ButtonProgram", NextButtonLeft(c.buttonVerify));
 
+    // Wider buttons push the status line right; its right edge stays put.
+    const int statusLeft = std::max(StatusLeft, NextButtonLeft(c.buttonProgram));
+    const int statusWidth = StatusLeft + StatusWidth - statusLeft;
     c.labelHlaseni = Named(new QLabel(bar), "LabelHlaseni");
-    c.labelHlaseni->setGeometry(StatusLeft, StatusTop, StatusWidth, StatusHeight);
+    c.labelHlaseni->setGeometry(statusLeft, StatusTop, statusWidth, StatusHeight);
     c.cGauge = Named(new QProgressBar(bar), "CGauge");
     c.cGauge->setRange(0, GaugeMaximum);
     c.cGauge->setTextVisible(false);
-    c.cGauge->setGeometry(StatusLeft, GaugeTop, StatusWidth, GaugeHeight);
+    c.cGauge->setGeometry(statusLeft, GaugeTop, statusWidth, GaugeHeight);
 
     c.labelSpojeni = Named(new QLabel(bar), "LabelSpojeni");
     c.labelSpojeni->setAlignment(Qt::AlignCenter);

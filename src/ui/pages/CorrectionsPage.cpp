@@ -2,7 +2,10 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <algorithm>
+#include <string>
 
+#include "texts/LanguageTexts.h"
 #include "ui/pages/PageCaptions.h"
 
 namespace torvana {
@@ -31,6 +34,10 @@ constexpr int SyticFirstColumn = 200;
 constexpr int SyticPitch = 66;
 constexpr int SyticTimeTop = 30;
 constexpr int SyticCorrectionTop = 70;
+constexpr int CaptionGap = 6;
+constexpr int GroupInnerMargin = 5;
+constexpr double SmallestCaptionPoints = 6.0;
+constexpr double CaptionPointStep = 0.25;
 constexpr int LabelValueIndent = 20;  // the fixed 0 s and 100 % stand under the numbers
 
 QGroupBox* MakeGroup(QWidget* sheet, const char* name, QRect geometry)
@@ -41,12 +48,40 @@ QGroupBox* MakeGroup(QWidget* sheet, const char* name, QRect geometry)
     return group;
 }
 
+// The longest word of any translation: a wrapped caption cannot break it.
+int WidestWord(const QLabel* label)
+{
+    const std::string name = label->objectName().toStdString();
+    int widest = 0;
+    for (const LocalisedText& entry : LanguageTexts()) {
+        if (entry.kind != TextKind::Caption || entry.target != name) {
+            continue;
+        }
+        for (const std::string& text : entry.texts) {
+            for (const QString& word : QString::fromStdString(text).split(u' ', Qt::SkipEmptyParts)) {
+                widest = std::max(widest, label->fontMetrics().horizontalAdvance(word));
+            }
+        }
+    }
+    return widest;
+}
+
+// Two-line captions over a column. A caption may reach to the group's edge;
+// a word longer than that gets a smaller font rather than being cut.
 void MakeColumnCaption(QWidget* parent, const char* name, int left)
 {
     QLabel* label = MakeLabel(parent, name, QPoint(left, ColumnCaptionTop));
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    label->setFixedSize(ColumnCaptionSize);
+    const int room = parent->width() - GroupInnerMargin - left;
+    // Glyph widths do not scale evenly, so the font shrinks in small steps.
+    while (WidestWord(label) > room && label->font().pointSizeF() > SmallestCaptionPoints) {
+        QFont font = label->font();
+        font.setPointSizeF(font.pointSizeF() - CaptionPointStep);
+        label->setFont(font);
+    }
+    label->setFixedSize(std::clamp(WidestWord(label), ColumnCaptionSize.width(), room),
+                        ColumnCaptionSize.height());
 }
 
 void BuildTables(CorrectionsPageControls& page, QWidget* sheet, PageEvents& events)
@@ -68,8 +103,10 @@ void BuildTables(CorrectionsPageControls& page, QWidget* sheet, PageEvents& even
                                                      RightColumn, TableTop, TablePitch, events);
 
     QWidget* temperatures = MakeGroup(sheet, "GroupBoxVodaVzduch", VodaVzduchGeometry);
-    MakeLabel(temperatures, "LabelVoda2", QPoint(VodaLeft, TemperatureCaptionTop));
-    MakeLabel(temperatures, "LabelVzduch2", QPoint(VzduchLeft, TemperatureCaptionTop));
+    const QLabel* vodaCaption = MakeLabel(temperatures, "LabelVoda2", QPoint(VodaLeft, TemperatureCaptionTop));
+    // The air column moves right when the coolant caption needs the room.
+    const int vzduchLeft = std::max(VzduchLeft, vodaCaption->geometry().right() + 1 + CaptionGap);
+    MakeLabel(temperatures, "LabelVzduch2", QPoint(vzduchLeft, TemperatureCaptionTop));
     for (int i = 0; i < TemperaturePoints; ++i) {
         MakeLabel(temperatures, IndexedName("LabelVodaVzduchTemp", i),
                   QPoint(TemperatureLabelLeft, TemperatureTop + TemperaturePitch * i + LabelBelowRow));
@@ -77,7 +114,7 @@ void BuildTables(CorrectionsPageControls& page, QWidget* sheet, PageEvents& even
     page.voda = MakeSpinColumn<TemperaturePoints>(temperatures, "EditVoda", "UpDownVoda", VodaLeft,
                                                   TemperatureTop, TemperaturePitch, events);
     page.vzduch = MakeSpinColumn<TemperaturePoints>(temperatures, "EditVzduch", "UpDownVzduch",
-                                                    VzduchLeft, TemperatureTop, TemperaturePitch, events);
+                                                    vzduchLeft, TemperatureTop, TemperaturePitch, events);
 }
 
 void BuildChoke(CorrectionsPageControls& page, QWidget* sheet, PageEvents& events)

@@ -1,5 +1,6 @@
 #include "ui/pages/PageWidgets.h"
 
+#include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCheckBox>
@@ -7,7 +8,10 @@
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
+#include <algorithm>
+#include <string>
 
+#include "texts/LanguageTexts.h"
 #include "ui/pages/PageCaptions.h"
 #include "ui/pages/PageEvents.h"
 #include "ui/pages/PageRanges.h"
@@ -24,12 +28,47 @@ QString IndexedName(const char* name, int row, int column)
     return QStringLiteral("%1[%2][%3]").arg(QLatin1String(name)).arg(row).arg(column);
 }
 
+namespace {
+
+template <typename Control>
+int WidestWidth(Control* control, const std::string& name)
+{
+    const QString shown = control->text();
+    int widest = control->sizeHint().width();
+    for (const LocalisedText& entry : LanguageTexts()) {
+        if (entry.kind != TextKind::Caption || entry.target != name) {
+            continue;
+        }
+        for (const std::string& text : entry.texts) {
+            control->setText(QString::fromStdString(text));
+            widest = std::max(widest, control->sizeHint().width());
+        }
+    }
+    control->setText(shown);
+    return widest;
+}
+
+}  // namespace
+
+void FitWidestCaption(QWidget* control)
+{
+    const std::string name = control->objectName().toStdString();
+    int width = control->width();
+    if (auto* label = qobject_cast<QLabel*>(control)) {
+        width = WidestWidth(label, name);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        width = WidestWidth(button, name);
+    }
+    control->resize(std::max(width, control->width()), control->height());
+}
+
 QLabel* MakeLabel(QWidget* parent, const QString& name, QPoint position)
 {
     auto* label = new QLabel(PageCaption(name), parent);
     label->setObjectName(name);
     label->move(position);
     label->adjustSize();
+    FitWidestCaption(label);
     return label;
 }
 
@@ -39,6 +78,7 @@ QCheckBox* MakeCheckBox(QWidget* parent, const QString& name, QPoint position)
     box->setObjectName(name);
     box->move(position);
     box->adjustSize();
+    FitWidestCaption(box);
     return box;
 }
 
@@ -109,7 +149,15 @@ void SetBackground(QWidget* control, Colour colour)
     const QPalette::ColorRole role = isEdit ? QPalette::Base : isCombo ? QPalette::Button : QPalette::Window;
     QPalette palette = control->palette();
     const QColor value = ColourValue(colour);
-    palette.setColor(role, value.isValid() ? value : QApplication::palette(control).color(role));
+    if (value.isValid()) {
+        palette.setColor(role, value);
+    } else {
+        // Back to the style's colours per group, so a disabled box looks disabled again.
+        const QPalette standard = QApplication::palette(control);
+        for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            palette.setColor(group, role, standard.color(group, role));
+        }
+    }
     control->setPalette(palette);
     control->setAutoFillBackground(value.isValid() && !isEdit && !isCombo);
 }

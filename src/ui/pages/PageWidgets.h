@@ -27,6 +27,11 @@ constexpr int UpDownWidth = 16;
 QString IndexedName(const char* name, int index);
 QString IndexedName(const char* name, int row, int column);
 
+// Widens a label or button to the widest of its translations, so switching
+// the language never clips it; the control keeps its current text.
+void FitWidestCaption(QWidget* control);
+
+// Labels and check boxes come sized for their widest translation.
 QLabel* MakeLabel(QWidget* parent, const QString& name, QPoint position);
 QCheckBox* MakeCheckBox(QWidget* parent, const QString& name, QPoint position);
 QPushButton* MakeButton(QWidget* parent, const QString& name, QPoint position, QSize size);

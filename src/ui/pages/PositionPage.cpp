@@ -20,6 +20,22 @@ constexpr int RowLabelLeft = 8;
 constexpr int RpmRowTop = 28;
 constexpr int AngleRowTop = 60;
 constexpr int LabelBelowRow = 3;  // row captions stand 3 below the edit tops
+constexpr int RowEditLeft = 44;   // where the rows of fifteen edits start
+constexpr int RowEditHeight = 24;
+
+// A row caption too wide for the room before the row wraps onto two lines,
+// centred on its row.
+void FitRowCaption(QLabel* label, int rowTop)
+{
+    const int room = RowEditLeft - RowLabelLeft;
+    if (label->width() <= room) {
+        return;
+    }
+    label->setWordWrap(true);
+    label->setFixedWidth(room);
+    label->setFixedHeight(label->heightForWidth(room));
+    label->move(RowLabelLeft, rowTop + (RowEditHeight - label->height()) / 2);
+}
 constexpr QRect RadioGeometry{44, 92, 330, 60};
 constexpr QPoint AllAt{400, 118};
 constexpr QPoint MinusAt{470, 112};
@@ -39,6 +55,8 @@ PositionTableControls BuildTable(QWidget* sheet, const char* suffix, int top, Po
     const QString rowStem = "LabelPoloha" + QString(suffix);
     t.rpmLabel = MakeLabel(box, rowStem + "_1", QPoint(RowLabelLeft, RpmRowTop + LabelBelowRow));
     t.angleLabel = MakeLabel(box, rowStem + "_2", QPoint(RowLabelLeft, AngleRowTop + LabelBelowRow));
+    FitRowCaption(t.rpmLabel, RpmRowTop);
+    FitRowCaption(t.angleLabel, AngleRowTop);
     const QByteArray rpmEdit = name("EditPoloha").toLatin1() + "Rpm";
     const QByteArray rpmUpDown = name("UpDownPoloha").toLatin1() + "Rpm";
     t.rpm = MakeSpinRow(box, rpmEdit.constData(), rpmUpDown.constData(), RpmRowTop, events);

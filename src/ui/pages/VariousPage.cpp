@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 #include "ui/pages/PageCaptions.h"
 #include "ui/pages/RadioGroup.h"
@@ -36,6 +37,20 @@ constexpr int ButtonRaise = 2;  // buttons are taller than the edit beside them
 constexpr int SmallGroupEditLeft = 10;
 constexpr int SmallGroupUnitLeft = 75;
 constexpr int VersionPitch = 22;
+constexpr int CaptionGap = 6;  // between a caption and the control it names
+
+// Left edge for controls beside captions: the designed edge, or further
+// right when a translation needs more room.
+int ColumnAfter(const QWidget* caption, int designedLeft)
+{
+    return std::max(designedLeft, caption->geometry().right() + 1 + CaptionGap);
+}
+
+// Widens a group so its right-hand controls keep the designed margin.
+void FitGroupWidth(QWidget* group, int controlsRight)
+{
+    group->resize(std::max(group->width(), controlsRight + LabelLeft), group->height());
+}
 
 // Enter in the variant list moves on and commits, as in an edit box.
 class EnterCommits : public QObject {
@@ -86,24 +101,31 @@ int RowTop(int row) { return FirstRowTop + RowPitch * row; }
 void BuildOther(VariousPageControls& page, QWidget* sheet, PageEvents& events)
 {
     QWidget* box = MakeGroup(sheet, "GroupBoxOther", OtherGeometry);
-    MakeLabel(box, "LabelBike", QPoint(LabelLeft, RowTop(0) + LabelBelowRow));
+    const QLabel* bikeLabel = MakeLabel(box, "LabelBike", QPoint(LabelLeft, RowTop(0) + LabelBelowRow));
     page.bike = new QComboBox(box);
     page.bike->setObjectName("ComboBoxBike");
     page.bike->addItems(PageItems("ComboBoxBike"));
-    page.bike->setGeometry(BikeLeft, RowTop(0), BikeWidth, page.bike->sizeHint().height());
+    const int bikeLeft = ColumnAfter(bikeLabel, BikeLeft);
+    page.bike->setGeometry(bikeLeft, RowTop(0), BikeLeft + BikeWidth - bikeLeft, page.bike->sizeHint().height());
     QObject::connect(page.bike, &QComboBox::activated, &events,
                      [&events](int bike) { emit events.BikeChanged(bike); });
     new EnterCommits(page.bike, events);
 
+    int editLeft = EditLeft;
+    for (int n = 0; n < LimiterCount; ++n) {
+        const QLabel* label = MakeLabel(box, "LabelOmez" + QString::number(n + 1),
+                                        QPoint(LabelLeft, RowTop(n + 1) + LabelBelowRow));
+        editLeft = ColumnAfter(label, editLeft);
+    }
     for (int n = 0; n < LimiterCount; ++n) {
         const QString number = QString::number(n + 1);
-        MakeLabel(box, "LabelOmez" + number, QPoint(LabelLeft, RowTop(n + 1) + LabelBelowRow));
         page.limiters[n] = MakeCommittingSpinBox(box, "EditOmez" + number, "UpDownOmez" + number,
-                                                 CommitOnExit, QPoint(EditLeft, RowTop(n + 1)), events);
+                                                 CommitOnExit, QPoint(editLeft, RowTop(n + 1)), events);
     }
     constexpr int SwitchRow = LimiterCount + 1;
     page.rpm2Krat = MakeReleasingCheckBox(box, "CheckBoxRpm2Krat", QPoint(LabelLeft, RowTop(SwitchRow)), events);
-    page.zakazCteni = MakeCheckBox(box, "CheckBoxZakazCteni", QPoint(ZakazCteniLeft, RowTop(SwitchRow)));
+    page.zakazCteni = MakeCheckBox(
+        box, "CheckBoxZakazCteni", QPoint(ColumnAfter(page.rpm2Krat, ZakazCteniLeft), RowTop(SwitchRow)));
     QObject::connect(page.zakazCteni, &QCheckBox::clicked, &events, [&events](bool checked) {
         emit events.ZakazCteniClicked(checked);
         emit events.CheckBoxReleased();
@@ -131,12 +153,14 @@ void BuildSwitchesAndSensors(VariousPageControls& page, QWidget* sheet, PageEven
 
     QWidget* akcel = MakeGroup(sheet, "GroupBoxAkcel", AkcelGeometry);
     constexpr int AkcelEditLeft = 160;
-    MakeLabel(akcel, "LabelAkcelPrah", QPoint(LabelLeft, RowTop(0) + LabelBelowRow));
-    MakeLabel(akcel, "LabelAkcelJet", QPoint(LabelLeft, RowTop(1) + LabelBelowRow));
+    const QLabel* prahLabel = MakeLabel(akcel, "LabelAkcelPrah", QPoint(LabelLeft, RowTop(0) + LabelBelowRow));
+    const QLabel* jetLabel = MakeLabel(akcel, "LabelAkcelJet", QPoint(LabelLeft, RowTop(1) + LabelBelowRow));
+    const int akcelEditLeft = ColumnAfter(jetLabel, ColumnAfter(prahLabel, AkcelEditLeft));
     page.akcelPrah = MakeCommittingSpinBox(akcel, "EditAkcelPrah", "UpDownAkcelPrah", ExitOrClick,
-                                           QPoint(AkcelEditLeft, RowTop(0)), events);
+                                           QPoint(akcelEditLeft, RowTop(0)), events);
     page.akcelJet = MakeCommittingSpinBox(akcel, "EditAkcelJet", "UpDownAkcelJet", ExitOrClick,
-                                          QPoint(AkcelEditLeft, RowTop(1)), events);
+                                          QPoint(akcelEditLeft, RowTop(1)), events);
+    FitGroupWidth(akcel, page.akcelPrah->geometry().right() + 1);
 
     QWidget* warning = MakeGroup(sheet, "GroupBoxTempWarning", TempWarningGeometry);
     page.tempWarning = MakeCommittingSpinBox(warning, "EditTempWarning", "UpDownTempWarning", ExitOrClick,

@@ -1,0 +1,132 @@
+// Every caption of the pages and the tool bar keeps the room its text needs
+// in each language, and no caption lies on a neighbouring control.
+
+#include "WindowFixture.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTabWidget>
+
+#include "texts/MessageTable.h"
+
+namespace torvana {
+namespace {
+
+bool IsCaption(const QWidget* control)
+{
+    return qobject_cast<const QLabel*>(control) != nullptr ||
+           qobject_cast<const QAbstractButton*>(control) != nullptr;
+}
+
+QString CaptionText(const QWidget* control)
+{
+    if (const auto* label = qobject_cast<const QLabel*>(control)) {
+        return label->text();
+    }
+    return static_cast<const QAbstractButton*>(control)->text();
+}
+
+// Where a caption is narrower, or shorter for wrapped text, than it needs.
+void ExpectUnclipped(const QWidget* control, int language)
+{
+    const QString where = control->objectName() + " \"" + CaptionText(control) + "\" in language " +
+                          QString::number(language);
+    const auto* label = qobject_cast<const QLabel*>(control);
+    if (label && label->wordWrap()) {
+        EXPECT_LE(label->heightForWidth(label->width()), label->height()) << where.toStdString();
+        for (const QString& word : label->text().split(u' ', Qt::SkipEmptyParts)) {
+            EXPECT_LE(label->fontMetrics().horizontalAdvance(word), label->contentsRect().width())
+                << where.toStdString();
+        }
+        return;
+    }
+    if (const auto* button = qobject_cast<const QPushButton*>(control)) {
+        // A push button's hint has a style minimum beyond what its text needs.
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        const int textWidth = button->fontMetrics().horizontalAdvance(QString(button->text()).remove(u'&'));
+        EXPECT_GE(contents.width(), textWidth) << where.toStdString();
+        return;
+    }
+    EXPECT_GE(control->width(), control->sizeHint().width()) << where.toStdString();
+}
+
+void ExpectNoOverlap(const QWidget* parent, const QWidget* scope, int language)
+{
+    std::vector<const QWidget*> children;
+    for (const QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isVisibleTo(scope) && !child->isWindow()) {
+            children.push_back(child);
+        }
+    }
+    for (std::size_t i = 0; i < children.size(); ++i) {
+        for (std::size_t j = i + 1; j < children.size(); ++j) {
+            if (!IsCaption(children[i]) && !IsCaption(children[j])) {
+                continue;
+            }
+            EXPECT_FALSE(children[i]->geometry().intersects(children[j]->geometry()))
+                << children[i]->objectName().toStdString() << " and "
+                << children[j]->objectName().toStdString() << " in language " << language;
+        }
+    }
+}
+
+// Checks every visible caption below scope and every family of siblings.
+int CheckArea(const QWidget* scope, int language)
+{
+    int captions = 0;
+    ExpectNoOverlap(scope, scope, language);
+    for (const QWidget* control : scope->findChildren<QWidget*>()) {
+        if (!control->isVisibleTo(scope)) {
+            continue;
+        }
+        ExpectNoOverlap(control, scope, language);
+        if (IsCaption(control) && !CaptionText(control).isEmpty()) {
+            ExpectUnclipped(control, language);
+            ++captions;
+        }
+    }
+    return captions;
+}
+
+class LanguageLayoutTest : public WindowTest, public testing::WithParamInterface<int> {};
+
+TEST_P(LanguageLayoutTest, PagesAndToolBarShowEveryCaptionWhole)
+{
+    const int language = GetParam();
+    TFormHlav& w = Start();
+    w.MenuLanguageClick(language);
+    ASSERT_EQ(w.LanguageIndex(), language);
+
+    w.show();  // shown pages lay out their radio groups
+
+    EXPECT_GT(CheckArea(w.Controls().groupBoxToolBar, language), 0);
+    // The curve pages share one grid, so only some pages hold captions.
+    QTabWidget* tabs = w.Controls().pageControl1;
+    int captions = 0;
+    for (int page = 0; page < tabs->count(); ++page) {
+        tabs->setCurrentIndex(page);
+        captions += CheckArea(tabs->widget(page), language);
+    }
+    EXPECT_GT(captions, 0);
+}
+
+TEST_P(LanguageLayoutTest, WindowKeepsItsDesignedSize)
+{
+    TFormHlav& w = Start();
+    const QSize designed = w.size();
+    w.MenuLanguageClick(GetParam());
+    EXPECT_EQ(w.size(), designed);
+    EXPECT_EQ(designed, QSize(1010, 788));
+}
+
+INSTANTIATE_TEST_SUITE_P(AllLanguages, LanguageLayoutTest, testing::Range(0, LanguageCount));
+
+}  // namespace
+}  // namespace torvana
