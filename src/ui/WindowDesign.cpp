@@ -11,9 +11,11 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <algorithm>
@@ -57,6 +59,7 @@ constexpr int PagesHeight = 448;
 constexpr int MonitorTop = PagesTop + PagesHeight + 2;
 constexpr int MonitorHeight = 226;
 constexpr int GaugeMaximum = 19;
+constexpr int TabPaddingSaving = 8;
 
 const QColor ConnectionColour = Qt::red;
 
@@ -197,6 +200,17 @@ int NextButtonLeft(const QWidget* button)
     return button->geometry().right() + 1 + CommandButtonGap;
 }
 
+// Tabs with less side padding, so every language's page names fit in one
+// row without scroll arrows.
+class CompactTabStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        const int value = QProxyStyle::pixelMetric(metric, option, widget);
+        return metric == PM_TabBarTabHSpace ? std::max(0, value - TabPaddingSaving) : value;
+    }
+};
+
 QLabel* Logo(QWidget* parent, const char* name, const QString& resource, QRect geometry)
 {
     auto* logo = Named(new QLabel(parent), name);
@@ -262,6 +276,9 @@ WindowControls BuildWindowDesign(QMainWindow* window)
 
     c.pageControl1 = Named(new QTabWidget(central), "PageControl1");
     c.pageControl1->setGeometry(Margin, PagesTop, WindowWidth - 2 * Margin, PagesHeight);
+    auto* tabStyle = new CompactTabStyle;
+    tabStyle->setParent(c.pageControl1->tabBar());
+    c.pageControl1->tabBar()->setStyle(tabStyle);
 
     c.monitorParent = Named(new QGroupBox(central), "GroupBoxMonitor");
     c.monitorParent->setGeometry(Margin, MonitorTop, WindowWidth - 2 * Margin, MonitorHeight);

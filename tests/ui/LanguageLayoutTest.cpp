@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTabBar>
 #include <QTabWidget>
 
 #include "texts/MessageTable.h"
@@ -87,6 +88,10 @@ int CheckArea(const QWidget* scope, int language)
             continue;
         }
         ExpectNoOverlap(control, scope, language);
+        // A group cuts off whatever reaches past its edge.
+        EXPECT_TRUE(control->parentWidget()->rect().contains(control->geometry()))
+            << control->objectName().toStdString() << " leaves " << control->parentWidget()->objectName().toStdString()
+            << " in language " << language;
         if (IsCaption(control) && !CaptionText(control).isEmpty()) {
             ExpectUnclipped(control, language);
             ++captions;
@@ -115,6 +120,19 @@ TEST_P(LanguageLayoutTest, PagesAndToolBarShowEveryCaptionWhole)
         captions += CheckArea(tabs->widget(page), language);
     }
     EXPECT_GT(captions, 0);
+}
+
+TEST_P(LanguageLayoutTest, PageNamesFitInOneRowOfTabs)
+{
+    TFormHlav& w = Start();
+    w.MenuLanguageClick(GetParam());
+    QTabWidget* tabs = w.Controls().pageControl1;
+    // The widest row: every curve page shown, as when no curves are coupled.
+    for (int page = 0; page < tabs->count(); ++page) {
+        tabs->setTabVisible(page, true);
+    }
+    w.show();  // a hidden tab bar keeps the sizes of its first texts
+    EXPECT_LE(tabs->tabBar()->sizeHint().width(), tabs->width());
 }
 
 TEST_P(LanguageLayoutTest, WindowKeepsItsDesignedSize)

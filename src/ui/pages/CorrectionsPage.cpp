@@ -106,7 +106,7 @@ void BuildTables(CorrectionsPageControls& page, QWidget* sheet, PageEvents& even
     const QLabel* vodaCaption = MakeLabel(temperatures, "LabelVoda2", QPoint(VodaLeft, TemperatureCaptionTop));
     // The air column moves right when the coolant caption needs the room.
     const int vzduchLeft = std::max(VzduchLeft, vodaCaption->geometry().right() + 1 + CaptionGap);
-    MakeLabel(temperatures, "LabelVzduch2", QPoint(vzduchLeft, TemperatureCaptionTop));
+    const QLabel* vzduchCaption = MakeLabel(temperatures, "LabelVzduch2", QPoint(vzduchLeft, TemperatureCaptionTop));
     for (int i = 0; i < TemperaturePoints; ++i) {
         MakeLabel(temperatures, IndexedName("LabelVodaVzduchTemp", i),
                   QPoint(TemperatureLabelLeft, TemperatureTop + TemperaturePitch * i + LabelBelowRow));
@@ -115,6 +115,8 @@ void BuildTables(CorrectionsPageControls& page, QWidget* sheet, PageEvents& even
                                                   TemperatureTop, TemperaturePitch, events);
     page.vzduch = MakeSpinColumn<TemperaturePoints>(temperatures, "EditVzduch", "UpDownVzduch",
                                                     vzduchLeft, TemperatureTop, TemperaturePitch, events);
+    const int vzduchRight = std::max(vzduchCaption->geometry().right(), page.vzduch[0]->geometry().right()) + 1;
+    temperatures->resize(std::max(temperatures->width(), vzduchRight + CaptionGap), temperatures->height());
 }
 
 void BuildChoke(CorrectionsPageControls& page, QWidget* sheet, PageEvents& events)
