@@ -1,7 +1,6 @@
 #include "ui/FormHlav.h"
 
 #include "core/Defaults.h"
-#include "core/Header.h"
 #include "core/Normalise.h"
 #include "core/ParameterFile.h"
 #include "link/MonitorDecoder.h"
@@ -278,7 +277,11 @@ void TFormHlav::ShowLinkState()
     if (link.TakeReadStarted()) {
         controls.labelFile2->clear();
     }
-    link.TakeHeaderTexts();  // the page fill decodes the header from the image
+    // The version labels show the unit's header only once the unit has sent
+    // it, not a header that came back with the last image.
+    if (std::optional<HeaderTexts> header = link.TakeHeaderTexts()) {
+        headerTexts = std::move(*header);
+    }
     link.TakeTransferEnd();
     if (link.TakeImageChanged()) {
         FillActivePage();
@@ -357,7 +360,7 @@ void TFormHlav::WriteActivePage()
 
 void TFormHlav::FillActivePage()
 {
-    pages->FillActivePage(image, PageContext{DecodeHeader(image), pageAllFlags});
+    pages->FillActivePage(image, PageContext{headerTexts, pageAllFlags});
     UpdateDisplayState();
 }
 

@@ -128,6 +128,7 @@ private:
 
     ParameterImage image{};
     CurvePageFlags pageAllFlags{};
+    HeaderTexts headerTexts;  // empty until the unit has sent its block 0
     MessageTable messageTable;
     LiveValues live;
     TrackedIndices tracked;
