@@ -114,12 +114,11 @@ std::array<UpDownSpinBox*, RowLength> MakeSpinRow(QWidget* parent, const char* e
                                                   const char* upDownName, int top,
                                                   PageEvents& events)
 {
-    constexpr int RowLeft = 44;
     constexpr int RowPitch = 60;
     std::array<UpDownSpinBox*, RowLength> row{};
     for (int i = 0; i < RowLength; ++i) {
         row[i] = MakeCommittingSpinBox(parent, IndexedName(editName, i), IndexedName(upDownName, i),
-                                       CommitOnClick, QPoint(RowLeft + RowPitch * i, top), events);
+                                       CommitOnClick, QPoint(SpinRowLeft + RowPitch * i, top), events);
     }
     return row;
 }

@@ -22,6 +22,7 @@ constexpr int RowLength = 15;
 constexpr int EditWidth = 40;
 constexpr int NarrowEditWidth = 38;
 constexpr int UpDownWidth = 16;
+constexpr int SpinRowLeft = 44;  // left edge of a row of fifteen boxes
 
 // "Name[i]" and "Name[r][c]".
 QString IndexedName(const char* name, int index);
@@ -44,7 +45,7 @@ UpDownSpinBox* MakeSpinBox(QWidget* parent, const QString& editName, const QStri
 UpDownSpinBox* MakeCommittingSpinBox(QWidget* parent, const QString& editName,
                                      const QString& upDownName, unsigned triggers,
                                      QPoint position, PageEvents& events);
-// A row of fifteen engine-speed or value boxes, edit left 44 + 60c.
+// A row of fifteen engine-speed or value boxes, edit left SpinRowLeft + 60c.
 std::array<UpDownSpinBox*, RowLength> MakeSpinRow(QWidget* parent, const char* editName,
                                                   const char* upDownName, int top,
                                                   PageEvents& events);

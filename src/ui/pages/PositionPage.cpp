@@ -20,14 +20,18 @@ constexpr int RowLabelLeft = 8;
 constexpr int RpmRowTop = 28;
 constexpr int AngleRowTop = 60;
 constexpr int LabelBelowRow = 3;  // row captions stand 3 below the edit tops
-constexpr int RowEditLeft = 44;   // where the rows of fifteen edits start
 constexpr int RowEditHeight = 24;
+constexpr QRect RadioGeometry{44, 92, 330, 60};
+constexpr QPoint AllAt{400, 118};
+constexpr QPoint MinusAt{470, 112};
+constexpr QSize StepButtonSize{30, 28};
+constexpr int PlusShift = 40;
 
 // A row caption too wide for the room before the row wraps onto two lines,
 // centred on its row.
 void FitRowCaption(QLabel* label, int rowTop)
 {
-    const int room = RowEditLeft - RowLabelLeft;
+    const int room = SpinRowLeft - RowLabelLeft;
     if (label->width() <= room) {
         return;
     }
@@ -36,11 +40,6 @@ void FitRowCaption(QLabel* label, int rowTop)
     label->setFixedHeight(label->heightForWidth(room));
     label->move(RowLabelLeft, rowTop + (RowEditHeight - label->height()) / 2);
 }
-constexpr QRect RadioGeometry{44, 92, 330, 60};
-constexpr QPoint AllAt{400, 118};
-constexpr QPoint MinusAt{470, 112};
-constexpr QSize StepButtonSize{30, 28};
-constexpr int PlusShift = 40;
 
 PositionTableControls BuildTable(QWidget* sheet, const char* suffix, int top, PositionTable table,
                                  PageEvents& events)
