@@ -1,0 +1,198 @@
+// Timings of the main window against a simulated unit: start-up, a page
+// change, one edit and one monitor tick.
+
+#include "SimulatedLine.h"
+#include "UnitSimulator.h"
+#include "core/ImageLayout.h"
+#include "ui/FileDialogs.h"
+#include "ui/FormHlav.h"
+#include "ui/MessageSink.h"
+#include "ui/PortOpener.h"
+#include "ui/pages/EditorPages.h"
+#include "ui/WindowDesign.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <memory>
+#include <string>
+
+namespace torvana {
+namespace {
+
+constexpr int IgnPage = 0;        // "Ign 1"
+constexpr int JetPage = 3;        // "Jet 1A"
+constexpr int ComPortUnit = 1;    // the port the simulated unit sits on
+constexpr int WarmUpTicks = 30;  // enough for the connection and the first frames
+constexpr int EditLowValue = 17;
+constexpr int EditHighValue = 18;
+constexpr int EditedRow = 2;
+constexpr int EditedColumn = 4;
+constexpr const char* EditedCell = "CurveCellEdit[2][4]";
+
+// Message boxes are counted, never shown, so nothing blocks.
+struct CountingSink : MessageSink {
+    int shown = 0;
+    void ShowMessage(const std::string&) override { ++shown; }
+    Answer AskYesNoCancel(const std::string&) override { return Answer::Yes; }
+};
+
+// Every file dialog is cancelled.
+struct CancellingDialogs : FileDialogs {
+    QString ChooseOpenFile(const QString&) override { return {}; }
+    QString ChooseSaveFile(const QString&) override { return {}; }
+    QString ChoosePdfFile(const QString&) override { return {}; }
+    bool OpenDocument(const QString&) override { return false; }
+};
+
+struct SimulatedPorts : PortOpener {
+    explicit SimulatedPorts(UnitSimulator& unit) : unit(unit) {}
+    std::unique_ptr<SerialLine> Open(int comPortNumber, std::string& error) override
+    {
+        current = nullptr;
+        if (comPortNumber != ComPortUnit) {
+            error = "no such port";
+            return nullptr;
+        }
+        auto line = std::make_unique<SimulatedLine>(unit);
+        current = line.get();
+        return line;
+    }
+    UnitSimulator& unit;
+    SimulatedLine* current = nullptr;
+};
+
+// A window on a private settings folder with the fakes above.
+struct WindowBed {
+    WindowBed() { qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit()); }
+    ~WindowBed()
+    {
+        window.reset();
+        qunsetenv("XDG_CONFIG_HOME");
+    }
+
+    TFormHlav& Start()
+    {
+        window = std::make_unique<TFormHlav>(QStringList{}, WindowServices{&sink, &dialogs, &ports});
+        window->Timer1().stop();  // the benchmark drives every tick
+        window->show();
+        QCoreApplication::processEvents();
+        return *window;
+    }
+
+    void Tick()
+    {
+        if (ports.current) {
+            ports.current->AdvanceTick();
+        }
+        window->Timer1Timer();
+    }
+
+    QTemporaryDir config;
+    CountingSink sink;
+    CancellingDialogs dialogs;
+    UnitSimulator unit;
+    SimulatedPorts ports{unit};
+    std::unique_ptr<TFormHlav> window;
+};
+
+void BM_WindowStartup(benchmark::State& state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto bed = std::make_unique<WindowBed>();
+        state.ResumeTiming();
+        bed->Start();
+        state.PauseTiming();
+        bed.reset();  // closing is not part of the start-up
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_WindowStartup)->Unit(benchmark::kMillisecond);
+
+void BM_WindowPageChange(benchmark::State& state)
+{
+    WindowBed bed;
+    QTabWidget* tabs = bed.Start().Controls().pageControl1;
+    bool onJet = false;
+    for (auto _ : state) {
+        onJet = !onJet;
+        tabs->setCurrentIndex(onJet ? JetPage : IgnPage);
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_WindowPageChange)->Unit(benchmark::kMillisecond);
+
+void BM_WindowCellEdit(benchmark::State& state)
+{
+    WindowBed bed;
+    TFormHlav& window = bed.Start();
+    window.Controls().pageControl1->setCurrentIndex(IgnPage);
+    QSpinBox* cell = window.Pages().SpinBox(EditedCell);
+    if (cell == nullptr) {
+        state.SkipWithError("curve cell not found");
+        return;
+    }
+    QLineEdit* text = cell->findChild<QLineEdit*>();
+    cell->setFocus();
+    bool high = false;
+    for (auto _ : state) {
+        high = !high;  // a changed value every time, so the edit is never a no-op
+        text->setText(QString::number(high ? EditHighValue : EditLowValue));
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
+        QApplication::sendEvent(cell, &press);
+        QCoreApplication::processEvents();
+    }
+    const int expected = high ? EditHighValue : EditLowValue;
+    if (cell->value() != expected || window.Image()[CurveCellOffset(IgnPage, EditedRow, EditedColumn)] != expected) {
+        state.SkipWithError("the edit did not reach the cell");
+    }
+}
+BENCHMARK(BM_WindowCellEdit)->Unit(benchmark::kMillisecond);
+
+void BM_WindowMonitorTick(benchmark::State& state)
+{
+    WindowBed bed;
+    TFormHlav& window = bed.Start();
+    window.Controls().pageControl1->setCurrentIndex(IgnPage);
+    QCoreApplication::processEvents();
+    // Each run of the loop starts on a live connection, not on its set-up.
+    for (int i = 0; i < WarmUpTicks; ++i) {
+        bed.Tick();
+    }
+    if (window.Live().LiveRpm == 0) {
+        state.SkipWithError("no monitor frames arrived");
+        return;
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (bed.ports.current) {
+            bed.ports.current->AdvanceTick();  // the next monitor frame is due
+        }
+        state.ResumeTiming();
+        window.Timer1Timer();
+    }
+}
+BENCHMARK(BM_WindowMonitorTick)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace torvana
+
+int main(int argc, char** argv)
+{
+    // No display is needed; the window renders off screen.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
