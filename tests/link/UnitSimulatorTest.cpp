@@ -28,11 +28,6 @@ UnitFrame Request(std::uint8_t command, std::uint8_t fill = 0)
     return BuildFrame(command, data);
 }
 
-std::vector<std::uint8_t> Bytes(const UnitFrame& frame)
-{
-    return {frame.begin(), frame.end()};
-}
-
 // Sends one request and returns the frames that come back at once.
 std::vector<UnitFrame> Exchange(UnitSimulator& unit, const UnitFrame& request)
 {
