@@ -152,6 +152,32 @@ TEST_F(TablePagesTest, KnockMarkingTakesOneColumnPerCylinder)
     EXPECT_NE(tabs.findChild<QComboBox*>("ComboBoxRefFrek[8]")->palette().color(QPalette::Button), lime);
 }
 
+TEST_F(TablePagesTest, PositionAndServoMarkingMoveWithTheirColumn)
+{
+    tabs.setCurrentIndex(PageIndex::Poloha);
+    OperatingPointMarks marks;
+    marks.tables = MarkedTables::Position;
+    marks.position = {3, 11};
+    pages->PaintMarking(marks);
+    EXPECT_EQ(Base("EditPolohaARpm[3]"), lime);
+    EXPECT_EQ(Base("EditPolohaA[3]"), lime);
+    EXPECT_EQ(Base("EditPolohaBRpm[11]"), lime);
+    EXPECT_EQ(Base("EditPolohaB[11]"), lime);
+    EXPECT_NE(Base("EditPolohaA[11]"), lime);
+    marks.position = {4, 11};
+    pages->PaintMarking(marks);
+    EXPECT_NE(Base("EditPolohaARpm[3]"), lime);
+    EXPECT_EQ(Base("EditPolohaARpm[4]"), lime);
+
+    tabs.setCurrentIndex(PageIndex::Servo);
+    marks.tables = MarkedTables::Servo;
+    marks.servo.column = 14;
+    pages->PaintMarking(marks);
+    EXPECT_EQ(Base("EditServoRpm[14]"), lime);
+    EXPECT_EQ(Base("EditServoNap[14]"), lime);
+    EXPECT_NE(Base("EditServoNap[13]"), lime);
+}
+
 TEST_F(TablePagesTest, ChokeMarkingUsesTheFixedLabelsAtBothEnds)
 {
     tabs.setCurrentIndex(PageIndex::Korekce);
