@@ -2,6 +2,8 @@
 
 #include "link/UnitFrame.h"
 
+#include "QtApplicationSuite.h"
+
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -21,21 +23,8 @@ namespace {
 constexpr int WaitSteps = 200;
 constexpr int WaitStepMs = 10;
 
-class QtSerialLineTest : public ::testing::Test {
+class QtSerialLineTest : public QtApplicationSuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        if (QCoreApplication::instance() == nullptr) {
-            static int argc = 1;
-            static char name[] = "link_tests";
-            static char* argv[] = {name, nullptr};
-            application = std::make_unique<QCoreApplication>(argc, argv);
-        }
-    }
-
-    // Gone before main returns: at exit Qt's own globals are destroyed first.
-    static void TearDownTestSuite() { application.reset(); }
-
     void SetUp() override
     {
         int slave = -1;
@@ -77,13 +66,11 @@ protected:
         return got;
     }
 
-    static std::unique_ptr<QCoreApplication> application;
     int master = -1;
     std::string slavePath;
     QtSerialLine line;
 };
 
-std::unique_ptr<QCoreApplication> QtSerialLineTest::application;
 
 TEST_F(QtSerialLineTest, FramesCrossInBothDirections)
 {

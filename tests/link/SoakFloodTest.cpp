@@ -8,6 +8,8 @@
 #include "link/UnitLink.h"
 #include "texts/MessageTable.h"
 
+#include "QtApplicationSuite.h"
+
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -84,21 +86,8 @@ struct TickCost {
     double maxMicroseconds = 0;
 };
 
-class SoakFlood : public ::testing::Test {
+class SoakFlood : public QtApplicationSuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        if (QCoreApplication::instance() == nullptr) {
-            static int argc = 1;
-            static char name[] = "link_tests";
-            static char* argv[] = {name, nullptr};
-            application = std::make_unique<QCoreApplication>(argc, argv);
-        }
-    }
-
-    // Gone before main returns: at exit Qt's own globals are destroyed first.
-    static void TearDownTestSuite() { application.reset(); }
-
     void SetUp() override
     {
         SetMessageTexts(messages, English);
@@ -143,7 +132,6 @@ protected:
         return cost;
     }
 
-    static std::unique_ptr<QCoreApplication> application;
     MessageTable messages;
     ParameterImage image{};
     QtSerialLine port;
@@ -155,7 +143,6 @@ protected:
     std::mt19937 noise{FloodSeed};
 };
 
-std::unique_ptr<QCoreApplication> SoakFlood::application;
 
 TEST_F(SoakFlood, InputQueueStaysCappedAndTheLineRecovers)
 {
