@@ -1,5 +1,7 @@
 #include "FuzzSupport.h"
 
+#include "core/Defaults.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -35,6 +37,13 @@ void WriteScratch(const std::uint8_t* data, std::size_t size)
     std::ofstream out(ScratchPath(), std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     Require(out.good(), "scratch file written");
+}
+
+ParameterImage FactoryImage()
+{
+    ParameterImage image{};
+    FillDefaultParameters(image);
+    return image;
 }
 
 }  // namespace torvana

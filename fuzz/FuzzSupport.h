@@ -2,6 +2,8 @@
 // What every fuzz target shares: a checked invariant that stops the run with
 // a message, and one scratch file per process for readers that take a path.
 
+#include "core/ImageLayout.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -16,5 +18,8 @@ const std::string& ScratchPath();
 
 // Replaces the scratch file's contents with the bytes.
 void WriteScratch(const std::uint8_t* data, std::size_t size);
+
+// The factory set of variant 0, the start of every reader's image.
+ParameterImage FactoryImage();
 
 }  // namespace torvana

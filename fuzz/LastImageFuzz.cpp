@@ -2,21 +2,7 @@
 // flags it leaves are written and read back unchanged.
 
 #include "FuzzSupport.h"
-#include "core/Defaults.h"
 #include "settings/LastImageFile.h"
-
-namespace torvana {
-namespace {
-
-ParameterImage FactoryImage()
-{
-    ParameterImage image{};
-    FillDefaultParameters(image);
-    return image;
-}
-
-}  // namespace
-}  // namespace torvana
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -3,7 +3,6 @@
 // back to the same text.
 
 #include "FuzzSupport.h"
-#include "core/Defaults.h"
 #include "core/ParameterFile.h"
 
 #include <sstream>
@@ -17,13 +16,6 @@ std::string Written(const ParameterImage& image, const FileOptions& options)
     std::ostringstream out;
     WriteParameterFile(out, image, options);
     return out.str();
-}
-
-ParameterImage FactoryImage()
-{
-    ParameterImage image{};
-    FillDefaultParameters(image);
-    return image;
 }
 
 }  // namespace
