@@ -298,7 +298,9 @@ TEST(SimulatorArguments, ParsesFaultsAndRejectsBadValues)
 {
     std::string error;
     const auto parsed = ParseSimulatorArguments(
-        {"--idle", "--seed", "9", "--drop", "25", "--late", "80", "--verify-diff", "102", "--link", "/tmp/x"}, error);
+        {"--idle", "--seed", "9", "--drop", "25", "--late", "80", "--verify-diff", "102", "--link", "/tmp/x",
+         "--hang-up-after", "7"},
+        error);
     ASSERT_TRUE(parsed) << error;
     EXPECT_TRUE(parsed->simulator.idleEngine);
     EXPECT_EQ(parsed->simulator.faults.seed, 9u);
@@ -306,10 +308,12 @@ TEST(SimulatorArguments, ParsesFaultsAndRejectsBadValues)
     EXPECT_EQ(parsed->simulator.faults.lateMilliseconds, 80);
     EXPECT_EQ(parsed->simulator.faults.verifyDiffOffset, 102u);
     EXPECT_EQ(parsed->linkPath, "/tmp/x");
+    EXPECT_EQ(parsed->hangUpAfter, 7u);
+    EXPECT_FALSE(ParseSimulatorArguments({}, error)->hangUpAfter);
 
     for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
              {"--drop", "101"}, {"--corrupt", "x"}, {"--version-byte", "256"}, {"--verify-diff", "2000"},
-             {"--image"}, {"--bogus"}}) {
+             {"--image"}, {"--hang-up-after", "-1"}, {"--bogus"}}) {
         error.clear();
         EXPECT_FALSE(ParseSimulatorArguments(bad, error)) << bad[0];
         EXPECT_FALSE(error.empty()) << bad[0];

@@ -118,6 +118,9 @@ int main(int argc, char** argv)
         unit.Receive(std::span<const std::uint8_t>(buffer.data(), static_cast<std::size_t>(got)));
         const std::vector<std::uint8_t> out = unit.TakeOutput();
         terminal.WriteAll(out.data(), out.size());
+        // Gone, as if unplugged; the process stays until it is stopped.
+        if (arguments->hangUpAfter && terminal.IsOpen() && unit.RequestsReceived() >= *arguments->hangUpAfter)
+            terminal.Close();
     }
     return 0;
 }

@@ -26,12 +26,20 @@ constexpr int MicrosecondsPerMillisecond = 1000;
 
 PseudoTerminal::~PseudoTerminal()
 {
+    Close();
+}
+
+void PseudoTerminal::Close()
+{
     if (!linkPath.empty())
         ::unlink(linkPath.c_str());
+    linkPath.clear();
     if (slave >= 0)
         ::close(slave);
     if (master >= 0)
         ::close(master);
+    slave = -1;
+    master = -1;
 }
 
 std::string PseudoTerminal::Open()

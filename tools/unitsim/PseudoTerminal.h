@@ -30,6 +30,10 @@ public:
     // Writes everything; bytes that find no client are dropped.
     void WriteAll(const std::uint8_t* data, std::size_t size);
 
+    // Closes both ends and removes the link: the client's port hangs up.
+    void Close();
+    bool IsOpen() const { return master >= 0; }
+
 private:
     int master = -1;
     int slave = -1;

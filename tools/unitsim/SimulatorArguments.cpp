@@ -75,6 +75,8 @@ std::optional<SimulatorArguments> ParseSimulatorArguments(const std::vector<std:
                 faults.versionByte = static_cast<int>(*n);
             else if (option == "--verify-diff" && (n = number(0, ImageSize - 1)))
                 faults.verifyDiffOffset = static_cast<std::size_t>(*n);
+            else if (option == "--hang-up-after" && (n = number(0, std::numeric_limits<int>::max())))
+                parsed.hangUpAfter = static_cast<std::size_t>(*n);
             else if (error.empty())
                 error = "unknown option " + option;
             if (!error.empty())
@@ -100,6 +102,7 @@ std::string SimulatorUsage()
            "  --no-reading         refuse to be read\n"
            "  --version-byte N     report image version N instead of 37\n"
            "  --verify-diff OFFSET read-back replies differ at image OFFSET\n"
+           "  --hang-up-after N    close the device after N requests, as if unplugged; run on\n"
            "  --help               this text\n";
 }
 

@@ -3,6 +3,7 @@
 
 #include "UnitSimulator.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,6 +14,9 @@ struct SimulatorArguments {
     SimulatorOptions simulator;
     std::string imagePath;  // .ign to preload; empty: factory defaults
     std::string linkPath;   // symbolic link to the device; empty: none
+    // Requests answered before the pseudo-terminal is closed while the
+    // program runs on, as when a unit is unplugged; empty: never.
+    std::optional<std::size_t> hangUpAfter;
     bool help = false;
 };
 
