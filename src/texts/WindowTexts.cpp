@@ -30,6 +30,9 @@ std::vector<LocalisedText> WindowTexts()
         {{"MenuOpen"}, {"&Open", "&Öffnen", "&Ouvrir", "&Otevřít"}},
         {{"MenuSave"}, {"&Save", "&Speichern", "&Mèmoriser", "&Uložit"}},
         {{"MenuPrint"}, {"&Print", "&Drucken", "&Imprimer", "&Tisk"}},
+        // This program's own item beside Print; its accelerators avoid the
+        // other items of the File menu.
+        {{"MenuPrintPdf"}, {"Print to P&DF...", "Als &PDF drucken...", "Imprimer en &PDF...", "Tisk do &PDF..."}},
         {{"MenuExit"}, {"E&xit", "&Beenden", "&Sortir", "&Konec"}},
         {{"MenuCom"}, {"&Com", "&COM-Anschluß", "&Connection com", "&Port"}},
         {{"MenuDevice"}, {"&Ignition", "&Zündung", "&Allumage", "&Zapalování"}},

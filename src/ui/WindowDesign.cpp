@@ -94,7 +94,7 @@ void BuildFileMenu(QMenuBar* bar, WindowControls& c)
     c.menuSave = AddAction(file, "MenuSave");
     c.menuPrint = AddAction(file, "MenuPrint");
     c.menuPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    c.menuPrintPdf = AddAction(file, "MenuPrintPdf", QStringLiteral("Print to PDF..."));
+    c.menuPrintPdf = AddAction(file, "MenuPrintPdf");
     file->addSeparator();
     c.menuExit = AddAction(file, "MenuExit");
 }

@@ -23,6 +23,12 @@ bool IsCaption(const QWidget* control)
            qobject_cast<const QAbstractButton*>(control) != nullptr;
 }
 
+// Captions and the groups that carry titles must not lie on anything.
+bool MustStandClear(const QWidget* control)
+{
+    return IsCaption(control) || qobject_cast<const QGroupBox*>(control) != nullptr;
+}
+
 QString CaptionText(const QWidget* control)
 {
     if (const auto* label = qobject_cast<const QLabel*>(control)) {
@@ -37,6 +43,8 @@ void ExpectUnclipped(const QWidget* control, int language)
     const QString where = control->objectName() + " \"" + CaptionText(control) + "\" in language " +
                           QString::number(language);
     const auto* label = qobject_cast<const QLabel*>(control);
+    // A caption that only fits in a smaller font is as good as cut.
+    EXPECT_GE(control->font().pointSizeF(), control->parentWidget()->font().pointSizeF()) << where.toStdString();
     if (label && label->wordWrap()) {
         EXPECT_LE(label->heightForWidth(label->width()), label->height()) << where.toStdString();
         for (const QString& word : label->text().split(u' ', Qt::SkipEmptyParts)) {
@@ -68,7 +76,7 @@ void ExpectNoOverlap(const QWidget* parent, const QWidget* scope, int language)
     }
     for (std::size_t i = 0; i < children.size(); ++i) {
         for (std::size_t j = i + 1; j < children.size(); ++j) {
-            if (!IsCaption(children[i]) && !IsCaption(children[j])) {
+            if (!MustStandClear(children[i]) && !MustStandClear(children[j])) {
                 continue;
             }
             EXPECT_FALSE(children[i]->geometry().intersects(children[j]->geometry()))
@@ -94,6 +102,12 @@ int CheckArea(const QWidget* scope, int language)
             << " in language " << language;
         if (IsCaption(control) && !CaptionText(control).isEmpty()) {
             ExpectUnclipped(control, language);
+            ++captions;
+        }
+        if (const auto* group = qobject_cast<const QGroupBox*>(control); group && !group->title().isEmpty()) {
+            EXPECT_GE(group->width(), group->minimumSizeHint().width())
+                << group->objectName().toStdString() << " \"" << group->title().toStdString() << "\" in language "
+                << language;
             ++captions;
         }
     }

@@ -1,5 +1,9 @@
 #include "WindowFixture.h"
 
+#include <QMenu>
+
+#include "texts/MessageTable.h"
+
 #include "ui/output/PrintReport.h"
 
 #include <QAction>
@@ -110,7 +114,31 @@ TEST_F(WindowTest, PrintCommandsAreEnabled)
     EXPECT_TRUE(w.Controls().speedButtonPrint->isEnabled());
     auto* pdf = w.findChild<QAction*>(QStringLiteral("MenuPrintPdf"));
     ASSERT_NE(pdf, nullptr);
-    EXPECT_EQ(pdf->text(), "Print to PDF...");
+    EXPECT_EQ(pdf->text(), "Print to P&DF...");
+}
+
+// The PDF item speaks the window's language, and in every language its
+// accelerator is one no other item of the File menu uses.
+TEST_F(WindowTest, PrintToPdfFollowsTheLanguage)
+{
+    TFormHlav& w = Start();
+    auto* pdf = w.findChild<QAction*>(QStringLiteral("MenuPrintPdf"));
+    ASSERT_NE(pdf, nullptr);
+    const QStringList expected{"Print to P&DF...", "Als &PDF drucken...", "Imprimer en &PDF...", "Tisk do &PDF..."};
+    for (int language = LanguageCount - 1; language >= 0; --language) {
+        w.MenuLanguageClick(language);
+        EXPECT_EQ(pdf->text(), expected[language]);
+        QString accelerators;
+        for (const QAction* item : w.findChild<QMenu*>(QStringLiteral("MenuFile"))->actions()) {
+            const qsizetype mark = item->text().indexOf(u'&');
+            if (mark >= 0 && mark + 1 < item->text().size()) {
+                const QChar key = item->text()[mark + 1].toUpper();
+                EXPECT_FALSE(accelerators.contains(key)) << item->text().toStdString() << " in language " << language;
+                accelerators += key;
+            }
+        }
+        EXPECT_FALSE(pdf->statusTip().isEmpty()) << "language " << language;
+    }
 }
 
 TEST_F(WindowTest, PrintToPdfWritesOnePageAndGivesTheWindowBack)

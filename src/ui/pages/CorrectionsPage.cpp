@@ -12,10 +12,18 @@ namespace torvana {
 
 namespace {
 
-constexpr QRect TlakGeometry{5, 5, 200, 380};
-constexpr QRect RetardGeometry{215, 5, 230, 380};
-constexpr QRect VodaVzduchGeometry{455, 5, 260, 250};
-constexpr QRect SyticGeometry{455, 265, 530, 120};
+// Groups stand side by side, each as wide as its widest title needs; the
+// coolant/air group and the after-start group share the right-hand column.
+constexpr int GroupTop = 5;
+constexpr int GroupGap = 10;
+constexpr int TablesLeft = 5;
+constexpr int TableGroupHeight = 380;
+constexpr int TlakMinWidth = 200;
+constexpr int RetardMinWidth = 230;
+constexpr int RightGroupMinWidth = 260;
+constexpr int VodaVzduchHeight = 250;
+constexpr int SyticTop = GroupTop + VodaVzduchHeight + GroupGap;
+constexpr int SyticHeight = 120;
 constexpr int LeftColumn = 25;
 constexpr int RightColumn = 110;
 constexpr int ColumnCaptionTop = 20;
@@ -29,26 +37,34 @@ constexpr int TemperaturePitch = 39;
 constexpr int TemperatureCaptionTop = 40;
 constexpr int TemperatureLabelLeft = 12;
 constexpr int LabelBelowRow = 3;
-constexpr int SyticCaptionLeft = 10;
-constexpr int SyticFirstColumn = 200;
+// After-start rows: a caption line above each row of boxes.
+constexpr int SyticLeft = 10;
 constexpr int SyticPitch = 66;
-constexpr int SyticTimeTop = 30;
-constexpr int SyticCorrectionTop = 70;
+constexpr int SyticTimeCaptionTop = 20;
+constexpr int SyticTimeTop = 38;
+constexpr int SyticCorrectionCaptionTop = 66;
+constexpr int SyticCorrectionTop = 84;
 constexpr int CaptionGap = 6;
 constexpr int GroupInnerMargin = 5;
 constexpr double SmallestCaptionPoints = 6.0;
 constexpr double CaptionPointStep = 0.25;
 constexpr int LabelValueIndent = 20;  // the fixed 0 s and 100 % stand under the numbers
 
-QGroupBox* MakeGroup(QWidget* sheet, const char* name, QRect geometry)
+QGroupBox* MakeGroup(QWidget* sheet, const char* name, QPoint position, QSize least)
 {
     auto* group = new QGroupBox(PageCaption(name), sheet);
     group->setObjectName(name);
-    group->setGeometry(geometry);
+    group->setGeometry(QRect(position, least));
+    group->resize(std::max(least.width(), WidestTitleWidth(group)), least.height());
     return group;
 }
 
-// The longest word of any translation: a wrapped caption cannot break it.
+int RightOf(const QWidget* group)
+{
+    return group->geometry().right() + 1 + GroupGap;
+}
+
+// The widest word of any translation: a wrapped caption cannot break it.
 int WidestWord(const QLabel* label)
 {
     const std::string name = label->objectName().toStdString();
@@ -66,43 +82,57 @@ int WidestWord(const QLabel* label)
     return widest;
 }
 
-// Two-line captions over a column. A caption may reach to the group's edge;
-// a word longer than that gets a smaller font rather than being cut.
-void MakeColumnCaption(QWidget* parent, const char* name, int left)
+// Captions over a column, up to two lines, reaching at most to limit. A
+// caption stays on one line where it fits, so it wraps only at its blanks;
+// a word longer than the room gets a smaller font rather than being cut.
+void MakeColumnCaption(QWidget* parent, const char* name, int left, int limit)
 {
     QLabel* label = MakeLabel(parent, name, QPoint(left, ColumnCaptionTop));
+    const int oneLine = label->width();  // the widest translation, unwrapped
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    const int room = parent->width() - GroupInnerMargin - left;
+    const int room = limit - left;
     // Glyph widths do not scale evenly, so the font shrinks in small steps.
     while (WidestWord(label) > room && label->font().pointSizeF() > SmallestCaptionPoints) {
         QFont font = label->font();
         font.setPointSizeF(font.pointSizeF() - CaptionPointStep);
         label->setFont(font);
     }
-    label->setFixedSize(std::clamp(WidestWord(label), ColumnCaptionSize.width(), room),
+    label->setFixedSize(std::min(room, std::max({oneLine, WidestWord(label), ColumnCaptionSize.width()})),
                         ColumnCaptionSize.height());
 }
 
-void BuildTables(CorrectionsPageControls& page, QWidget* sheet, PageEvents& events)
+// The captions of a two-column table group.
+void MakeColumnCaptions(QWidget* group, const char* leftName, const char* rightName)
 {
-    QWidget* tlak = MakeGroup(sheet, "GroupBoxTlak", TlakGeometry);
-    MakeColumnCaption(tlak, "LabelTlakTlak", LeftColumn);
-    MakeColumnCaption(tlak, "LabelTlakKor", RightColumn);
+    MakeColumnCaption(group, leftName, LeftColumn, RightColumn - CaptionGap);
+    MakeColumnCaption(group, rightName, RightColumn, group->width() - GroupInnerMargin);
+}
+
+// Returns the left edge of the next group.
+int BuildTables(CorrectionsPageControls& page, QWidget* sheet, PageEvents& events)
+{
+    QWidget* tlak = MakeGroup(sheet, "GroupBoxTlak", QPoint(TablesLeft, GroupTop), QSize(TlakMinWidth, TableGroupHeight));
+    MakeColumnCaptions(tlak, "LabelTlakTlak", "LabelTlakKor");
     page.tlakTlak = MakeSpinColumn<PressurePoints>(tlak, "EditTlakTlak", "UpDownTlakTlak", LeftColumn,
                                                    TableTop, TablePitch, events);
     page.tlakKor = MakeSpinColumn<PressurePoints>(tlak, "EditTlakKor", "UpDownTlakKor", RightColumn,
                                                   TableTop, TablePitch, events);
 
-    QWidget* retard = MakeGroup(sheet, "GroupBoxRetard", RetardGeometry);
-    MakeColumnCaption(retard, "LabelRetardTemp", LeftColumn);
-    MakeColumnCaption(retard, "LabelRetardRetard", RightColumn);
+    QWidget* retard = MakeGroup(sheet, "GroupBoxRetard", QPoint(RightOf(tlak), GroupTop),
+                                QSize(RetardMinWidth, TableGroupHeight));
+    MakeColumnCaptions(retard, "LabelRetardTemp", "LabelRetardRetard");
     page.retardTemp = MakeSpinColumn<RetardPoints>(retard, "EditRetardTemp", "UpDownRetardTemp",
                                                    LeftColumn, TableTop, TablePitch, events);
     page.retardRetard = MakeSpinColumn<RetardPoints>(retard, "EditRetardRetard", "UpDownRetardRetard",
                                                      RightColumn, TableTop, TablePitch, events);
+    return RightOf(retard);
+}
 
-    QWidget* temperatures = MakeGroup(sheet, "GroupBoxVodaVzduch", VodaVzduchGeometry);
+QWidget* BuildTemperatures(CorrectionsPageControls& page, QWidget* sheet, int left, PageEvents& events)
+{
+    QWidget* temperatures = MakeGroup(sheet, "GroupBoxVodaVzduch", QPoint(left, GroupTop),
+                                      QSize(RightGroupMinWidth, VodaVzduchHeight));
     const QLabel* vodaCaption = MakeLabel(temperatures, "LabelVoda2", QPoint(VodaLeft, TemperatureCaptionTop));
     // The air column moves right when the coolant caption needs the room.
     const int vzduchLeft = std::max(VzduchLeft, vodaCaption->geometry().right() + 1 + CaptionGap);
@@ -117,14 +147,15 @@ void BuildTables(CorrectionsPageControls& page, QWidget* sheet, PageEvents& even
                                                     vzduchLeft, TemperatureTop, TemperaturePitch, events);
     const int vzduchRight = std::max(vzduchCaption->geometry().right(), page.vzduch[0]->geometry().right()) + 1;
     temperatures->resize(std::max(temperatures->width(), vzduchRight + CaptionGap), temperatures->height());
+    return temperatures;
 }
 
-void BuildChoke(CorrectionsPageControls& page, QWidget* sheet, PageEvents& events)
+QWidget* BuildChoke(CorrectionsPageControls& page, QWidget* sheet, int left, PageEvents& events)
 {
-    QWidget* sytic = MakeGroup(sheet, "GroupBoxSytic", SyticGeometry);
-    MakeLabel(sytic, "LabelSyticCas", QPoint(SyticCaptionLeft, SyticTimeTop + LabelBelowRow));
-    MakeLabel(sytic, "LabelSyticKorekce", QPoint(SyticCaptionLeft, SyticCorrectionTop + LabelBelowRow));
-    const auto columnLeft = [](int point) { return SyticFirstColumn + SyticPitch * point; };
+    QWidget* sytic = MakeGroup(sheet, "GroupBoxSytic", QPoint(left, SyticTop), QSize(RightGroupMinWidth, SyticHeight));
+    MakeLabel(sytic, "LabelSyticCas", QPoint(SyticLeft, SyticTimeCaptionTop));
+    MakeLabel(sytic, "LabelSyticKorekce", QPoint(SyticLeft, SyticCorrectionCaptionTop));
+    const auto columnLeft = [](int point) { return SyticLeft + SyticPitch * point; };
     page.syticCas0 = MakeLabel(sytic, "LabelSyticCas0",
                                QPoint(columnLeft(0) + LabelValueIndent, SyticTimeTop + LabelBelowRow));
     page.syticKorekce4 = MakeLabel(sytic, "LabelSyticKorekce4",
@@ -140,6 +171,12 @@ void BuildChoke(CorrectionsPageControls& page, QWidget* sheet, PageEvents& event
             sytic, "EditSyticKorekce" + correction, "UpDownSyticKorekce" + correction, ExitOrClick,
             QPoint(columnLeft(i), SyticCorrectionTop), events);
     }
+    int contentRight = 0;
+    for (const QWidget* child : sytic->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        contentRight = std::max(contentRight, child->geometry().right() + 1);
+    }
+    sytic->resize(std::max(sytic->width(), contentRight + SyticLeft), sytic->height());
+    return sytic;
 }
 
 }  // namespace
@@ -147,8 +184,12 @@ void BuildChoke(CorrectionsPageControls& page, QWidget* sheet, PageEvents& event
 CorrectionsPageControls BuildCorrectionsPage(QWidget* sheet, PageEvents& events)
 {
     CorrectionsPageControls page;
-    BuildTables(page, sheet, events);
-    BuildChoke(page, sheet, events);
+    const int right = BuildTables(page, sheet, events);
+    QWidget* temperatures = BuildTemperatures(page, sheet, right, events);
+    QWidget* sytic = BuildChoke(page, sheet, right, events);
+    const int columnWidth = std::max(temperatures->width(), sytic->width());
+    temperatures->resize(columnWidth, temperatures->height());
+    sytic->resize(columnWidth, sytic->height());
     return page;
 }
 

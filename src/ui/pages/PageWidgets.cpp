@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
@@ -49,6 +50,24 @@ int WidestWidth(Control* control, const std::string& name)
 }
 
 }  // namespace
+
+int WidestTitleWidth(QGroupBox* group)
+{
+    const QString shown = group->title();
+    const std::string name = group->objectName().toStdString();
+    int widest = group->minimumSizeHint().width();
+    for (const LocalisedText& entry : LanguageTexts()) {
+        if (entry.kind != TextKind::Caption || entry.target != name) {
+            continue;
+        }
+        for (const std::string& text : entry.texts) {
+            group->setTitle(QString::fromStdString(text));
+            widest = std::max(widest, group->minimumSizeHint().width());
+        }
+    }
+    group->setTitle(shown);
+    return widest;
+}
 
 void FitWidestCaption(QWidget* control)
 {

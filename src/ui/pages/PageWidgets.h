@@ -10,6 +10,7 @@
 #include "ui/pages/UpDownSpinBox.h"
 
 class QCheckBox;
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -31,6 +32,8 @@ QString IndexedName(const char* name, int row, int column);
 // Widens a label or button to the widest of its translations, so switching
 // the language never clips it; the control keeps its current text.
 void FitWidestCaption(QWidget* control);
+// The width a group box needs to show the widest translation of its title.
+int WidestTitleWidth(QGroupBox* group);
 
 // Labels and check boxes come sized for their widest translation.
 QLabel* MakeLabel(QWidget* parent, const QString& name, QPoint position);

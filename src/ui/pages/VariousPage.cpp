@@ -38,6 +38,7 @@ constexpr int SmallGroupEditLeft = 10;
 constexpr int SmallGroupUnitLeft = 75;
 constexpr int VersionPitch = 22;
 constexpr int CaptionGap = 6;  // between a caption and the control it names
+constexpr int GroupGap = 10;
 
 // Left edge for controls beside captions: the designed edge, or further
 // right when a translation needs more room.
@@ -81,12 +82,21 @@ private:
     PageEvents& events;
 };
 
+// A group comes at least as wide as its widest title.
 QGroupBox* MakeGroup(QWidget* sheet, const char* name, QRect geometry)
 {
     auto* group = new QGroupBox(PageCaption(name), sheet);
     group->setObjectName(name);
     group->setGeometry(geometry);
+    group->resize(std::max(geometry.width(), WidestTitleWidth(group)), geometry.height());
     return group;
+}
+
+// A group of the right-hand column, moved right of the middle column.
+QGroupBox* MakeRightGroup(QWidget* sheet, const char* name, QRect geometry, int left)
+{
+    geometry.moveLeft(std::max(geometry.left(), left));
+    return MakeGroup(sheet, name, geometry);
 }
 
 QCheckBox* MakeReleasingCheckBox(QWidget* parent, const char* name, QPoint position, PageEvents& events)
@@ -151,7 +161,8 @@ void BuildSwitchesAndSensors(VariousPageControls& page, QWidget* sheet, PageEven
     QObject::connect(page.tps0Button, &QPushButton::clicked, &events, [&events] { emit events.Tps0Clicked(); });
     QObject::connect(page.tps100Button, &QPushButton::clicked, &events, [&events] { emit events.Tps100Clicked(); });
 
-    QWidget* akcel = MakeGroup(sheet, "GroupBoxAkcel", AkcelGeometry);
+    const int rightColumn = std::max(activation->geometry().right(), tps->geometry().right()) + 1 + GroupGap;
+    QWidget* akcel = MakeRightGroup(sheet, "GroupBoxAkcel", AkcelGeometry, rightColumn);
     constexpr int AkcelEditLeft = 160;
     const QLabel* prahLabel = MakeLabel(akcel, "LabelAkcelPrah", QPoint(LabelLeft, RowTop(0) + LabelBelowRow));
     const QLabel* jetLabel = MakeLabel(akcel, "LabelAkcelJet", QPoint(LabelLeft, RowTop(1) + LabelBelowRow));
@@ -162,15 +173,20 @@ void BuildSwitchesAndSensors(VariousPageControls& page, QWidget* sheet, PageEven
                                           QPoint(akcelEditLeft, RowTop(1)), events);
     FitGroupWidth(akcel, page.akcelPrah->geometry().right() + 1);
 
-    QWidget* warning = MakeGroup(sheet, "GroupBoxTempWarning", TempWarningGeometry);
+    QWidget* warning = MakeRightGroup(sheet, "GroupBoxTempWarning", TempWarningGeometry, rightColumn);
     page.tempWarning = MakeCommittingSpinBox(warning, "EditTempWarning", "UpDownTempWarning", ExitOrClick,
                                              QPoint(SmallGroupEditLeft, RowTop(0)), events);
     MakeLabel(warning, "LabelTempWarning", QPoint(SmallGroupUnitLeft, RowTop(0) + LabelBelowRow));
 
-    QWidget* startJet = MakeGroup(sheet, "GroupBoxStartJet", StartJetGeometry);
+    QWidget* startJet = MakeRightGroup(sheet, "GroupBoxStartJet", StartJetGeometry, rightColumn);
     page.startJet = MakeCommittingSpinBox(startJet, "EditStartJet", "UpDownStartJet", ExitOrClick,
                                           QPoint(SmallGroupEditLeft, RowTop(0)), events);
     MakeLabel(startJet, "LabelStartJet", QPoint(SmallGroupUnitLeft, RowTop(0) + LabelBelowRow));
+
+    const int columnWidth = std::max({akcel->width(), warning->width(), startJet->width()});
+    for (QWidget* group : {akcel, warning, startJet}) {
+        group->resize(columnWidth, group->height());
+    }
 }
 
 }  // namespace
