@@ -5,13 +5,11 @@
 #include "core/Defaults.h"
 #include "core/Normalise.h"
 #include "core/ParameterFile.h"
+#include "link/SimulatorProcess.h"
 
 #include <gtest/gtest.h>
 
-#include <poll.h>
-#include <signal.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -25,10 +23,8 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string Tool = TORVANA_BINARY_DIR "/src/cli/torvana-cli";
-const std::string Simulator = TORVANA_BINARY_DIR "/tools/unitsim/torvana-unitsim";
 // Generous bounds: a transfer takes a few seconds, the store progress four more.
 constexpr int CommandTimeoutSeconds = 40;
-constexpr int StartTimeoutMs = 5000;
 
 std::string ReadBytes(const fs::path& path)
 {
@@ -47,49 +43,6 @@ std::string ParameterText(int bike)
     return out.str();
 }
 
-// The simulator as a child process; killed when this goes away.
-class SimulatorProcess {
-public:
-    explicit SimulatorProcess(const std::vector<std::string>& options)
-    {
-        int out[2];
-        if (::pipe(out) != 0)
-            return;
-        pid = ::fork();
-        if (pid == 0) {
-            ::dup2(out[1], STDOUT_FILENO);
-            ::close(out[0]);
-            ::close(out[1]);
-            std::vector<char*> argv{const_cast<char*>(Simulator.c_str())};
-            for (const std::string& option : options)
-                argv.push_back(const_cast<char*>(option.c_str()));
-            argv.push_back(nullptr);
-            ::execv(Simulator.c_str(), argv.data());
-            ::_exit(127);
-        }
-        ::close(out[1]);
-        // The device path is the first line on stdout.
-        char c = 0;
-        pollfd wait{out[0], POLLIN, 0};
-        while (::poll(&wait, 1, StartTimeoutMs) > 0 && ::read(out[0], &c, 1) == 1 && c != '\n')
-            device += c;
-        ::close(out[0]);
-    }
-
-    ~SimulatorProcess()
-    {
-        if (pid > 0) {
-            ::kill(pid, SIGTERM);
-            ::waitpid(pid, nullptr, 0);
-        }
-    }
-
-    std::string device;
-
-private:
-    pid_t pid = -1;
-};
-
 struct Outcome {
     int status = -1;
     std::string out;
@@ -100,7 +53,7 @@ class LinkCli : public testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(fs::exists(Simulator)) << "build the torvana-unitsim target first";
+        ASSERT_TRUE(fs::exists(SimulatorProgram)) << "build the torvana-unitsim target first";
         directory = fs::temp_directory_path() /
                     ("torvana-link-cli-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(directory);
