@@ -17,6 +17,7 @@
 #include <iostream>
 #include <memory>
 #include <optional>
+#include <utility>
 
 namespace torvana {
 
@@ -91,6 +92,16 @@ public:
         return end == TransferEnd::VerifyOk ? ExitSuccess : ExitTransferFailed;
     }
 
+    // Keeps a status text off stderr until ReleaseStatus: the link shows
+    // "Program device: OK" as soon as the verify pass ends, before the unit
+    // has reported its store.
+    void WithholdStatus(std::string text) { withheldStatus = std::move(text); }
+    void ReleaseStatus()
+    {
+        withheldStatus.clear();
+        ReportStatus();
+    }
+
     UnitLink& Link() { return link; }
     const MessageTable& Messages() const { return messages; }
     const LiveValues& Live() const { return live; }
@@ -103,7 +114,7 @@ private:
     void ReportStatus()
     {
         const StatusLine& status = link.Status();
-        if (!status.visible || status.text.empty())
+        if (!status.visible || status.text.empty() || status.text == withheldStatus)
             return;
         std::string shown = status.text;
         if (!status.red && link.Gauge().visible)
@@ -123,6 +134,7 @@ private:
     bool extendedMonitor;
     int monitorFrames = 0;
     std::string lastStatus;
+    std::string withheldStatus;
 };
 
 bool IsTestLabel(std::string_view name)
@@ -157,6 +169,8 @@ int TransferToUnit(const std::string& device, ParameterImage& image, bool progra
     bool storing = false;
     int framesAtVerify = 0;
     const std::string programOk = session.Messages().TextProgramDevice + OkSuffix;
+    if (program)
+        session.WithholdStatus(programOk);
     return session.Run([&]() -> std::optional<int> {
         if (!storing) {
             const auto end = link.TakeTransferEnd();
@@ -170,8 +184,10 @@ int TransferToUnit(const std::string& device, ParameterImage& image, bool progra
         }
         // Until a monitor frame has come the unit's store count is not known.
         if (session.MonitorFrames() > framesAtVerify && link.UnitStoreRemaining() == 0 &&
-            link.Status().text == programOk)
+            link.Status().text == programOk) {
+            session.ReleaseStatus();
             return ExitSuccess;
+        }
         if (link.ConnectionLabelVisible()) {
             std::cerr << "torvana-cli: the unit stopped answering while storing the parameters" << std::endl;
             return ExitTransferFailed;
