@@ -1,12 +1,10 @@
 #include "core/ParameterFile.h"
 
+#include "core/AtomicFile.h"
 #include "core/FileKeys.h"
 #include "core/WordScanner.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <filesystem>
 #include <istream>
 #include <iterator>
 #include <ostream>
@@ -18,7 +16,6 @@ namespace {
 constexpr std::string_view LineEnd = "\r\n";
 constexpr std::string_view IdentificationKey = "KAVELTRA_KEY";
 constexpr std::uint16_t IdentificationNumber = ParameterFileVersion;
-constexpr int TemporaryNameAttempts = 100;
 constexpr std::size_t QuotedWordLimit = 32;
 constexpr std::size_t NumberFieldCapacity = 16;
 
@@ -173,45 +170,7 @@ ReadResult ReadParameterFile(std::istream& in, ParameterImage& image, FileOption
 std::string SaveParameterFile(const std::string& path, const ParameterImage& image,
                               const FileOptions& options)
 {
-    namespace fs = std::filesystem;
-    const fs::path target(path);
-    if (!target.has_filename()) {
-        return path + ": not a file name";
-    }
-    const fs::path directory = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    fs::path temporary;
-    std::FILE* file = nullptr;
-    for (int attempt = 0; attempt < TemporaryNameAttempts && file == nullptr; ++attempt) {
-        temporary = directory / ("." + target.filename().string() + "." + std::to_string(attempt) + ".tmp");
-        file = std::fopen(temporary.c_str(), "wbx");
-        if (file == nullptr && errno != EEXIST) {
-            break;
-        }
-    }
-    if (file == nullptr) {
-        return "cannot create a temporary file in " + directory.string() + ": " + std::strerror(errno);
-    }
-
-    const std::string text = ParameterFileText(image, options);
-    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    const bool flushed = written && std::fflush(file) == 0;
-    const int writeError = errno;
-    const bool closed = std::fclose(file) == 0;
-    if (!written || !flushed || !closed) {
-        const int error = (!written || !flushed) ? writeError : errno;
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-        return "cannot write " + temporary.string() + ": " + std::strerror(error);
-    }
-
-    std::error_code renameError;
-    fs::rename(temporary, target, renameError);
-    if (renameError) {
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-        return "cannot replace " + path + ": " + renameError.message();
-    }
-    return {};
+    return ReplaceFile(path, ParameterFileText(image, options));
 }
 
 }  // namespace torvana

@@ -32,7 +32,8 @@ struct ReadResult {
 ReadResult ReadParameterFile(std::istream& in, ParameterImage& image, FileOptions& options);
 
 // Saves through a temporary file beside path that replaces it only when
-// every byte was written. Returns an empty string or the reason it failed.
+// every byte was written and synced. Returns an empty string or the reason
+// it failed; the old file is then kept whole and no temporary file is left.
 std::string SaveParameterFile(const std::string& path, const ParameterImage& image,
                               const FileOptions& options);
 

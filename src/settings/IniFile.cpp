@@ -1,11 +1,10 @@
 #include "settings/IniFile.h"
 
-#include "settings/AtomicFile.h"
+#include "core/AtomicFile.h"
 
 #include <algorithm>
 #include <cctype>
 #include <charconv>
-#include <filesystem>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -41,19 +40,22 @@ struct IniLines {
     std::string lineEnd = "\n";
 };
 
-// A missing file reads as empty; nullopt when the file exists but cannot be
-// read, so that a write never replaces a file it could not see.
-std::optional<IniLines> Load(const std::string& path)
+// A missing file reads as empty; the reason when the file exists but cannot
+// be read, so that a write never replaces a file it could not see.
+struct LoadResult {
+    std::optional<IniLines> file;
+    std::string reason;
+};
+
+LoadResult Load(const std::string& path)
 {
+    const FileReadResult read = ReadFileUpTo(path, IniFileSizeLimit);
+    if (read.status == FileReadStatus::Missing)
+        return {IniLines{}, {}};
+    if (read.status != FileReadStatus::Read)
+        return {std::nullopt, read.reason};
     IniLines result;
-    const auto contents = ReadWholeFile(path);
-    if (!contents) {
-        std::error_code error;
-        if (std::filesystem::exists(path, error) || error)
-            return std::nullopt;
-        return result;
-    }
-    std::string_view rest = *contents;
+    std::string_view rest = read.contents;
     while (!rest.empty()) {
         const auto end = rest.find('\n');
         std::string_view line = rest.substr(0, end);
@@ -64,7 +66,7 @@ std::optional<IniLines> Load(const std::string& path)
         }
         result.lines.emplace_back(line);
     }
-    return result;
+    return {std::move(result), {}};
 }
 
 // Section name of a "[name]" line, or nullopt for any other line.
@@ -139,7 +141,7 @@ std::optional<int> ParseInteger(std::string_view text)
 std::optional<std::string> FindValue(const std::string& path, std::string_view section,
                                      std::string_view key)
 {
-    const auto file = Load(path);
+    const auto file = Load(path).file;
     if (!file)
         return std::nullopt;
     const KeyPlace place = Find(file->lines, section, key);
@@ -152,6 +154,26 @@ std::optional<std::string> FindValue(const std::string& path, std::string_view s
 bool HasLineBreak(std::string_view text)
 {
     return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
+// The file's text with the key set to value.
+std::string WithEntry(IniLines file, const std::string& section, const std::string& key,
+                      const std::string& value)
+{
+    const KeyPlace place = Find(file.lines, section, key);
+    const std::string entry = key + KeySeparator + value;
+    if (place.keyLine) {
+        file.lines[*place.keyLine] = entry;
+    } else if (place.insertLine) {
+        file.lines.insert(file.lines.begin() + static_cast<std::ptrdiff_t>(*place.insertLine), entry);
+    } else {
+        file.lines.push_back(SectionOpen + section + SectionClose);
+        file.lines.push_back(entry);
+    }
+    std::string contents;
+    for (const std::string& line : file.lines)
+        contents += line + file.lineEnd;
+    return contents;
 }
 
 }  // namespace
@@ -177,33 +199,26 @@ std::string IniFile::ReadString(const std::string& section, const std::string& k
     return FindValue(path, section, key).value_or(defaultValue);
 }
 
-bool IniFile::WriteString(const std::string& section, const std::string& key, const std::string& value)
+bool IniFile::WriteString(const std::string& section, const std::string& key, const std::string& value,
+                          std::string* reason)
 {
-    if (HasLineBreak(section) || HasLineBreak(key) || HasLineBreak(value))
-        return false;
-    auto loaded = Load(path);
-    if (!loaded)
-        return false;
-    IniLines& file = *loaded;
-    const KeyPlace place = Find(file.lines, section, key);
-    const std::string entry = key + KeySeparator + value;
-    if (place.keyLine) {
-        file.lines[*place.keyLine] = entry;
-    } else if (place.insertLine) {
-        file.lines.insert(file.lines.begin() + static_cast<std::ptrdiff_t>(*place.insertLine), entry);
+    std::string failure;
+    if (HasLineBreak(section) || HasLineBreak(key) || HasLineBreak(value)) {
+        failure = key + " in [" + section + "]: a line break cannot be stored";
+    } else if (LoadResult loaded = Load(path); !loaded.file) {
+        failure = loaded.reason;
     } else {
-        file.lines.push_back(SectionOpen + section + SectionClose);
-        file.lines.push_back(entry);
+        failure = ReplaceFile(path, WithEntry(*loaded.file, section, key, value));
     }
-    std::string contents;
-    for (const std::string& line : file.lines)
-        contents += line + file.lineEnd;
-    return WriteFileAtomically(path, contents);
+    if (reason != nullptr)
+        *reason = failure;
+    return failure.empty();
 }
 
-bool IniFile::WriteInteger(const std::string& section, const std::string& key, int value)
+bool IniFile::WriteInteger(const std::string& section, const std::string& key, int value,
+                           std::string* reason)
 {
-    return WriteString(section, key, std::to_string(value));
+    return WriteString(section, key, std::to_string(value), reason);
 }
 
 }  // namespace torvana

@@ -4,10 +4,15 @@
 // at once. Sections and keys are found case-insensitively; other lines are
 // kept as they are when a key is written.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
 namespace torvana {
+
+// A settings file is a few hundred bytes; a larger one than this is not read
+// (every key reads as missing) and never replaced.
+constexpr std::size_t IniFileSizeLimit = std::size_t{1} << 20;
 
 class IniFile {
 public:
@@ -23,11 +28,14 @@ public:
     std::string ReadString(const std::string& section, const std::string& key,
                            const std::string& defaultValue) const;
 
-    // False when the file could not be written; the previous file stays whole.
-    // A file that exists but cannot be read is never replaced, and a line
-    // break in the section, key or value is refused.
-    bool WriteString(const std::string& section, const std::string& key, const std::string& value);
-    bool WriteInteger(const std::string& section, const std::string& key, int value);
+    // False when the file could not be written; the previous file stays whole
+    // and reason, when given, says why. A file that exists but cannot be read
+    // is never replaced, and a line break in the section, key or value is
+    // refused.
+    bool WriteString(const std::string& section, const std::string& key, const std::string& value,
+                     std::string* reason = nullptr);
+    bool WriteInteger(const std::string& section, const std::string& key, int value,
+                      std::string* reason = nullptr);
 
 private:
     std::string path;

@@ -1,7 +1,5 @@
 #include "settings/LastImageFile.h"
 
-#include "settings/AtomicFile.h"
-
 #include <cctype>
 #include <cstdio>
 #include <optional>
@@ -19,15 +17,18 @@ constexpr unsigned DecimalBase = 10;
 
 bool IsBlank(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
 
-// Reads the file's words one by one.
+// Reads the file's words one by one, counting lines for the messages.
 class WordReader {
 public:
     explicit WordReader(std::string_view text) : rest(text) {}
 
     std::optional<std::string_view> Next()
     {
-        while (!rest.empty() && IsBlank(rest.front()))
+        while (!rest.empty() && IsBlank(rest.front())) {
+            if (rest.front() == '\n')
+                ++line;
             rest.remove_prefix(1);
+        }
         if (rest.empty())
             return std::nullopt;
         std::size_t length = 0;
@@ -38,8 +39,11 @@ public:
         return word;
     }
 
+    int Line() const { return line; }
+
 private:
     std::string_view rest;
+    int line = 1;
 };
 
 // Low 8 bits of an unsigned decimal word read the way C's %u reads it (a
@@ -60,16 +64,22 @@ std::optional<std::uint8_t> LowByteOf(std::string_view word)
     return static_cast<std::uint8_t>(negative ? (ByteModulus - value) % ByteModulus : value);
 }
 
-// Fills bytes from the reader until they are full or the numbers end.
+// Fills bytes from the reader until they are full or the numbers end;
+// false when they ended first.
 template <std::size_t N>
-bool ReadBytes(WordReader& reader, std::array<std::uint8_t, N>& bytes)
+bool ReadBytes(WordReader& reader, std::array<std::uint8_t, N>& bytes, LastImageReading& reading)
 {
     for (std::uint8_t& byte : bytes) {
         const auto word = reader.Next();
-        const auto number = word ? LowByteOf(*word) : std::nullopt;
-        if (!number)
+        if (!word)
             return false;
+        const auto number = LowByteOf(*word);
+        if (!number) {
+            reading.stopLine = reader.Line();
+            return false;
+        }
         byte = *number;
+        ++reading.numbers;
     }
     return true;
 }
@@ -83,19 +93,46 @@ void AppendNumber(std::string& text, unsigned number)
 
 }  // namespace
 
+LastImageReading ReadLastImage(const std::string& path, ParameterImage& image, PageAllFlags& flags)
+{
+    const FileReadResult file = ReadFileUpTo(path, LastImageFileSizeLimit);
+    LastImageReading reading;
+    reading.file = file.status;
+    reading.reason = file.reason;
+    if (file.status != FileReadStatus::Read)
+        return reading;
+    WordReader reader(file.contents);
+    if (ReadBytes(reader, image, reading))
+        ReadBytes(reader, flags, reading);
+    return reading;
+}
+
 bool ReadLastImageFile(const std::string& path, ParameterImage& image, PageAllFlags& flags)
 {
-    const auto text = ReadWholeFile(path);
-    if (!text)
-        return false;
-    WordReader reader(*text);
-    if (ReadBytes(reader, image))
-        ReadBytes(reader, flags);
-    return true;
+    return ReadLastImage(path, image, flags).file == FileReadStatus::Read;
+}
+
+std::optional<std::string> LastImageProblem(const LastImageReading& reading, const std::string& path)
+{
+    const std::string lead = "The last parameter set " + path;
+    const std::string rest = "; the rest keep their factory values.";
+    switch (reading.file) {
+    case FileReadStatus::Missing: return std::nullopt;
+    case FileReadStatus::Unreadable:
+    case FileReadStatus::TooLarge: return lead + " could not be read (" + reading.reason + "); the factory set is shown.";
+    case FileReadStatus::Read: break;
+    }
+    const std::string count = std::to_string(reading.numbers) + " of " +
+                              std::to_string(LastImageNumberCount) + " values were read";
+    if (reading.stopLine != 0)
+        return lead + " is damaged at line " + std::to_string(reading.stopLine) + " (not a number): " + count + rest;
+    if (reading.numbers < ImageSize)
+        return lead + " is incomplete: " + count + rest;
+    return std::nullopt;
 }
 
 bool WriteLastImageFile(const std::string& path, const ParameterImage& image,
-                        const PageAllFlags& flags)
+                        const PageAllFlags& flags, std::string* reason)
 {
     std::string text;
     for (std::size_t offset = 0; offset < image.size(); ++offset) {
@@ -108,7 +145,10 @@ bool WriteLastImageFile(const std::string& path, const ParameterImage& image,
     }
     for (const std::uint8_t flag : flags)
         AppendNumber(text, flag);
-    return WriteFileAtomically(path, text);
+    const std::string failure = ReplaceFile(path, text);
+    if (reason != nullptr)
+        *reason = failure;
+    return failure.empty();
 }
 
 }  // namespace torvana

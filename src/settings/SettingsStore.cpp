@@ -1,5 +1,7 @@
 #include "settings/SettingsStore.h"
 
+#include <climits>
+
 namespace torvana {
 
 namespace {
@@ -20,6 +22,7 @@ constexpr const char* AllServoKey = "CheckBoxAll_Servo->Checked";
 constexpr const char* AllPolohaAKey = "CheckBoxAll_PolohaA->Checked";
 constexpr const char* AllPolohaBKey = "CheckBoxAll_PolohaB->Checked";
 constexpr const char* WriteErrorLead = "Unable to write to ";
+constexpr std::size_t FileNameLimit = PATH_MAX;
 
 // Low byte of the stored value when it lies in [first, last]; else current.
 std::uint8_t ReadLowByte(const IniFile& ini, const char* section, const char* key,
@@ -41,20 +44,31 @@ public:
 
     void Integer(const char* section, const char* key, int value)
     {
-        ok = ok && ini.WriteInteger(section, key, value);
+        ok = ok && ini.WriteInteger(section, key, value, &reason);
     }
     void String(const char* section, const char* key, const std::string& value)
     {
-        ok = ok && ini.WriteString(section, key, value);
+        ok = ok && ini.WriteString(section, key, value, &reason);
     }
     void Check(const char* key, bool ticked) { Integer(IgnitionSection, key, ticked ? 1 : 0); }
 
     bool Ok() const { return ok; }
+    // Why the first failed key failed.
+    const std::string& Reason() const { return reason; }
 
 private:
     IniFile& ini;
     bool ok = true;
+    std::string reason;
 };
+
+// A file name longer than the system allows is no file name: garbage in the
+// file must not reach the label or the file dialogs.
+std::string ReadFileName(const IniFile& ini, const char* key)
+{
+    std::string name = ini.ReadString(FormSection, key, "");
+    return name.size() < FileNameLimit ? name : std::string{};
+}
 
 }  // namespace
 
@@ -68,8 +82,8 @@ void LoadSettings(const IniFile& ini, StoredSettings& inOut)
                                       StoredSettings::FirstComPort, StoredSettings::LastComPort);
     inOut.languageIndex = ReadLowByte(ini, FormSection, LanguageKey, inOut.languageIndex, 0,
                                       StoredSettings::LanguageCount - 1);
-    inOut.file = ini.ReadString(FormSection, FileKey, "");
-    inOut.lastFileName = ini.ReadString(FormSection, IniDirKey, "");
+    inOut.file = ReadFileName(ini, FileKey);
+    inOut.lastFileName = ReadFileName(ini, IniDirKey);
     inOut.activePageIndex = ReadLowByte(ini, IgnitionSection, PageKey, inOut.activePageIndex, 0,
                                         StoredSettings::PageCount - 1);
     inOut.extMonitor = ReadCheck(ini, ExtMonitorKey, inOut.extMonitor);
@@ -96,7 +110,7 @@ std::optional<std::string> SaveSettings(IniFile& ini, const StoredSettings& sett
     write.Check(AllPolohaBKey, settings.allPolohaB);
     if (write.Ok())
         return std::nullopt;
-    return WriteErrorLead + ini.Path();
+    return WriteErrorLead + ini.Path() + "\n" + write.Reason();
 }
 
 }  // namespace torvana

@@ -37,14 +37,15 @@ struct StoredSettings {
 };
 
 // Every key that is missing or not an integer leaves its member as it is;
-// File and IniDir become empty when missing. Port, language and page keep
+// File and IniDir become empty when missing or longer than a path may be. Port, language and page keep
 // their low byte; a low byte outside the port numbers, the languages or the
 // pages also leaves the member as it is, so no table is ever indexed past
 // its end.
 void LoadSettings(const IniFile& ini, StoredSettings& inOut);
 
 // Writes every key in the file's order. Stops at the first key that cannot be
-// written and returns the message to show; nullopt when all were written.
+// written and returns the message to show ("Unable to write to" the file,
+// then the reason on a line of its own); nullopt when all were written.
 std::optional<std::string> SaveSettings(IniFile& ini, const StoredSettings& settings);
 
 }  // namespace torvana

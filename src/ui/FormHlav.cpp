@@ -598,7 +598,10 @@ WindowSettingsParts TFormHlav::SettingsParts()
 void TFormHlav::LoadSettings()
 {
     LoadWindowSettings(settings, SettingsParts());
-    ReadLastImageFile(paths.lastImageFile, image, pageAllFlags);
+    const LastImageReading reading = ReadLastImage(paths.lastImageFile, image, pageAllFlags);
+    if (const auto problem = LastImageProblem(reading, paths.lastImageFile)) {
+        ShowMessage(*problem);
+    }
 }
 
 void TFormHlav::SaveSettings()
@@ -608,8 +611,9 @@ void TFormHlav::SaveSettings()
         return;
     }
     // The unsaved parameter set would be lost without a word: say so.
-    if (!WriteLastImageFile(paths.lastImageFile, image, pageAllFlags)) {
-        ShowMessage("Unable to write to " + paths.lastImageFile);
+    std::string reason;
+    if (!WriteLastImageFile(paths.lastImageFile, image, pageAllFlags, &reason)) {
+        ShowMessage("Unable to write to " + paths.lastImageFile + "\n" + reason);
     }
 }
 

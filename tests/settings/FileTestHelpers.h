@@ -2,11 +2,13 @@
 // Files and folders for the tests: a fresh directory per test, removed
 // afterwards, and a cap on file size that makes writes fail halfway.
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include <sys/resource.h>
 #include <unistd.h>
@@ -40,6 +42,16 @@ private:
 inline void WriteText(const std::string& path, const std::string& text)
 {
     std::ofstream(path, std::ios::binary) << text;
+}
+
+// The names in a folder, sorted: what a failed write must leave behind.
+inline std::vector<std::string> Listing(const std::filesystem::path& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 inline std::string ReadText(const std::string& path)

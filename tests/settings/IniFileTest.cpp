@@ -15,6 +15,7 @@ using test::FileSizeLimit;
 using test::ReadText;
 using test::TempDir;
 using test::WriteText;
+using namespace std::string_literals;
 
 class IniFileTest : public ::testing::Test {
 protected:
@@ -131,6 +132,33 @@ TEST_F(IniFileTest, MissingDirectoryIsAFailedWrite)
     IniFile nowhere(dir.File("absent/settings.ini"));
     EXPECT_FALSE(nowhere.WriteInteger("A", "x", 1));
     EXPECT_FALSE(std::filesystem::exists(dir.File("absent")));
+}
+
+TEST_F(IniFileTest, GarbageReadsAsMissingKeys)
+{
+    // NUL bytes, a line without an end, stray brackets and equals signs.
+    WriteText(path, "\0\x01[A\n=3\n[A]\x00junk\nx=\x7f" "5\n[A]\nx=4\nk=1"s);
+    EXPECT_EQ(ini.ReadInteger("A", "x"), std::nullopt);
+    EXPECT_EQ(ini.ReadInteger("A", "k"), std::nullopt) << "the second [A] is never read";
+    EXPECT_EQ(ini.ReadInteger("B", "x", 9), 9);
+    ASSERT_TRUE(ini.WriteInteger("A", "x", 2));
+    EXPECT_EQ(ini.ReadInteger("A", "x"), 2);
+}
+
+TEST_F(IniFileTest, FileTooLargeIsNeitherReadNorReplaced)
+{
+    std::string text = "[A]\nx=1\n;";
+    text.resize(IniFileSizeLimit + 1, '#');
+    WriteText(path, text);
+    EXPECT_EQ(ini.ReadInteger("A", "x"), std::nullopt);
+    std::string reason;
+    EXPECT_FALSE(ini.WriteInteger("A", "x", 2, &reason));
+    EXPECT_NE(reason.find("larger than"), std::string::npos) << reason;
+    EXPECT_EQ(ReadText(path), text);
+
+    text.resize(IniFileSizeLimit);
+    WriteText(path, text);
+    EXPECT_EQ(ini.ReadInteger("A", "x"), 1) << "a file at the limit is still read";
 }
 
 TEST_F(IniFileTest, UnreadableFileIsNeverOverwritten)

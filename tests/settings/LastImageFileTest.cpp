@@ -14,6 +14,7 @@ namespace {
 using test::ReadText;
 using test::TempDir;
 using test::WriteText;
+using namespace std::string_literals;
 
 constexpr std::uint8_t Untouched = 0xAA;
 
@@ -132,6 +133,69 @@ TEST_F(LastImageFileTest, MissingFileIsReportedAndChangesNothing)
 {
     EXPECT_FALSE(ReadLastImageFile(path, image, flags));
     EXPECT_EQ(image[0], Untouched);
+    const LastImageReading reading = ReadLastImage(path, image, flags);
+    EXPECT_EQ(reading.file, FileReadStatus::Missing);
+    EXPECT_EQ(LastImageProblem(reading, path), std::nullopt) << "a first start has nothing to tell";
+}
+
+TEST_F(LastImageFileTest, WholeFileHasNothingToTell)
+{
+    ASSERT_TRUE(WriteLastImageFile(path, image, flags));
+    const LastImageReading reading = ReadLastImage(path, image, flags);
+    EXPECT_EQ(reading.numbers, LastImageNumberCount);
+    EXPECT_EQ(LastImageProblem(reading, path), std::nullopt);
+}
+
+TEST_F(LastImageFileTest, DamagedOrShortFilesAreToldWithWhatWasTaken)
+{
+    struct Case {
+        const char* name;
+        std::string text;
+        std::size_t numbers;
+        const char* told;  // nullptr: nothing to tell
+    };
+    std::string whole;
+    for (std::size_t i = 0; i < ImageSize; ++i)
+        whole += (i % 10 == 9) ? "7\n" : "7 ";
+    const Case cases[] = {
+        {"text on the third line", "1 2\n3\n4 x 5", 4, "is damaged at line 3 (not a number): 4 of 2009"},
+        {"binary", "\x89PNG\r\n\x1a\n\0\0\0\rIHDR"s, 0,
+         "is damaged at line 1 (not a number): 0 of 2009"},
+        {"truncated", whole.substr(0, 600 * 2), 600, "is incomplete: 600 of 2009"},
+        {"empty", "", 0, "is incomplete: 0 of 2009"},
+        {"flags missing", whole, ImageSize, nullptr},
+        {"text among the flags", whole + "1 0 ?", ImageSize + 2, "is damaged at line 201"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteText(path, c.text);
+        const LastImageReading reading = ReadLastImage(path, image, flags);
+        EXPECT_EQ(reading.file, FileReadStatus::Read);
+        EXPECT_EQ(reading.numbers, c.numbers);
+        const auto told = LastImageProblem(reading, path);
+        if (c.told == nullptr) {
+            EXPECT_EQ(told, std::nullopt);
+        } else {
+            ASSERT_TRUE(told.has_value());
+            EXPECT_NE(told->find(path), std::string::npos) << *told;
+            EXPECT_NE(told->find(c.told), std::string::npos) << *told;
+        }
+    }
+}
+
+TEST_F(LastImageFileTest, FileTooLargeToBeTheProgramsIsNotReadAtAll)
+{
+    std::string text;
+    while (text.size() <= LastImageFileSizeLimit)
+        text += "  1 ";
+    WriteText(path, text);
+    const LastImageReading reading = ReadLastImage(path, image, flags);
+    EXPECT_EQ(reading.file, FileReadStatus::TooLarge);
+    EXPECT_EQ(image[0], Untouched);
+    const auto told = LastImageProblem(reading, path);
+    ASSERT_TRUE(told.has_value());
+    EXPECT_NE(told->find("could not be read"), std::string::npos) << *told;
+    EXPECT_NE(told->find("the factory set is shown"), std::string::npos) << *told;
 }
 
 TEST_F(LastImageFileTest, FailedWriteIsReportedAndKeepsThePreviousFile)

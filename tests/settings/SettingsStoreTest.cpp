@@ -123,6 +123,16 @@ TEST_F(SettingsStoreTest, NonIntegerValuesCountAsMissing)
     EXPECT_TRUE(s.allPolohaB);
 }
 
+TEST_F(SettingsStoreTest, NamesLongerThanAPathAreDropped)
+{
+    const std::string longest(4095, 'n');
+    WriteText(path, "[FORM_HLAV]\nFile=" + longest + "\nIniDir=" + longest + "x\n");
+    StoredSettings s = StartUpState();
+    LoadSettings(ini, s);
+    EXPECT_EQ(s.file, longest);
+    EXPECT_EQ(s.lastFileName, "");
+}
+
 TEST_F(SettingsStoreTest, EmptyFileKeyClearsTheLabel)
 {
     WriteText(path, "[FORM_HLAV]\nFile=\nIniDir=/a.ign\n");
@@ -136,14 +146,17 @@ TEST_F(SettingsStoreTest, EmptyFileKeyClearsTheLabel)
 TEST_F(SettingsStoreTest, FirstFailedWriteIsReportedAndEndsTheSaving)
 {
     IniFile nowhere(dir.File("absent/Torvana_R.ini"));
+    const std::string absent = dir.File("absent/Torvana_R.ini");
     EXPECT_EQ(SaveSettings(nowhere, StartUpState()),
-              "Unable to write to " + dir.File("absent/Torvana_R.ini"));
+              "Unable to write to " + absent + "\ncannot create a temporary file for " + absent +
+                  ": No such file or directory");
 
     // A file name with a line break cannot be stored: the keys after File stay
     // unwritten while those before it are in the file.
     StoredSettings s = StartUpState();
     s.file = "bad\nname";
-    EXPECT_EQ(SaveSettings(ini, s), "Unable to write to " + path);
+    EXPECT_EQ(SaveSettings(ini, s),
+              "Unable to write to " + path + "\nFile in [FORM_HLAV]: a line break cannot be stored");
     EXPECT_EQ(ini.ReadInteger("FORM_HLAV", "Language"), 0);
     EXPECT_EQ(ini.ReadString("FORM_HLAV", "IniDir", "unwritten"), "unwritten");
     EXPECT_EQ(ini.ReadInteger("IGNITION", "PageControl1->ActivePageIndex"), std::nullopt);
