@@ -4,11 +4,13 @@
 #include "WindowFixture.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -66,6 +68,20 @@ void ExpectUnclipped(const QWidget* control, int language)
     EXPECT_GE(control->width(), control->sizeHint().width()) << where.toStdString();
 }
 
+// Whichever item is chosen, the closed list shows it whole.
+void ExpectItemsShownWhole(const QComboBox* combo, int language)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.editable = combo->isEditable();
+    const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+    for (int i = 0; i < combo->count(); ++i) {
+        EXPECT_LE(combo->fontMetrics().horizontalAdvance(combo->itemText(i)), field.width())
+            << combo->objectName().toStdString() << " \"" << combo->itemText(i).toStdString() << "\" in language "
+            << language;
+    }
+}
+
 void ExpectNoOverlap(const QWidget* parent, const QWidget* scope, int language)
 {
     std::vector<const QWidget*> children;
@@ -103,6 +119,9 @@ int CheckArea(const QWidget* scope, int language)
         if (IsCaption(control) && !CaptionText(control).isEmpty()) {
             ExpectUnclipped(control, language);
             ++captions;
+        }
+        if (const auto* combo = qobject_cast<const QComboBox*>(control)) {
+            ExpectItemsShownWhole(combo, language);
         }
         if (const auto* group = qobject_cast<const QGroupBox*>(control); group && !group->title().isEmpty()) {
             EXPECT_GE(group->width(), group->minimumSizeHint().width())

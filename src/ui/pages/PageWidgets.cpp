@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <algorithm>
 #include <string>
 
@@ -50,6 +52,30 @@ int WidestWidth(Control* control, const std::string& name)
 }
 
 }  // namespace
+
+void FitWidestItems(QComboBox* combo)
+{
+    const std::string name = combo->objectName().toStdString();
+    int widest = 0;
+    for (int i = 0; i < combo->count(); ++i) {
+        widest = std::max(widest, combo->fontMetrics().horizontalAdvance(combo->itemText(i)));
+    }
+    for (const LocalisedText& entry : LanguageTexts()) {
+        if (entry.kind != TextKind::Items || entry.target != name) {
+            continue;
+        }
+        for (const std::string& items : entry.texts) {
+            for (const QString& item : QString::fromStdString(items).split(u'\n')) {
+                widest = std::max(widest, combo->fontMetrics().horizontalAdvance(item));
+            }
+        }
+    }
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.editable = combo->isEditable();
+    const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+    combo->resize(std::max(combo->width(), combo->width() - field.width() + widest), combo->height());
+}
 
 int WidestTitleWidth(QGroupBox* group)
 {

@@ -10,6 +10,7 @@
 #include "ui/pages/UpDownSpinBox.h"
 
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -32,6 +33,8 @@ QString IndexedName(const char* name, int row, int column);
 // Widens a label or button to the widest of its translations, so switching
 // the language never clips it; the control keeps its current text.
 void FitWidestCaption(QWidget* control);
+// Widens a combo box so that any item of any translation shows whole.
+void FitWidestItems(QComboBox* combo);
 // The width a group box needs to show the widest translation of its title.
 int WidestTitleWidth(QGroupBox* group);
 

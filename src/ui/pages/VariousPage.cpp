@@ -92,7 +92,7 @@ QGroupBox* MakeGroup(QWidget* sheet, const char* name, QRect geometry)
     return group;
 }
 
-// A group of the right-hand column, moved right of the middle column.
+// A group of a column right of another, moved on when that one has grown.
 QGroupBox* MakeRightGroup(QWidget* sheet, const char* name, QRect geometry, int left)
 {
     geometry.moveLeft(std::max(geometry.left(), left));
@@ -108,7 +108,8 @@ QCheckBox* MakeReleasingCheckBox(QWidget* parent, const char* name, QPoint posit
 
 int RowTop(int row) { return FirstRowTop + RowPitch * row; }
 
-void BuildOther(VariousPageControls& page, QWidget* sheet, PageEvents& events)
+// Returns the left edge of the next column.
+int BuildOther(VariousPageControls& page, QWidget* sheet, PageEvents& events)
 {
     QWidget* box = MakeGroup(sheet, "GroupBoxOther", OtherGeometry);
     const QLabel* bikeLabel = MakeLabel(box, "LabelBike", QPoint(LabelLeft, RowTop(0) + LabelBelowRow));
@@ -117,6 +118,8 @@ void BuildOther(VariousPageControls& page, QWidget* sheet, PageEvents& events)
     page.bike->addItems(PageItems("ComboBoxBike"));
     const int bikeLeft = ColumnAfter(bikeLabel, BikeLeft);
     page.bike->setGeometry(bikeLeft, RowTop(0), BikeLeft + BikeWidth - bikeLeft, page.bike->sizeHint().height());
+    FitWidestItems(page.bike);
+    FitGroupWidth(box, page.bike->geometry().right() + 1);
     QObject::connect(page.bike, &QComboBox::activated, &events,
                      [&events](int bike) { emit events.BikeChanged(bike); });
     new EnterCommits(page.bike, events);
@@ -141,16 +144,17 @@ void BuildOther(VariousPageControls& page, QWidget* sheet, PageEvents& events)
         emit events.CheckBoxReleased();
     });
     page.progHned = MakeReleasingCheckBox(box, "CheckBoxProgHned", QPoint(LabelLeft, RowTop(SwitchRow + 1)), events);
+    return box->geometry().right() + 1 + GroupGap;
 }
 
-void BuildSwitchesAndSensors(VariousPageControls& page, QWidget* sheet, PageEvents& events)
+void BuildSwitchesAndSensors(VariousPageControls& page, QWidget* sheet, int left, PageEvents& events)
 {
-    QWidget* activation = MakeGroup(sheet, "GroupBoxActivation", ActivationGeometry);
+    QWidget* activation = MakeRightGroup(sheet, "GroupBoxActivation", ActivationGeometry, left);
     page.aktLimiter1 = MakeReleasingCheckBox(activation, "CheckBoxAktLimiter1", QPoint(LabelLeft, RowTop(0)), events);
     page.aktRpm = MakeReleasingCheckBox(activation, "CheckBoxAktRpm", QPoint(LabelLeft, RowTop(1)), events);
     page.aktTlakOleje = MakeReleasingCheckBox(activation, "CheckBoxAktTlakOleje", QPoint(LabelLeft, RowTop(2)), events);
 
-    QWidget* tps = MakeGroup(sheet, "GroupBoxTps", TpsGeometry);
+    QWidget* tps = MakeRightGroup(sheet, "GroupBoxTps", TpsGeometry, left);
     constexpr unsigned ExitOrClick = CommitOnExit | CommitOnClick;
     page.tps0 = MakeCommittingSpinBox(tps, "EditTps0", "UpDownTps0", ExitOrClick,
                                       QPoint(SmallGroupEditLeft, RowTop(0)), events);
@@ -194,9 +198,11 @@ void BuildSwitchesAndSensors(VariousPageControls& page, QWidget* sheet, PageEven
 VariousPageControls BuildVariousPage(QWidget* sheet, PageEvents& events)
 {
     VariousPageControls page;
-    BuildOther(page, sheet, events);
-    BuildSwitchesAndSensors(page, sheet, events);
+    const int middleLeft = BuildOther(page, sheet, events);
+    BuildSwitchesAndSensors(page, sheet, middleLeft, events);
     QWidget* version = MakeGroup(sheet, "GroupBoxVerze", VersionGeometry);
+    // As wide as the group above it.
+    version->resize(std::max(version->width(), middleLeft - GroupGap - VersionGeometry.left()), version->height());
     for (int n = 0; n < VersionLabelCount; ++n) {
         page.versions[n] = MakeLabel(version, "LabelVerze" + QString::number(n + 1),
                                      QPoint(LabelLeft, FirstRowTop + VersionPitch * n));
