@@ -133,7 +133,7 @@ const CliCommand Commands[] = {
     {"monitor", "--port DEVICE | --com N [--count N] [--csv FILE] [--ext]",
      "Shows the unit's live values: one \"Label: text\" line per monitor label and a blank line after\n"
      "each frame; --ext adds the sensor voltages; --csv FILE logs the values instead, one row per\n"
-     "frame. Runs until N frames were shown, or until interrupted.",
+     "frame. Runs until N frames were shown, or until interrupted; exit 2 when the port goes away.",
      RunMonitor},
 };
 

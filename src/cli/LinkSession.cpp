@@ -102,6 +102,10 @@ public:
         ReportStatus();
     }
 
+    // The line closes itself when the device goes away and never comes back.
+    bool LineLost() const { return !line.IsOpen(); }
+    const std::string& LineError() const { return line.ErrorText(); }
+
     UnitLink& Link() { return link; }
     const MessageTable& Messages() const { return messages; }
     const LiveValues& Live() const { return live; }
@@ -217,6 +221,10 @@ int MonitorUnit(const std::string& device, const MonitorSettings& settings, std:
     int shown = 0;
     bool silent = false;
     return session.Run([&]() -> std::optional<int> {
+        if (session.LineLost()) {
+            failure = "lost port " + device + ": " + session.LineError();
+            return ExitTransferFailed;
+        }
         const bool lost = session.Link().ConnectionLabelVisible();
         if (lost && !silent)
             std::cerr << "torvana-cli: no answer from the unit" << std::endl;

@@ -26,6 +26,7 @@ struct MonitorSettings {
     bool extended = false;
 };
 
+// A port that goes away ends the monitor with failure set.
 int MonitorUnit(const std::string& device, const MonitorSettings& settings, std::string& failure);
 
 }  // namespace torvana

@@ -22,6 +22,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <optional>
 #include <sstream>
 #include <ostream>
@@ -42,6 +43,7 @@ constexpr int HangUpRequests = 7;
 constexpr int RequestsBeforeStoring = 20 + 19 + 1;
 constexpr const char* KillAtProgress = " 6/19";
 constexpr const char* ProgressMark = "/19";
+constexpr int CsvHeaderAndRow = 2;
 
 std::string FactoryText()
 {
@@ -263,6 +265,37 @@ TEST(VanishedUnitCliStoring, ProgramThatLosesTheUnitWhileStoringExitsOne)
     EXPECT_TRUE(std::find(lines.begin(), lines.end(), "Verify: OK 19/19") != lines.end());
     EXPECT_EQ(lines.back(), "torvana-cli: the unit stopped answering while storing the parameters");
     EXPECT_TRUE(std::find(lines.begin(), lines.end(), "Program device: OK 19/19") == lines.end());
+}
+
+// A monitor never ends by itself without --count; a lost port ends it.
+TEST(VanishedUnitCliMonitor, MonitorEndsWithOneLineWhenThePortGoesAway)
+{
+    const fs::path directory = fs::temp_directory_path() / ("torvana-vanish-monitor-" + std::to_string(::getpid()));
+    fs::create_directories(directory);
+    for (const Vanish how : {Vanish::Killed, Vanish::HungUp}) {
+        SimulatorProcess unit(how == Vanish::Killed ? std::vector<std::string>{}
+                                                    : std::vector<std::string>{"--hang-up-after", "2"});
+        ASSERT_FALSE(unit.device.empty());
+        CliProcess tool({"monitor", "--port", unit.device, "--csv", (directory / "live.csv").string()},
+                        directory / "stdout");
+        if (how == Vanish::Killed) {
+            // The CSV header and a first row: the monitor is running.
+            const auto rows = [&] {
+                std::ifstream in(directory / "live.csv");
+                return std::count(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>(), '\n');
+            };
+            for (int i = 0; i < CommandTimeoutMs / PollStepMs && rows() < CsvHeaderAndRow; ++i)
+                ::usleep(PollStepMs * 1000);
+            unit.Kill();
+        }
+        const std::optional<int> status = tool.Wait();
+        ASSERT_TRUE(status) << "torvana-cli monitor still ran after " << CommandTimeoutMs << " ms";
+        EXPECT_EQ(*status, 2);
+        ASSERT_EQ(tool.ErrorLines().size(), 1u);
+        EXPECT_TRUE(tool.ErrorLines().front().starts_with("torvana-cli: lost port " + unit.device + ": "))
+            << tool.ErrorLines().front();
+    }
+    fs::remove_all(directory);
 }
 
 }  // namespace
