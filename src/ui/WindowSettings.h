@@ -28,7 +28,9 @@ struct WindowSettingsParts {
     QString& lastFileName;
 };
 
-// Keys missing from the file keep what the window shows now.
+// Keys missing from the file keep what the window shows now; a stored size
+// larger than the screens gives the designed size, and a stored place where
+// no screen shows the window keeps the place start-up gave it.
 void LoadWindowSettings(const IniFile& settings, const WindowSettingsParts& parts);
 // The error text when the file could not be written.
 std::optional<std::string> SaveWindowSettings(IniFile& settings, const WindowSettingsParts& parts);
