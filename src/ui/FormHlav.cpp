@@ -272,6 +272,7 @@ void TFormHlav::ShowLinkState()
     controls.labelHlaseni->setVisible(status.visible);
     controls.cGauge->setValue(link.Gauge().value);
     controls.cGauge->setVisible(link.Gauge().visible);
+    FitStatusLine(controls.labelHlaseni, link.Gauge().visible);
     controls.labelSpojeni->setVisible(link.ConnectionLabelVisible());
 
     if (link.TakeReadStarted()) {

@@ -42,6 +42,7 @@ constexpr int StatusWidth = 290;
 constexpr int StatusHeight = 18;
 constexpr int GaugeTop = 26;
 constexpr int GaugeHeight = 13;
+constexpr int StatusTwoLineHeight = GaugeTop + GaugeHeight - StatusTop;
 constexpr int ConnectionLeft = 722;
 constexpr int ConnectionTop = 13;
 constexpr int ConnectionWidth = 146;
@@ -238,6 +239,7 @@ void BuildToolBar(QWidget* central, WindowControls& c)
     const int statusWidth = StatusLeft + StatusWidth - statusLeft;
     c.labelHlaseni = Named(new QLabel(bar), "LabelHlaseni");
     c.labelHlaseni->setGeometry(statusLeft, StatusTop, statusWidth, StatusHeight);
+    c.labelHlaseni->setWordWrap(true);
     c.cGauge = Named(new QProgressBar(bar), "CGauge");
     c.cGauge->setRange(0, GaugeMaximum);
     c.cGauge->setTextVisible(false);
@@ -287,6 +289,16 @@ WindowControls BuildWindowDesign(QMainWindow* window)
     c.statusBar1->setSizeGripEnabled(false);
     window->setStatusBar(c.statusBar1);
     return c;
+}
+
+void FitStatusLine(QLabel* statusLine, bool gaugeShown)
+{
+    const bool twoLines =
+        !gaugeShown && statusLine->fontMetrics().horizontalAdvance(statusLine->text()) > statusLine->contentsRect().width();
+    const int height = twoLines ? StatusTwoLineHeight : StatusHeight;
+    if (statusLine->height() != height) {
+        statusLine->resize(statusLine->width(), height);
+    }
 }
 
 }  // namespace torvana

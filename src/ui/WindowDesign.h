@@ -64,4 +64,8 @@ struct WindowControls {
 // Creates the controls on window (menu bar, central widget, status bar).
 WindowControls BuildWindowDesign(QMainWindow* window);
 
+// A status text longer than its line wraps onto a second line over the
+// progress gauge while the gauge is hidden, so no message is cut off.
+void FitStatusLine(QLabel* statusLine, bool gaugeShown);
+
 }  // namespace torvana

@@ -1,6 +1,7 @@
 #include "WindowFixture.h"
 
 #include <QMenu>
+#include <QProgressBar>
 
 #include "texts/MessageTable.h"
 
@@ -169,6 +170,37 @@ TEST_F(WindowTest, PrintToPdfWritesOnePageAndGivesTheWindowBack)
     EXPECT_EQ(w.Controls().labelHlaseni->palette().color(QPalette::Window), QColor(Qt::white));
     Tick(PrintMessageTicks);
     EXPECT_TRUE(w.Controls().labelHlaseni->isHidden());
+}
+
+// After printing, the date in a long time format is wider than the status
+// line: it wraps over the hidden gauge instead of being cut off, beside the
+// connection label; the next short text takes one line again.
+TEST_F(WindowTest, PrintingDateStaysWholeOnScreenAfterPrinting)
+{
+    const QLocale systemLocale;
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    TFormHlav& w = Start();
+    w.MenuLanguageClick(2);
+    w.show();
+    QLabel* status = w.Controls().labelHlaseni;
+    const int oneLine = status->height();
+    dialogs.pdfAnswer = Dir() + "/view.pdf";
+    w.findChild<QAction*>(QStringLiteral("MenuPrintPdf"))->trigger();
+    Tick();
+    QLocale::setDefault(systemLocale);
+
+    ASSERT_GT(status->fontMetrics().horizontalAdvance(status->text()), status->contentsRect().width())
+        << status->text().toStdString();
+    EXPECT_LE(status->heightForWidth(status->width()), status->height()) << status->text().toStdString();
+    EXPECT_TRUE(w.Controls().cGauge->isHidden());
+    EXPECT_FALSE(status->geometry().intersects(w.Controls().labelSpojeni->geometry()));
+    EXPECT_TRUE(status->parentWidget()->rect().contains(status->geometry()));
+
+    w.MenuLanguageClick(0);
+    w.MenuProgramClick();
+    ASSERT_TRUE(TickUntilIdle());
+    EXPECT_EQ(status->text(), "Verify: OK");
+    EXPECT_EQ(status->height(), oneLine);
 }
 
 TEST_F(WindowTest, PrintingTheKnockPageKeepsTheTabsTheModesAllow)

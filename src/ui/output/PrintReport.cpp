@@ -55,8 +55,11 @@ public:
             w.statusLine->setText(PrintStatusText(w.textPrintDate, w.clock(), w.locale));
             SetWindowColour(w.statusLine, Qt::white);
             w.statusLine->setVisible(true);
-            // A long time format with its zone must not be cut off on paper.
+            // A long time format with its zone must not be cut off on paper;
+            // on paper the line stays one line.
             statusWidth = w.statusLine->width();
+            statusWrapped = w.statusLine->wordWrap();
+            w.statusLine->setWordWrap(false);
             w.statusLine->resize(std::max(statusWidth, w.statusLine->sizeHint().width()), w.statusLine->height());
         }
         w.armMessageCountdown(PrintMessageTicks);
@@ -82,6 +85,7 @@ public:
         w.setPrintingFlag(false);
         if (w.statusLine != nullptr) {
             w.statusLine->resize(statusWidth, w.statusLine->height());
+            w.statusLine->setWordWrap(statusWrapped);
         }
         if (statusHome != nullptr) {
             w.statusLine->setParent(statusHome);
@@ -167,6 +171,7 @@ private:
     QPalette windowPalette;
     bool windowFilled;
     int statusWidth = 0;
+    bool statusWrapped = false;
     QWidget* statusHome = nullptr;
     QPoint statusHomePosition;
     std::vector<QWidget*> hiddenWidgets;
