@@ -1,14 +1,12 @@
 #include "core/AtomicFile.h"
 
 #include "SystemCallFaults.h"
+#include "settings/FileTestHelpers.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -20,38 +18,14 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::CallFault;
+using test::Listing;
+using test::ReadText;
 using test::SystemCall;
-
-std::string Bytes(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::vector<std::string> Names(const fs::path& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 class AtomicFileTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = (fs::temp_directory_path() / "torvana-atomic-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        folder = pattern;
-        target = folder / "set.ign";
-        std::ofstream(target, std::ios::binary) << OldContents;
-    }
-    void TearDown() override
-    {
-        test::ClearCallFaults();
-        fs::remove_all(folder);
-    }
+    void SetUp() override { test::WriteText(target, OldContents); }
+    void TearDown() override { test::ClearCallFaults(); }
 
     // The failure must name the step and the system's reason, and leave the
     // old file and nothing else.
@@ -60,25 +34,26 @@ protected:
     {
         EXPECT_NE(reason.find(step), std::string::npos) << reason;
         EXPECT_NE(reason.find(systemText), std::string::npos) << reason;
-        EXPECT_EQ(Bytes(target), OldContents);
-        EXPECT_EQ(Names(folder), std::vector<std::string>{"set.ign"});
+        EXPECT_EQ(ReadText(target), OldContents);
+        EXPECT_EQ(Listing(folder), std::vector<std::string>{"set.ign"});
     }
 
     static constexpr const char* OldContents = "old contents\r\n\x01\xff";
     const std::string newContents = std::string(100000, 'n');
-    fs::path folder;
-    fs::path target;
+    test::TempDir dir;
+    const fs::path folder = dir.Path();
+    const std::string target = dir.File("set.ign");
 };
 
 TEST_F(AtomicFileTest, ReplacesTheFileKeepingItsPermissions)
 {
     ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
-    EXPECT_EQ(ReplaceFile(target.string(), newContents), "");
-    EXPECT_EQ(Bytes(target), newContents);
+    EXPECT_EQ(ReplaceFile(target, newContents), "");
+    EXPECT_EQ(ReadText(target), newContents);
     struct stat info {};
     ASSERT_EQ(::stat(target.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
-    EXPECT_EQ(Names(folder), std::vector<std::string>{"set.ign"});
+    EXPECT_EQ(Listing(folder), std::vector<std::string>{"set.ign"});
 }
 
 TEST_F(AtomicFileTest, EachFailingStepIsReportedAndRemovesTheTemporaryFile)
@@ -103,7 +78,7 @@ TEST_F(AtomicFileTest, EachFailingStepIsReportedAndRemovesTheTemporaryFile)
         std::string reason;
         {
             CallFault fault(c.call, c.error);
-            reason = ReplaceFile(target.string(), newContents);
+            reason = ReplaceFile(target, newContents);
             EXPECT_TRUE(test::ClearCallFaults()) << "the fault was never hit";
         }
         ExpectFailureKeepsTheOldFile(reason, c.step, c.systemText);
@@ -113,17 +88,17 @@ TEST_F(AtomicFileTest, EachFailingStepIsReportedAndRemovesTheTemporaryFile)
 TEST_F(AtomicFileTest, InterruptedWriteIsRepeated)
 {
     const CallFault fault(SystemCall::Write, EINTR);
-    EXPECT_EQ(ReplaceFile(target.string(), newContents), "");
-    EXPECT_EQ(Bytes(target), newContents);
+    EXPECT_EQ(ReplaceFile(target, newContents), "");
+    EXPECT_EQ(ReadText(target), newContents);
 }
 
 TEST_F(AtomicFileTest, ReadingIsBoundedAndSaysWhatItFound)
 {
-    const FileReadResult read = ReadFileUpTo(target.string(), std::string(OldContents).size());
+    const FileReadResult read = ReadFileUpTo(target, std::string(OldContents).size());
     EXPECT_EQ(read.status, FileReadStatus::Read);
     EXPECT_EQ(read.contents, OldContents);
 
-    const FileReadResult tooLong = ReadFileUpTo(target.string(), std::string(OldContents).size() - 1);
+    const FileReadResult tooLong = ReadFileUpTo(target, std::string(OldContents).size() - 1);
     EXPECT_EQ(tooLong.status, FileReadStatus::TooLarge);
     EXPECT_TRUE(tooLong.contents.empty());
 

@@ -20,8 +20,11 @@
 #include <QTabWidget>
 
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <random>
+
+#include <unistd.h>
 
 namespace torvana {
 namespace {
@@ -201,6 +204,20 @@ TEST_F(BadFilesTest, CloseOnAFullDiskSaysSoAndKeepsBothFiles)
     ExpectBothFilesKept();
 }
 
+TEST_F(BadFilesTest, SettingsFileThatCannotBeReplacedSaysSoAndKeepsBothFiles)
+{
+    ScratchMount mount;
+    if (!mount.Mounted())
+        GTEST_SKIP() << "no scratch file system: " << mount.WhyNot();
+    FirstRunOn(QString::fromStdString(mount.Path().string()));
+    ASSERT_TRUE(mount.Pin(SettingsFile()));
+    SecondRunCloses();
+    ASSERT_EQ(sink.shown.size(), 1u);
+    EXPECT_EQ(sink.shown[0].rfind("Unable to write to " + SettingsFile() + "\n", 0), 0u) << sink.shown[0];
+    EXPECT_NE(sink.shown[0].find("Device or resource busy"), std::string::npos) << sink.shown[0];
+    ExpectBothFilesKept();
+}
+
 TEST_F(BadFilesTest, LastImageThatCannotBeReplacedIsToldAfterTheSettingsAreWritten)
 {
     ScratchMount mount;
@@ -228,6 +245,21 @@ TEST_F(BadFilesTest, CloseCutShortByTheFileSizeCapKeepsBothFiles)
     window.reset();
     ASSERT_EQ(sink.shown.size(), 1u);
     EXPECT_NE(sink.shown[0].find("File too large"), std::string::npos) << sink.shown[0];
+    ExpectBothFilesKept();
+}
+
+TEST_F(BadFilesTest, CloseInAFolderWithoutWritePermissionKeepsBothFiles)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root ignores folder permissions; the read-only file system test covers root";
+    FirstRunOn(Dir());
+    std::filesystem::permissions(ConfigFolder(), std::filesystem::perms::owner_read |
+                                                     std::filesystem::perms::owner_exec);
+    SecondRunCloses();
+    std::filesystem::permissions(ConfigFolder(), std::filesystem::perms::owner_all);
+    ASSERT_EQ(sink.shown.size(), 1u);
+    EXPECT_EQ(sink.shown[0].rfind("Unable to write to " + SettingsFile() + "\n", 0), 0u) << sink.shown[0];
+    EXPECT_NE(sink.shown[0].find("Permission denied"), std::string::npos) << sink.shown[0];
     ExpectBothFilesKept();
 }
 
