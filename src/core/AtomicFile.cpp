@@ -88,7 +88,8 @@ FileReadResult ReadFileUpTo(const std::string& path, std::size_t limit)
     // A pipe in the file's place must not block the start.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
-        result.status = errno == ENOENT || errno == ENOTDIR ? FileReadStatus::Missing : FileReadStatus::Unreadable;
+        const bool missing = errno == ENOENT || errno == ENOTDIR;
+        result.status = missing ? FileReadStatus::Missing : FileReadStatus::Unreadable;
         result.reason = Failure("cannot open " + path, errno);
         return result;
     }

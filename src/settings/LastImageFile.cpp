@@ -119,13 +119,15 @@ std::optional<std::string> LastImageProblem(const LastImageReading& reading, con
     switch (reading.file) {
     case FileReadStatus::Missing: return std::nullopt;
     case FileReadStatus::Unreadable:
-    case FileReadStatus::TooLarge: return lead + " could not be read (" + reading.reason + "); the factory set is shown.";
+    case FileReadStatus::TooLarge:
+        return lead + " could not be read (" + reading.reason + "); the factory set is shown.";
     case FileReadStatus::Read: break;
     }
     const std::string count = std::to_string(reading.numbers) + " of " +
                               std::to_string(LastImageNumberCount) + " values were read";
     if (reading.stopLine != 0)
-        return lead + " is damaged at line " + std::to_string(reading.stopLine) + " (not a number): " + count + rest;
+        return lead + " is damaged at line " + std::to_string(reading.stopLine) + " (not a number): " +
+               count + rest;
     if (reading.numbers < ImageSize)
         return lead + " is incomplete: " + count + rest;
     return std::nullopt;
