@@ -39,11 +39,18 @@ const std::string Tool = TORVANA_BINARY_DIR "/src/cli/torvana-cli";
 constexpr int CommandTimeoutMs = 30000;
 constexpr int PollStepMs = 20;
 constexpr int HangUpRequests = 7;
-// Blocks of the Program pass, of its Verify pass, then the first monitor request.
-constexpr int RequestsBeforeStoring = 20 + 19 + 1;
+// Blocks 0..19 of the Program pass, 1..19 of its Verify pass, then the first
+// monitor request.
+constexpr int ProgramPassBlocks = 20;
+constexpr int VerifyPassBlocks = 19;
+constexpr int RequestsBeforeStoring = ProgramPassBlocks + VerifyPassBlocks + 1;
 constexpr const char* KillAtProgress = " 6/19";
 constexpr const char* ProgressMark = "/19";
 constexpr int CsvHeaderAndRow = 2;
+constexpr int MonitorHangUpRequests = 2;
+constexpr int MicrosecondsPerMs = 1000;
+constexpr mode_t OutputFileMode = 0644;
+constexpr std::size_t ReadChunk = 256;
 
 std::string FactoryText()
 {
@@ -66,7 +73,7 @@ public:
             return;
         pid = ::fork();
         if (pid == 0) {
-            const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, OutputFileMode);
             ::dup2(out, STDOUT_FILENO);
             ::dup2(err[1], STDERR_FILENO);
             ::close(err[0]);
@@ -76,7 +83,7 @@ public:
                 argv.push_back(const_cast<char*>(argument.c_str()));
             argv.push_back(nullptr);
             ::execv(Tool.c_str(), argv.data());
-            ::_exit(127);
+            ::_exit(SimulatorProcess::ExecFailedStatus);
         }
         ::close(err[1]);
         errPipe = err[0];
@@ -137,7 +144,7 @@ private:
         pollfd ready{errPipe, POLLIN, 0};
         if (::poll(&ready, 1, PollStepMs) <= 0)
             return true;
-        char buffer[256];
+        char buffer[ReadChunk];
         const ssize_t got = ::read(errPipe, buffer, sizeof buffer);
         if (got <= 0)
             return false;
@@ -274,7 +281,7 @@ TEST(VanishedUnitCliMonitor, MonitorEndsWithOneLineWhenThePortGoesAway)
     fs::create_directories(directory);
     for (const Vanish how : {Vanish::Killed, Vanish::HungUp}) {
         SimulatorProcess unit(how == Vanish::Killed ? std::vector<std::string>{}
-                                                    : std::vector<std::string>{"--hang-up-after", "2"});
+                                                    : std::vector<std::string>{"--hang-up-after", std::to_string(MonitorHangUpRequests)});
         ASSERT_FALSE(unit.device.empty());
         CliProcess tool({"monitor", "--port", unit.device, "--csv", (directory / "live.csv").string()},
                         directory / "stdout");
@@ -285,7 +292,7 @@ TEST(VanishedUnitCliMonitor, MonitorEndsWithOneLineWhenThePortGoesAway)
                 return std::count(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>(), '\n');
             };
             for (int i = 0; i < CommandTimeoutMs / PollStepMs && rows() < CsvHeaderAndRow; ++i)
-                ::usleep(PollStepMs * 1000);
+                ::usleep(PollStepMs * MicrosecondsPerMs);
             unit.Kill();
         }
         const std::optional<int> status = tool.Wait();

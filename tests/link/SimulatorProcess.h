@@ -17,6 +17,7 @@ inline const std::string SimulatorProgram = TORVANA_BINARY_DIR "/tools/unitsim/t
 class SimulatorProcess {
 public:
     static constexpr int StartTimeoutMs = 5000;
+    static constexpr int ExecFailedStatus = 127;  // as the shell reports a program it could not start
 
     explicit SimulatorProcess(const std::vector<std::string>& options)
     {
@@ -33,7 +34,7 @@ public:
                 argv.push_back(const_cast<char*>(option.c_str()));
             argv.push_back(nullptr);
             ::execv(SimulatorProgram.c_str(), argv.data());
-            ::_exit(127);
+            ::_exit(ExecFailedStatus);
         }
         ::close(out[1]);
         // The device path is the first line on stdout.

@@ -43,7 +43,8 @@ constexpr int TicksToGiveUp = MaxSends * ResendTicks;
 constexpr int TicksAfterEnd = SilenceLimit + 2;
 constexpr int ReplyWaitMs = 55;
 constexpr int ReplyPollUs = 1000;
-constexpr int PollsPerReplyWait = ReplyWaitMs * 1000 / ReplyPollUs;
+constexpr int MicrosecondsPerMs = 1000;
+constexpr int PollsPerReplyWait = ReplyWaitMs * MicrosecondsPerMs / ReplyPollUs;
 constexpr std::uint8_t UntouchedByte = 0xA5;
 constexpr int Blocks = static_cast<int>(BlockCount);
 

@@ -20,7 +20,8 @@ constexpr int HangUpRequests = 7;
 constexpr int MaxTicks = 400;
 constexpr int ReplyWaitMs = 55;
 constexpr int ReplyPollUs = 1000;
-constexpr int PollsPerReplyWait = ReplyWaitMs * 1000 / ReplyPollUs;
+constexpr int MicrosecondsPerMs = 1000;
+constexpr int PollsPerReplyWait = ReplyWaitMs * MicrosecondsPerMs / ReplyPollUs;
 
 // Every port number opens the simulator's pseudo-terminal.
 struct DevicePorts : PortOpener {
