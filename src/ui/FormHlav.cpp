@@ -607,14 +607,18 @@ void TFormHlav::LoadSettings()
 
 void TFormHlav::SaveSettings()
 {
+    // The last image is written even when the settings are not: it is the
+    // only copy of an unsaved parameter set. Both failures go in one message.
+    std::string message;
     if (const auto error = SaveWindowSettings(settings, SettingsParts())) {
-        ShowMessage(*error);
-        return;
+        message = *error;
     }
-    // The unsaved parameter set would be lost without a word: say so.
     std::string reason;
     if (!WriteLastImageFile(paths.lastImageFile, image, pageAllFlags, &reason)) {
-        ShowMessage("Unable to write to " + paths.lastImageFile + "\n" + reason);
+        message += (message.empty() ? "" : "\n\n") + std::string("Unable to write to ") + paths.lastImageFile + "\n" + reason;
+    }
+    if (!message.empty()) {
+        ShowMessage(message);
     }
 }
 

@@ -187,6 +187,7 @@ TEST_F(BadFilesTest, CloseOnAReadOnlyFolderSaysSoAndKeepsBothFiles)
     ASSERT_EQ(sink.shown.size(), 1u);
     EXPECT_EQ(sink.shown[0].rfind("Unable to write to " + SettingsFile() + "\n", 0), 0u) << sink.shown[0];
     EXPECT_NE(sink.shown[0].find("Read-only file system"), std::string::npos) << sink.shown[0];
+    EXPECT_NE(sink.shown[0].find("Unable to write to " + LastImageFile() + "\n"), std::string::npos) << sink.shown[0];
     ExpectBothFilesKept();
 }
 
@@ -201,10 +202,13 @@ TEST_F(BadFilesTest, CloseOnAFullDiskSaysSoAndKeepsBothFiles)
     ASSERT_EQ(sink.shown.size(), 1u);
     EXPECT_EQ(sink.shown[0].rfind("Unable to write to " + SettingsFile() + "\n", 0), 0u) << sink.shown[0];
     EXPECT_NE(sink.shown[0].find("No space left on device"), std::string::npos) << sink.shown[0];
+    EXPECT_NE(sink.shown[0].find("Unable to write to " + LastImageFile() + "\n"), std::string::npos) << sink.shown[0];
     ExpectBothFilesKept();
 }
 
-TEST_F(BadFilesTest, SettingsFileThatCannotBeReplacedSaysSoAndKeepsBothFiles)
+// The settings stay as they were, but the unsaved parameter set is not
+// lost with them: the last image still takes the second run's edit.
+TEST_F(BadFilesTest, SettingsFileThatCannotBeReplacedSaysSoAndStillKeepsTheParameterSet)
 {
     ScratchMount mount;
     if (!mount.Mounted())
@@ -215,7 +219,13 @@ TEST_F(BadFilesTest, SettingsFileThatCannotBeReplacedSaysSoAndKeepsBothFiles)
     ASSERT_EQ(sink.shown.size(), 1u);
     EXPECT_EQ(sink.shown[0].rfind("Unable to write to " + SettingsFile() + "\n", 0), 0u) << sink.shown[0];
     EXPECT_NE(sink.shown[0].find("Device or resource busy"), std::string::npos) << sink.shown[0];
-    ExpectBothFilesKept();
+    EXPECT_EQ(sink.shown[0].find(LastImageFile()), std::string::npos) << sink.shown[0];
+    EXPECT_EQ(ReadText(SettingsFile()), settingsBefore);
+
+    ParameterImage restored{};
+    PageAllFlags flags{};
+    ASSERT_TRUE(ReadLastImageFile(LastImageFile(), restored, flags));
+    EXPECT_EQ(restored[LateCell], EditedValue + 1);
 }
 
 TEST_F(BadFilesTest, LastImageThatCannotBeReplacedIsToldAfterTheSettingsAreWritten)
