@@ -222,7 +222,7 @@ int MonitorUnit(const std::string& device, const MonitorSettings& settings, std:
     bool silent = false;
     return session.Run([&]() -> std::optional<int> {
         if (session.LineLost()) {
-            failure = "lost port " + device + ": " + session.LineError();
+            failure = "port " + device + " went away (" + session.LineError() + ")";
             return ExitTransferFailed;
         }
         const bool lost = session.Link().ConnectionLabelVisible();

@@ -299,7 +299,7 @@ TEST(VanishedUnitCliMonitor, MonitorEndsWithOneLineWhenThePortGoesAway)
         ASSERT_TRUE(status) << "torvana-cli monitor still ran after " << CommandTimeoutMs << " ms";
         EXPECT_EQ(*status, 2);
         ASSERT_EQ(tool.ErrorLines().size(), 1u);
-        EXPECT_TRUE(tool.ErrorLines().front().starts_with("torvana-cli: lost port " + unit.device + ": "))
+        EXPECT_TRUE(tool.ErrorLines().front().starts_with("torvana-cli: port " + unit.device + " went away ("))
             << tool.ErrorLines().front();
     }
     fs::remove_all(directory);
