@@ -55,6 +55,18 @@ std::string TemporaryPattern(const std::string& path)
     return (target.parent_path() / ("." + target.filename().string() + TemporarySuffix)).string();
 }
 
+// Makes the rename itself survive a power cut. The new file is complete
+// either way, so a folder that cannot be synced is no failed save.
+void SyncFolderOf(const std::string& path)
+{
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
 }  // namespace
 
 std::string ReplaceFile(const std::string& path, std::string_view contents)
@@ -79,6 +91,8 @@ std::string ReplaceFile(const std::string& path, std::string_view contents)
         failure = Failure("cannot replace " + path, errno);
     if (!failure.empty())
         ::unlink(temporary.c_str());
+    else
+        SyncFolderOf(path);
     return failure;
 }
 

@@ -85,6 +85,19 @@ TEST_F(AtomicFileTest, EachFailingStepIsReportedAndRemovesTheTemporaryFile)
     }
 }
 
+// The rename is made durable too; a failed save leaves the folder alone.
+TEST_F(AtomicFileTest, SyncsTheFolderAfterTheRenameOnly)
+{
+    const int before = test::FolderSyncCount();
+    EXPECT_EQ(ReplaceFile(target, newContents), "");
+    EXPECT_EQ(test::FolderSyncCount(), before + 1);
+    {
+        const CallFault fault(SystemCall::Rename, EBUSY);
+        EXPECT_NE(ReplaceFile(target, newContents), "");
+    }
+    EXPECT_EQ(test::FolderSyncCount(), before + 1);
+}
+
 TEST_F(AtomicFileTest, InterruptedWriteIsRepeated)
 {
     const CallFault fault(SystemCall::Write, EINTR);

@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #include <dlfcn.h>
+#include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
 
@@ -19,6 +20,7 @@ struct Fault {
 };
 
 std::array<Fault, CallKinds> faults{};
+int folderSyncs = 0;
 
 Fault& FaultOf(SystemCall call) { return faults[static_cast<std::size_t>(call)]; }
 
@@ -44,6 +46,11 @@ Function Real(const char* name)
 void FailNextCall(SystemCall call, int error)
 {
     FaultOf(call) = Fault{true, error};
+}
+
+int FolderSyncCount()
+{
+    return folderSyncs;
 }
 
 bool ClearCallFaults()
@@ -73,6 +80,9 @@ extern "C" int fsync(int fd)
     static const auto real = torvana::test::Real<int (*)(int)>("fsync");
     if (torvana::test::Fails(SystemCall::Fsync))
         return -1;
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode))
+        ++torvana::test::folderSyncs;
     return real(fd);
 }
 

@@ -16,6 +16,9 @@ void FailNextCall(SystemCall call, int error);
 // Disarms every fault; true when each armed one was hit.
 bool ClearCallFaults();
 
+// How many times a folder has been synced in this program so far.
+int FolderSyncCount();
+
 // Arms a fault for a scope and disarms it at the end.
 class CallFault {
 public:
