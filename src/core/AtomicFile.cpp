@@ -67,12 +67,24 @@ void SyncFolderOf(const std::string& path)
     }
 }
 
+// Saving through a symbolic link replaces the file it points to, not the
+// link; a dangling link is replaced itself.
+std::string FileBehind(const std::string& path)
+{
+    std::error_code error;
+    if (!std::filesystem::is_symlink(path, error))
+        return path;
+    const std::filesystem::path resolved = std::filesystem::canonical(path, error);
+    return error ? path : resolved.string();
+}
+
 }  // namespace
 
-std::string ReplaceFile(const std::string& path, std::string_view contents)
+std::string ReplaceFile(const std::string& requestedPath, std::string_view contents)
 {
-    if (!std::filesystem::path(path).has_filename())
-        return path + ": not a file name";
+    if (!std::filesystem::path(requestedPath).has_filename())
+        return requestedPath + ": not a file name";
+    const std::string path = FileBehind(requestedPath);
     std::string temporary = TemporaryPattern(path);
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)

@@ -85,6 +85,16 @@ TEST_F(AtomicFileTest, EachFailingStepIsReportedAndRemovesTheTemporaryFile)
     }
 }
 
+TEST_F(AtomicFileTest, SavingThroughALinkReplacesTheFileBehindIt)
+{
+    const std::string link = dir.File("link.ign");
+    fs::create_symlink(target, link);
+    EXPECT_EQ(ReplaceFile(link, newContents), "");
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadText(target), newContents);
+    EXPECT_EQ(Listing(folder), (std::vector<std::string>{"link.ign", "set.ign"}));
+}
+
 // The rename is made durable too; a failed save leaves the folder alone.
 TEST_F(AtomicFileTest, SyncsTheFolderAfterTheRenameOnly)
 {
