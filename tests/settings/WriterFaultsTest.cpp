@@ -81,61 +81,40 @@ void ExpectKept(const std::string& reason, const char* systemText, const std::st
     EXPECT_EQ(Listing(folder), names) << "a temporary file is left behind";
 }
 
-TEST(WriterFaults, FullFileSystemKeepsTheOldFile)
+// Each fault made for real on a small file system of the test's own.
+TEST(WriterFaults, MountedFaultsKeepTheOldFile)
 {
-    for (const Writer& writer : Writers()) {
-        SCOPED_TRACE(writer.name);
-        ScratchMount mount;
-        if (!mount.Mounted())
-            GTEST_SKIP() << "no scratch file system: " << mount.WhyNot();
-        const std::string path = mount.File(writer.fileName);
-        WriteText(path, OldContents);
-        ASSERT_TRUE(mount.Fill());
-        ExpectKept(writer.write(path), "No space left on device", path, mount.Path(),
-                   {ScratchMount::FillerName, writer.fileName});
-    }
-}
-
-TEST(WriterFaults, DiskFillingUpHalfwayKeepsTheOldFile)
-{
-    for (const Writer& writer : Writers()) {
-        SCOPED_TRACE(writer.name);
-        ScratchMount mount;
-        if (!mount.Mounted())
-            GTEST_SKIP() << "no scratch file system: " << mount.WhyNot();
-        const std::string path = mount.File(writer.fileName);
-        WriteText(path, OldContents);
-        ASSERT_TRUE(mount.Fill(OnePage));
-        ExpectKept(writer.write(path), "No space left on device", path, mount.Path(),
-                   {ScratchMount::FillerName, writer.fileName});
-    }
-}
-
-TEST(WriterFaults, ReadOnlyFileSystemRefusesEvenRootAndKeepsTheOldFile)
-{
-    for (const Writer& writer : Writers()) {
-        SCOPED_TRACE(writer.name);
-        ScratchMount mount;
-        if (!mount.Mounted())
-            GTEST_SKIP() << "no scratch file system: " << mount.WhyNot();
-        const std::string path = mount.File(writer.fileName);
-        WriteText(path, OldContents);
-        ASSERT_TRUE(mount.MakeReadOnly());
-        ExpectKept(writer.write(path), "Read-only file system", path, mount.Path(), {writer.fileName});
-    }
-}
-
-TEST(WriterFaults, FileThatCannotBeReplacedIsKept)
-{
-    for (const Writer& writer : Writers()) {
-        SCOPED_TRACE(writer.name);
-        ScratchMount mount;
-        if (!mount.Mounted())
-            GTEST_SKIP() << "no scratch file system: " << mount.WhyNot();
-        const std::string path = mount.File(writer.fileName);
-        WriteText(path, OldContents);
-        ASSERT_TRUE(mount.Pin(path)) << mount.WhyNot();
-        ExpectKept(writer.write(path), "Device or resource busy", path, mount.Path(), {writer.fileName});
+    struct Fault {
+        const char* name;
+        std::function<bool(ScratchMount&, const std::string& path)> make;
+        const char* systemText;
+        bool fillerStays;
+    };
+    const Fault faults[] = {
+        {"full file system", [](ScratchMount& m, const std::string&) { return m.Fill(); },
+         "No space left on device", true},
+        {"disk filling up halfway", [](ScratchMount& m, const std::string&) { return m.Fill(OnePage); },
+         "No space left on device", true},
+        // A read-only file system refuses root too.
+        {"read-only file system", [](ScratchMount& m, const std::string&) { return m.MakeReadOnly(); },
+         "Read-only file system", false},
+        {"file that cannot be replaced", [](ScratchMount& m, const std::string& path) { return m.Pin(path); },
+         "Device or resource busy", false},
+    };
+    for (const Fault& fault : faults) {
+        for (const Writer& writer : Writers()) {
+            SCOPED_TRACE(std::string(fault.name) + ", " + writer.name);
+            ScratchMount mount;
+            if (!mount.Mounted())
+                GTEST_SKIP() << "no scratch file system: " << mount.WhyNot();
+            const std::string path = mount.File(writer.fileName);
+            WriteText(path, OldContents);
+            ASSERT_TRUE(fault.make(mount, path)) << mount.WhyNot();
+            std::vector<std::string> names{writer.fileName};
+            if (fault.fillerStays)
+                names.push_back(ScratchMount::FillerName);
+            ExpectKept(writer.write(path), fault.systemText, path, mount.Path(), names);
+        }
     }
 }
 
