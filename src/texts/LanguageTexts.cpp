@@ -29,13 +29,19 @@ const std::vector<LocalisedText>& LanguageTexts()
     return entries;
 }
 
-std::string LocalisedFor(const std::string& target, TextKind kind, int languageIndex)
+const LocalisedText* FindLocalised(const std::string& target, TextKind kind)
 {
     const std::vector<LocalisedText>& entries = LanguageTexts();
     const auto found = std::find_if(entries.begin(), entries.end(), [&](const LocalisedText& entry) {
         return entry.kind == kind && entry.target == target;
     });
-    return found == entries.end() ? std::string() : found->texts[LanguageSlot(languageIndex)];
+    return found == entries.end() ? nullptr : &*found;
+}
+
+std::string LocalisedFor(const std::string& target, TextKind kind, int languageIndex)
+{
+    const LocalisedText* entry = FindLocalised(target, kind);
+    return entry == nullptr ? std::string() : entry->texts[LanguageSlot(languageIndex)];
 }
 
 std::string ComHintPrefix(int languageIndex)

@@ -27,6 +27,9 @@ struct LocalisedText {
 // Every localised item, in the order in which the window applies them.
 const std::vector<LocalisedText>& LanguageTexts();
 
+// The entry of one target and kind; null when it has none.
+const LocalisedText* FindLocalised(const std::string& target, TextKind kind);
+
 // The text of one target for a language (outside 0 to 3: English); empty
 // when the target has no entry of that kind.
 std::string LocalisedFor(const std::string& target, TextKind kind, int languageIndex);

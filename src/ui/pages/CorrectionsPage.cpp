@@ -3,7 +3,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <algorithm>
-#include <string>
 
 #include "texts/LanguageTexts.h"
 #include "ui/pages/PageCaptions.h"
@@ -67,16 +66,10 @@ int RightOf(const QWidget* group)
 // The widest word of any translation: a wrapped caption cannot break it.
 int WidestWord(const QLabel* label)
 {
-    const std::string name = label->objectName().toStdString();
     int widest = 0;
-    for (const LocalisedText& entry : LanguageTexts()) {
-        if (entry.kind != TextKind::Caption || entry.target != name) {
-            continue;
-        }
-        for (const std::string& text : entry.texts) {
-            for (const QString& word : QString::fromStdString(text).split(u' ', Qt::SkipEmptyParts)) {
-                widest = std::max(widest, label->fontMetrics().horizontalAdvance(word));
-            }
+    for (const QString& text : Translations(label, TextKind::Caption)) {
+        for (const QString& word : text.split(u' ', Qt::SkipEmptyParts)) {
+            widest = std::max(widest, label->fontMetrics().horizontalAdvance(word));
         }
     }
     return widest;

@@ -31,21 +31,27 @@ QString IndexedName(const char* name, int row, int column)
     return QStringLiteral("%1[%2][%3]").arg(QLatin1String(name)).arg(row).arg(column);
 }
 
+QStringList Translations(const QObject* control, TextKind kind)
+{
+    QStringList texts;
+    if (const LocalisedText* entry = FindLocalised(control->objectName().toStdString(), kind)) {
+        for (const std::string& text : entry->texts) {
+            texts.append(QString::fromStdString(text));
+        }
+    }
+    return texts;
+}
+
 namespace {
 
 template <typename Control>
-int WidestWidth(Control* control, const std::string& name)
+int WidestWidth(Control* control)
 {
     const QString shown = control->text();
     int widest = control->sizeHint().width();
-    for (const LocalisedText& entry : LanguageTexts()) {
-        if (entry.kind != TextKind::Caption || entry.target != name) {
-            continue;
-        }
-        for (const std::string& text : entry.texts) {
-            control->setText(QString::fromStdString(text));
-            widest = std::max(widest, control->sizeHint().width());
-        }
+    for (const QString& text : Translations(control, TextKind::Caption)) {
+        control->setText(text);
+        widest = std::max(widest, control->sizeHint().width());
     }
     control->setText(shown);
     return widest;
@@ -55,19 +61,13 @@ int WidestWidth(Control* control, const std::string& name)
 
 void FitWidestItems(QComboBox* combo)
 {
-    const std::string name = combo->objectName().toStdString();
     int widest = 0;
     for (int i = 0; i < combo->count(); ++i) {
         widest = std::max(widest, combo->fontMetrics().horizontalAdvance(combo->itemText(i)));
     }
-    for (const LocalisedText& entry : LanguageTexts()) {
-        if (entry.kind != TextKind::Items || entry.target != name) {
-            continue;
-        }
-        for (const std::string& items : entry.texts) {
-            for (const QString& item : QString::fromStdString(items).split(u'\n')) {
-                widest = std::max(widest, combo->fontMetrics().horizontalAdvance(item));
-            }
+    for (const QString& items : Translations(combo, TextKind::Items)) {
+        for (const QString& item : items.split(u'\n')) {
+            widest = std::max(widest, combo->fontMetrics().horizontalAdvance(item));
         }
     }
     QStyleOptionComboBox option;
@@ -80,16 +80,10 @@ void FitWidestItems(QComboBox* combo)
 int WidestTitleWidth(QGroupBox* group)
 {
     const QString shown = group->title();
-    const std::string name = group->objectName().toStdString();
     int widest = group->minimumSizeHint().width();
-    for (const LocalisedText& entry : LanguageTexts()) {
-        if (entry.kind != TextKind::Caption || entry.target != name) {
-            continue;
-        }
-        for (const std::string& text : entry.texts) {
-            group->setTitle(QString::fromStdString(text));
-            widest = std::max(widest, group->minimumSizeHint().width());
-        }
+    for (const QString& title : Translations(group, TextKind::Caption)) {
+        group->setTitle(title);
+        widest = std::max(widest, group->minimumSizeHint().width());
     }
     group->setTitle(shown);
     return widest;
@@ -97,12 +91,11 @@ int WidestTitleWidth(QGroupBox* group)
 
 void FitWidestCaption(QWidget* control)
 {
-    const std::string name = control->objectName().toStdString();
     int width = control->width();
     if (auto* label = qobject_cast<QLabel*>(control)) {
-        width = WidestWidth(label, name);
+        width = WidestWidth(label);
     } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
-        width = WidestWidth(button, name);
+        width = WidestWidth(button);
     }
     control->resize(std::max(width, control->width()), control->height());
 }

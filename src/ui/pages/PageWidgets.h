@@ -4,15 +4,18 @@
 
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 #include <array>
 
 #include "link/Colour.h"
+#include "texts/LanguageTexts.h"
 #include "ui/pages/UpDownSpinBox.h"
 
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QObject;
 class QPushButton;
 class QWidget;
 
@@ -29,6 +32,10 @@ constexpr int SpinRowLeft = 44;  // left edge of a row of fifteen boxes
 // "Name[i]" and "Name[r][c]".
 QString IndexedName(const char* name, int index);
 QString IndexedName(const char* name, int row, int column);
+
+// Every translation of the named control's caption or item list; empty
+// when the control's texts stay as they are.
+QStringList Translations(const QObject* control, TextKind kind);
 
 // Widens a label or button to the widest of its translations, so switching
 // the language never clips it; the control keeps its current text.
