@@ -49,15 +49,6 @@ constexpr double SmallestCaptionPoints = 6.0;
 constexpr double CaptionPointStep = 0.25;
 constexpr int LabelValueIndent = 20;  // the fixed 0 s and 100 % stand under the numbers
 
-QGroupBox* MakeGroup(QWidget* sheet, const char* name, QPoint position, QSize least)
-{
-    auto* group = new QGroupBox(PageCaption(name), sheet);
-    group->setObjectName(name);
-    group->setGeometry(QRect(position, least));
-    group->resize(std::max(least.width(), WidestTitleWidth(group)), least.height());
-    return group;
-}
-
 int RightOf(const QWidget* group)
 {
     return group->geometry().right() + 1 + GroupGap;
@@ -105,15 +96,15 @@ void MakeColumnCaptions(QWidget* group, const char* leftName, const char* rightN
 // Returns the left edge of the next group.
 int BuildTables(CorrectionsPageControls& page, QWidget* sheet, PageEvents& events)
 {
-    QWidget* tlak = MakeGroup(sheet, "GroupBoxTlak", QPoint(TablesLeft, GroupTop), QSize(TlakMinWidth, TableGroupHeight));
+    QWidget* tlak = MakeGroup(sheet, "GroupBoxTlak", QRect(TablesLeft, GroupTop, TlakMinWidth, TableGroupHeight));
     MakeColumnCaptions(tlak, "LabelTlakTlak", "LabelTlakKor");
     page.tlakTlak = MakeSpinColumn<PressurePoints>(tlak, "EditTlakTlak", "UpDownTlakTlak", LeftColumn,
                                                    TableTop, TablePitch, events);
     page.tlakKor = MakeSpinColumn<PressurePoints>(tlak, "EditTlakKor", "UpDownTlakKor", RightColumn,
                                                   TableTop, TablePitch, events);
 
-    QWidget* retard = MakeGroup(sheet, "GroupBoxRetard", QPoint(RightOf(tlak), GroupTop),
-                                QSize(RetardMinWidth, TableGroupHeight));
+    QWidget* retard =
+        MakeGroup(sheet, "GroupBoxRetard", QRect(RightOf(tlak), GroupTop, RetardMinWidth, TableGroupHeight));
     MakeColumnCaptions(retard, "LabelRetardTemp", "LabelRetardRetard");
     page.retardTemp = MakeSpinColumn<RetardPoints>(retard, "EditRetardTemp", "UpDownRetardTemp",
                                                    LeftColumn, TableTop, TablePitch, events);
@@ -124,8 +115,8 @@ int BuildTables(CorrectionsPageControls& page, QWidget* sheet, PageEvents& event
 
 QWidget* BuildTemperatures(CorrectionsPageControls& page, QWidget* sheet, int left, PageEvents& events)
 {
-    QWidget* temperatures = MakeGroup(sheet, "GroupBoxVodaVzduch", QPoint(left, GroupTop),
-                                      QSize(RightGroupMinWidth, VodaVzduchHeight));
+    QWidget* temperatures =
+        MakeGroup(sheet, "GroupBoxVodaVzduch", QRect(left, GroupTop, RightGroupMinWidth, VodaVzduchHeight));
     const QLabel* vodaCaption = MakeLabel(temperatures, "LabelVoda2", QPoint(VodaLeft, TemperatureCaptionTop));
     // The air column moves right when the coolant caption needs the room.
     const int vzduchLeft = std::max(VzduchLeft, vodaCaption->geometry().right() + 1 + CaptionGap);
@@ -145,7 +136,7 @@ QWidget* BuildTemperatures(CorrectionsPageControls& page, QWidget* sheet, int le
 
 QWidget* BuildChoke(CorrectionsPageControls& page, QWidget* sheet, int left, PageEvents& events)
 {
-    QWidget* sytic = MakeGroup(sheet, "GroupBoxSytic", QPoint(left, SyticTop), QSize(RightGroupMinWidth, SyticHeight));
+    QWidget* sytic = MakeGroup(sheet, "GroupBoxSytic", QRect(left, SyticTop, RightGroupMinWidth, SyticHeight));
     MakeLabel(sytic, "LabelSyticCas", QPoint(SyticLeft, SyticTimeCaptionTop));
     MakeLabel(sytic, "LabelSyticKorekce", QPoint(SyticLeft, SyticCorrectionCaptionTop));
     const auto columnLeft = [](int point) { return SyticLeft + SyticPitch * point; };

@@ -73,20 +73,24 @@ void FitWidestItems(QComboBox* combo)
     QStyleOptionComboBox option;
     option.initFrom(combo);
     option.editable = combo->isEditable();
-    const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+    const QRect field =
+        combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
     combo->resize(std::max(combo->width(), combo->width() - field.width() + widest), combo->height());
 }
 
-int WidestTitleWidth(QGroupBox* group)
+QGroupBox* MakeGroup(QWidget* parent, const QString& name, QRect geometry)
 {
-    const QString shown = group->title();
+    auto* group = new QGroupBox(PageCaption(name), parent);
+    group->setObjectName(name);
+    group->setGeometry(geometry);
     int widest = group->minimumSizeHint().width();
     for (const QString& title : Translations(group, TextKind::Caption)) {
         group->setTitle(title);
         widest = std::max(widest, group->minimumSizeHint().width());
     }
-    group->setTitle(shown);
-    return widest;
+    group->setTitle(PageCaption(name));
+    group->resize(std::max(geometry.width(), widest), geometry.height());
+    return group;
 }
 
 void FitWidestCaption(QWidget* control)

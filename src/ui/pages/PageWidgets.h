@@ -3,6 +3,7 @@
 // captions from the page caption table, meaningful colours.
 
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -42,8 +43,9 @@ QStringList Translations(const QObject* control, TextKind kind);
 void FitWidestCaption(QWidget* control);
 // Widens a combo box so that any item of any translation shows whole.
 void FitWidestItems(QComboBox* combo);
-// The width a group box needs to show the widest translation of its title.
-int WidestTitleWidth(QGroupBox* group);
+// A titled group box at geometry, widened where a translation of its title
+// needs more room.
+QGroupBox* MakeGroup(QWidget* parent, const QString& name, QRect geometry);
 
 // Labels and check boxes come sized for their widest translation.
 QLabel* MakeLabel(QWidget* parent, const QString& name, QPoint position);

@@ -82,16 +82,6 @@ private:
     PageEvents& events;
 };
 
-// A group comes at least as wide as its widest title.
-QGroupBox* MakeGroup(QWidget* sheet, const char* name, QRect geometry)
-{
-    auto* group = new QGroupBox(PageCaption(name), sheet);
-    group->setObjectName(name);
-    group->setGeometry(geometry);
-    group->resize(std::max(geometry.width(), WidestTitleWidth(group)), geometry.height());
-    return group;
-}
-
 // A group of a column right of another, moved on when that one has grown.
 QGroupBox* MakeRightGroup(QWidget* sheet, const char* name, QRect geometry, int left)
 {
