@@ -86,12 +86,16 @@ void EditorPages::FillActivePage(const ParameterImage& image, const PageContext&
     } else if (active == PageIndex::Korekce) {
         ShowCorrectionsValues(*correctionsPage, torvana::FillCorrectionsPage(image));
     }
+    filledPage = active;
     UpdatePageDisplayState(image, active);
 }
 
 void EditorPages::WriteActivePage(ParameterImage& image, CurvePageFlags& pageAllFlags) const
 {
-    const int active = ActivePageIndex();
+    if (!filledPage) {
+        return;
+    }
+    const int active = *filledPage;
     if (active >= 0 && active <= PageIndex::LastCurve) {
         WriteCurvePage(image, active, pageAllFlags);
     } else if (active == PageIndex::Poloha) {

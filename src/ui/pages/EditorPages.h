@@ -19,6 +19,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "core/Header.h"
 #include "core/ImageLayout.h"
@@ -68,8 +69,10 @@ public:
 
     // Image -> controls of the active page, then its display state.
     void FillActivePage(const ParameterImage& image, const PageContext& context);
-    // Controls of the active page -> image; a curve page also stores its
-    // "All" tick into pageAllFlags.
+    // Controls of the page last filled -> image; a curve page also stores
+    // its "All" tick into pageAllFlags. A commit that comes while the tab
+    // control already shows another page (focus leaving a box on a tab
+    // click) thus writes the page the user edited, never stale controls.
     void WriteActivePage(ParameterImage& image, CurvePageFlags& pageAllFlags) const;
 
     // Lime for the marked controls of the active page's tables, the normal
@@ -105,6 +108,8 @@ private:
     std::unique_ptr<CorrectionsPageControls> correctionsPage;
     std::unique_ptr<MarkingPainter> painter;
     std::array<QWidget*, CurveCount> curveSheets{};
+    // The page whose controls show the image; none before the first fill.
+    std::optional<int> filledPage;
 };
 
 }  // namespace torvana
