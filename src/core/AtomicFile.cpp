@@ -1,9 +1,12 @@
 #include "core/AtomicFile.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <random>
+#include <span>
 #include <utility>
 
 #include <fcntl.h>
@@ -15,7 +18,11 @@ namespace torvana {
 namespace {
 
 constexpr mode_t PermissionBits = 07777;
-constexpr const char* TemporarySuffix = ".XXXXXX";
+constexpr mode_t NewFileMode = 0666;  // less the umask
+constexpr std::string_view TemporarySuffix = ".XXXXXX";
+constexpr std::size_t TemporaryRandomLength = TemporarySuffix.size() - 1;
+constexpr std::string_view TemporaryLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+constexpr int TemporaryNameAttempts = 100;
 constexpr std::size_t ReadChunkSize = 16384;
 
 std::string Failure(const std::string& what, int error)
@@ -52,7 +59,7 @@ void CopyMode(const std::string& path, int fd)
 std::string TemporaryPattern(const std::string& path)
 {
     const std::filesystem::path target(path);
-    return (target.parent_path() / ("." + target.filename().string() + TemporarySuffix)).string();
+    return (target.parent_path() / ("." + target.filename().string() + std::string(TemporarySuffix))).string();
 }
 
 // Makes the rename itself survive a power cut. The new file is complete
@@ -67,15 +74,52 @@ void SyncFolderOf(const std::string& path)
     }
 }
 
-// Saving through a symbolic link replaces the file it points to, not the
-// link; a dangling link is replaced itself.
-std::string FileBehind(const std::string& path)
+// A fresh name beside the target, created with the mode the umask leaves
+// (mkstemp would make every new file 0600).
+int CreateTemporary(std::string& name, const std::string& path)
 {
-    std::error_code error;
-    if (!std::filesystem::is_symlink(path, error))
-        return path;
-    const std::filesystem::path resolved = std::filesystem::canonical(path, error);
-    return error ? path : resolved.string();
+    static std::mt19937 random{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> pick(0, TemporaryLetters.size() - 1);
+    const std::string pattern = TemporaryPattern(path);
+    for (int attempt = 0; attempt < TemporaryNameAttempts; ++attempt) {
+        name = pattern;
+        for (char& letter : std::span(name).last(TemporaryRandomLength))
+            letter = TemporaryLetters[pick(random)];
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, NewFileMode);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+// A device, pipe or socket is written to as it is: replacing it with a
+// regular file would break the system's /dev or a pipeline.
+std::string WriteInPlace(const std::string& path, bool isPipe, std::string_view contents)
+{
+    // Without a reader a pipe would block the open for ever.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0 && isPipe && errno == ENXIO)
+        return "cannot write " + path + ": no program reads from the pipe";
+    if (fd < 0)
+        return Failure("cannot open " + path, errno);
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    std::string failure;
+    if (const int error = WriteAll(fd, contents))
+        failure = Failure("cannot write " + path, error);
+    if (::close(fd) != 0 && failure.empty())
+        failure = Failure("cannot write " + path, errno);
+    return failure;
+}
+
+const char* KindOf(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return "a folder";
+    if (S_ISFIFO(mode))
+        return "a pipe";
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return "a device";
+    return "not a regular file";
 }
 
 }  // namespace
@@ -84,9 +128,27 @@ std::string ReplaceFile(const std::string& requestedPath, std::string_view conte
 {
     if (!std::filesystem::path(requestedPath).has_filename())
         return requestedPath + ": not a file name";
-    const std::string path = FileBehind(requestedPath);
-    std::string temporary = TemporaryPattern(path);
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    std::string path = requestedPath;
+    struct stat target {};
+    if (::stat(requestedPath.c_str(), &target) == 0) {
+        if (S_ISCHR(target.st_mode) || S_ISFIFO(target.st_mode) || S_ISSOCK(target.st_mode))
+            return WriteInPlace(requestedPath, S_ISFIFO(target.st_mode), contents);
+        if (S_ISBLK(target.st_mode))
+            return "cannot replace " + requestedPath + ": a block device is never overwritten";
+        // Saving through a symbolic link replaces the file it points to and
+        // keeps the link.
+        std::error_code error;
+        if (S_ISREG(target.st_mode) && std::filesystem::is_symlink(requestedPath, error)) {
+            path = std::filesystem::canonical(requestedPath, error).string();
+            if (error)
+                return "cannot replace " + requestedPath + ": the file behind the link has no name";
+        }
+    } else if (struct stat link {}; ::lstat(requestedPath.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+        return "cannot replace " + requestedPath + ": the link leads to no file";
+    }
+
+    std::string temporary;
+    const int fd = CreateTemporary(temporary, path);
     if (fd < 0)
         return Failure("cannot create a temporary file for " + path, errno);
     CopyMode(path, fd);
@@ -122,7 +184,7 @@ FileReadResult ReadFileUpTo(const std::string& path, std::size_t limit)
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         result.status = FileReadStatus::Unreadable;
-        result.reason = path + ": not a readable file";
+        result.reason = path + ": " + KindOf(info.st_mode) + ", not a file";
         ::close(fd);
         return result;
     }
@@ -152,6 +214,11 @@ FileReadResult ReadFileUpTo(const std::string& path, std::size_t limit)
     result.status = FileReadStatus::Read;
     result.contents = std::move(contents);
     return result;
+}
+
+void IgnoreFileSizeSignal()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 }  // namespace torvana

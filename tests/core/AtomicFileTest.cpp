@@ -5,12 +5,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace torvana {
@@ -135,6 +139,86 @@ TEST_F(AtomicFileTest, ReadingIsBoundedAndSaysWhatItFound)
     const fs::path pipe = folder / "pipe";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     EXPECT_EQ(ReadFileUpTo(pipe.string(), 1).status, FileReadStatus::Unreadable);
+}
+
+// Umask and mode of a new file, then the mode when it is replaced.
+TEST_F(AtomicFileTest, NewFilesFollowTheUmaskReplacedOnesKeepTheirMode)
+{
+    const std::string fresh = dir.File("new.ign");
+    for (const mode_t mask : {0022, 0077, 0002, 0027}) {
+        const mode_t saved = ::umask(mask);
+        fs::remove(fresh);
+        const std::string reason = ReplaceFile(fresh, newContents);
+        ::umask(saved);
+        ASSERT_EQ(reason, "");
+        struct stat info {};
+        ASSERT_EQ(::stat(fresh.c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, 0666 & ~mask) << std::oct << mask;
+        ASSERT_EQ(::chmod(fresh.c_str(), 0604), 0);
+        ASSERT_EQ(ReplaceFile(fresh, newContents), "");
+        ASSERT_EQ(::stat(fresh.c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, 0604u);
+    }
+}
+
+mode_t KindAt(const std::string& path)
+{
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 ? info.st_mode & S_IFMT : 0;
+}
+
+// A device, a pipe or a link to one is written to and stays what it was;
+// a pipe without reader, a block device and a link to nothing are refused
+// and left alone. Nothing else appears in the folder.
+TEST_F(AtomicFileTest, SpecialTargetsAreWrittenInPlaceNeverReplaced)
+{
+    struct Case {
+        std::string name;
+        std::string fails;  // empty: written
+    };
+    std::vector<Case> cases{{"pipe-without-reader", "no program reads from the pipe"},
+                            {"link-to-nothing", "the link leads to no file"}};
+    ASSERT_EQ(::mkfifo(dir.File(cases[0].name).c_str(), 0600), 0);
+    fs::create_symlink(folder / "nothing", dir.File(cases[1].name));
+    // A file system mounted nodev refuses to open device nodes.
+    const bool devices = ::mknod(dir.File("null").c_str(), S_IFCHR | 0666, ::makedev(1, 3)) == 0
+                         && std::ofstream(dir.File("null")).good();
+    if (devices) {
+        // The block device's number is unassigned: nothing is behind it.
+        constexpr unsigned UnassignedMajor = 240;
+        ASSERT_EQ(::mknod(dir.File("full").c_str(), S_IFCHR | 0666, ::makedev(1, 7)), 0);
+        ASSERT_EQ(::mknod(dir.File("disk").c_str(), S_IFBLK | 0600, ::makedev(UnassignedMajor, 0)), 0);
+        fs::create_symlink("null", dir.File("link-to-null"));
+        cases.insert(cases.end(), {{"null", ""}, {"link-to-null", ""}, {"full", "No space left on device"},
+                                   {"disk", "block device"}});
+    }
+    // A pipe with a reader: what fits into the pipe goes through at once.
+    const std::string pipe = dir.File("pipe");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const int readEnd = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_GE(readEnd, 0);
+    EXPECT_EQ(ReplaceFile(pipe, OldContents), "");
+    std::string piped(std::string(OldContents).size() + 1, '\0');
+    piped.resize(static_cast<std::size_t>(std::max<ssize_t>(0, ::read(readEnd, piped.data(), piped.size()))));
+    ::close(readEnd);
+    EXPECT_EQ(piped, OldContents);
+    EXPECT_EQ(KindAt(pipe), S_IFIFO);
+
+    const std::vector<std::string> before = Listing(folder);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = dir.File(c.name);
+        const mode_t kind = KindAt(path);
+        const std::string reason = ReplaceFile(path, newContents);
+        if (c.fails.empty())
+            EXPECT_EQ(reason, "");
+        else
+            EXPECT_NE(reason.find(c.fails), std::string::npos) << reason;
+        EXPECT_EQ(KindAt(path), kind);
+    }
+    EXPECT_EQ(Listing(folder), before);
+    if (!devices)
+        GTEST_SKIP() << "device nodes need root on a file system that allows them; pipes and links were checked";
 }
 
 }  // namespace
