@@ -7,6 +7,7 @@
 
 #include <sstream>
 #include <string>
+#include <string_view>
 
 namespace torvana {
 namespace {
@@ -27,8 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const ParameterImage factory = FactoryImage();
     ParameterImage image = factory;
     FileOptions options;
-    std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
-    const ReadResult result = ReadParameterFile(in, image, options);
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const ReadResult result = ReadParameterFile(text, image, options);
     if (result.status != ReadStatus::Accepted) {
         Require(image == factory && !options.extMonitor, "a refused file changes nothing");
         Require(result.status == ReadStatus::VersionMismatch || !result.message.empty(),
@@ -38,8 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string first = Written(image, options);
     ParameterImage again = factory;
     FileOptions againOptions;
-    std::istringstream back(first);
-    Require(ReadParameterFile(back, again, againOptions).status == ReadStatus::Accepted,
+    Require(ReadParameterFile(first, again, againOptions).status == ReadStatus::Accepted,
             "a written file is accepted");
     Require(Written(again, againOptions) == first, "a written file reads back to the same text");
     return 0;

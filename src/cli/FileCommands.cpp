@@ -6,7 +6,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
 #include <iostream>
 
 namespace torvana {
@@ -28,6 +27,16 @@ ParameterImage FactorySet(int bike)
     ParameterImage image = DefaultImage(bike);
     NormaliseImage(image);
     return image;
+}
+
+void CheckStandardOutput()
+{
+    errno = 0;
+    if (!std::cout.flush()) {
+        const int error = errno;
+        throw CommandFailure(error == 0 ? std::string("cannot write to standard output")
+                                        : "cannot write to standard output: " + std::string(std::strerror(error)));
+    }
 }
 
 int ParseBike(const std::string& text)
@@ -87,6 +96,8 @@ int RunDiff(const Arguments& arguments)
             }
         }
     }
+    // Exit 1 must not also stand for a listing that was lost.
+    CheckStandardOutput();
     return different ? ExitDifferent : ExitSuccess;
 }
 
@@ -117,11 +128,10 @@ ParameterImage EditorStartImage() { return DefaultImage(0); }
 
 void LoadParameterSet(const std::string& path, ParameterImage& image, FileOptions& options)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        throw CommandFailure("cannot open " + path + ": " + std::strerror(errno));
+    const ReadResult result = LoadParameterFile(path, image, options);
+    if (result.status == ReadStatus::Unreadable) {
+        throw CommandFailure(result.message);
     }
-    const ReadResult result = ReadParameterFile(in, image, options);
     if (result.status == ReadStatus::VersionMismatch) {
         throw CommandFailure(path + ": unmatched version of *.ign file (" + result.message + ")");
     }
@@ -141,9 +151,7 @@ void StoreParameterSet(const std::string& path, const ParameterImage& image, con
         return;
     }
     WriteParameterFile(std::cout, image, options);
-    if (!std::cout.flush()) {
-        throw CommandFailure("cannot write to standard output");
-    }
+    CheckStandardOutput();
 }
 
 }  // namespace torvana

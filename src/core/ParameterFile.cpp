@@ -5,8 +5,6 @@
 #include "core/WordScanner.h"
 
 #include <cstdio>
-#include <istream>
-#include <iterator>
 #include <ostream>
 #include <string_view>
 
@@ -116,12 +114,8 @@ void WriteParameterFile(std::ostream& out, const ParameterImage& image, const Fi
     out << ParameterFileText(image, options);
 }
 
-ReadResult ReadParameterFile(std::istream& in, ParameterImage& image, FileOptions& options)
+ReadResult ReadParameterFile(std::string_view text, ParameterImage& image, FileOptions& options)
 {
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) {
-        return {ReadStatus::Rejected, "the file could not be read", 0};
-    }
     WordScanner scanner(text);
     std::string_view word;
     std::uint16_t number = 0;
@@ -165,6 +159,15 @@ ReadResult ReadParameterFile(std::istream& in, ParameterImage& image, FileOption
     image = newImage;
     options = newOptions;
     return {ReadStatus::Accepted, {}, 0};
+}
+
+ReadResult LoadParameterFile(const std::string& path, ParameterImage& image, FileOptions& options)
+{
+    const FileReadResult file = ReadFileUpTo(path, ParameterFileSizeLimit);
+    if (file.status != FileReadStatus::Read) {
+        return {ReadStatus::Unreadable, file.reason, 0};
+    }
+    return ReadParameterFile(file.contents, image, options);
 }
 
 std::string SaveParameterFile(const std::string& path, const ParameterImage& image,

@@ -1,12 +1,17 @@
 #pragma once
 #include "core/ImageLayout.h"
 
+#include <cstddef>
 #include <iosfwd>
 #include <string>
+#include <string_view>
 
 namespace torvana {
 
 constexpr int ParameterFileVersion = 37;
+
+// A parameter file is about 13 kB; a larger one than this is not read.
+constexpr std::size_t ParameterFileSizeLimit = std::size_t{1} << 20;
 
 // What a parameter file carries besides the image.
 struct FileOptions {
@@ -20,6 +25,7 @@ enum class ReadStatus {
     Accepted,         // image and options replaced
     VersionMismatch,  // no identification with 37: nothing loaded
     Rejected,         // malformed file: nothing loaded, see message
+    Unreadable,       // no file, not a regular file, too large or a read error: see message
 };
 
 struct ReadResult {
@@ -28,8 +34,13 @@ struct ReadResult {
     int line = 0;
 };
 
-// Reads into a copy of image/options and replaces them only when accepted.
-ReadResult ReadParameterFile(std::istream& in, ParameterImage& image, FileOptions& options);
+// Reads a file's text into a copy of image/options and replaces them only
+// when accepted.
+ReadResult ReadParameterFile(std::string_view text, ParameterImage& image, FileOptions& options);
+
+// Reads the regular file at path, up to ParameterFileSizeLimit bytes, as
+// ReadParameterFile does. Never blocks on a pipe and never throws.
+ReadResult LoadParameterFile(const std::string& path, ParameterImage& image, FileOptions& options);
 
 // Saves through a temporary file beside path that replaces it only when
 // every byte was written and synced. Returns an empty string or the reason

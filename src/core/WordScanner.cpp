@@ -8,6 +8,8 @@ namespace {
 constexpr unsigned char FirstPrintable = 0x20;
 constexpr unsigned char Delete = 0x7F;
 constexpr std::size_t FaultTextCapacity = 64;
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+constexpr char EndOfFileMark = '\x1A';
 
 bool IsWhiteSpace(unsigned char c)
 {
@@ -18,6 +20,20 @@ bool IsWhiteSpace(unsigned char c)
 bool IsControl(unsigned char c) { return c < FirstPrintable || c == Delete; }
 
 }  // namespace
+
+WordScanner::WordScanner(std::string_view fileText) : text(fileText)
+{
+    if (text.starts_with(ByteOrderMark)) {
+        text.remove_prefix(ByteOrderMark.size());
+    }
+    // Only a mark with nothing but white space after it ends the text; one
+    // with words after it is refused where it stands.
+    std::size_t end = text.size();
+    while (end > 0 && (text[end - 1] == EndOfFileMark || IsWhiteSpace(text[end - 1]))) {
+        --end;
+    }
+    text.remove_suffix(text.size() - end);
+}
 
 bool WordScanner::Next(std::string_view& word)
 {

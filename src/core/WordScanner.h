@@ -1,7 +1,8 @@
 #pragma once
 // Splits the text of a parameter file into words at any white space and
 // refuses what is not text, so that the reader never sees binary data or
-// an unbounded word.
+// an unbounded word. A UTF-8 byte-order mark at the start and end-of-file
+// marks (Ctrl-Z) at the end, as some editors add them, are no part of it.
 
 #include <cstddef>
 #include <string>
@@ -14,7 +15,7 @@ constexpr std::size_t MaxWordLength = 259;
 
 class WordScanner {
 public:
-    explicit WordScanner(std::string_view text) : text(text) {}
+    explicit WordScanner(std::string_view text);
 
     // The next word; false at the end of the text or on a fault.
     bool Next(std::string_view& word);

@@ -17,6 +17,7 @@ constexpr std::string_view Blanks = " \t\r";
 constexpr char SectionOpen = '[';
 constexpr char SectionClose = ']';
 constexpr char KeySeparator = '=';
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
 std::string_view Trim(std::string_view text)
 {
@@ -34,10 +35,12 @@ bool EqualNoCase(std::string_view a, std::string_view b)
     });
 }
 
-// The file as lines without their line ends; CR LF files stay CR LF.
+// The file as lines without their line ends; CR LF files stay CR LF, and
+// a file that starts with a byte-order mark keeps it.
 struct IniLines {
     std::vector<std::string> lines;
     std::string lineEnd = "\n";
+    std::string byteOrderMark;
 };
 
 // A missing file reads as empty; the reason when the file exists but cannot
@@ -56,6 +59,10 @@ LoadResult Load(const std::string& path)
         return {std::nullopt, read.reason};
     IniLines result;
     std::string_view rest = read.contents;
+    if (rest.starts_with(ByteOrderMark)) {
+        result.byteOrderMark = ByteOrderMark;
+        rest.remove_prefix(ByteOrderMark.size());
+    }
     while (!rest.empty()) {
         const auto end = rest.find('\n');
         std::string_view line = rest.substr(0, end);
@@ -170,7 +177,7 @@ std::string WithEntry(IniLines file, const std::string& section, const std::stri
         file.lines.push_back(SectionOpen + section + SectionClose);
         file.lines.push_back(entry);
     }
-    std::string contents;
+    std::string contents = file.byteOrderMark;
     for (const std::string& line : file.lines)
         contents += line + file.lineEnd;
     return contents;

@@ -36,7 +36,6 @@
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QToolButton>
-#include <fstream>
 
 namespace torvana {
 
@@ -448,22 +447,18 @@ void TFormHlav::MenuOpenClick()
 {
     const QString name = dialogs->ChooseOpenFile(lastFileName);
     if (!name.isEmpty()) {
-        std::ifstream in(LocalPath(name), std::ios::binary);
-        if (!in) {
-            ShowMessage(messageTable.TextOpenFileError);
+        FileOptions options{monitor->ExtMonitor()->isChecked()};
+        const ReadResult result = LoadParameterFile(LocalPath(name), image, options);
+        if (result.status == ReadStatus::Unreadable) {
+            ShowMessage(messageTable.TextOpenFileError + "\n" + result.message);
+        } else if (result.status == ReadStatus::VersionMismatch) {
+            ShowMessage(messageTable.TextFileVersionMismatch);
+        } else if (result.status == ReadStatus::Rejected) {
+            ShowMessage(LocalPath(name) + ": " + result.message);
         } else {
-            FileOptions options{monitor->ExtMonitor()->isChecked()};
-            const ReadResult result = ReadParameterFile(in, image, options);
-            in.close();
-            if (result.status == ReadStatus::VersionMismatch) {
-                ShowMessage(messageTable.TextFileVersionMismatch);
-            } else if (result.status == ReadStatus::Rejected) {
-                ShowMessage(LocalPath(name) + ": " + result.message);
-            } else {
-                monitor->ExtMonitor()->setChecked(options.extMonitor);
-                RefreshAfterEdit();
-                SetFileName(name);
-            }
+            monitor->ExtMonitor()->setChecked(options.extMonitor);
+            RefreshAfterEdit();
+            SetFileName(name);
         }
     }
     HideStatus();

@@ -43,8 +43,7 @@ ParameterImage Loaded(const std::string& text, FileOptions& options)
 {
     ParameterImage image{};
     FillDefaultParameters(image);
-    std::istringstream in(text);
-    EXPECT_EQ(ReadParameterFile(in, image, options).status, ReadStatus::Accepted);
+    EXPECT_EQ(ReadParameterFile(text, image, options).status, ReadStatus::Accepted);
     NormaliseImage(image);
     return image;
 }
@@ -99,9 +98,10 @@ TEST_F(CliTest, HelpForTheToolAndEachCommand)
 
 TEST_F(CliTest, UsageErrorsExitWith2AndOneLine)
 {
-    for (const std::string arguments :
+    for (const std::string& arguments : std::vector<std::string>
          {"", "frobnicate", "defaults -x", "defaults --bike 4", "defaults --bike x", "defaults --bike",
-          "defaults extra", "normalise", "normalise a b", "normalise a -q", "diff a"}) {
+          "defaults extra", "normalise", "normalise a b", "normalise a -q", "diff a", "defaults -o ''",
+          "normalise " + Data + "/factory-bike0.ign -o ''"}) {
         const Outcome outcome = Run(arguments);
         EXPECT_EQ(outcome.status, 2) << arguments;
         EXPECT_EQ(outcome.out, "") << arguments;

@@ -1,12 +1,17 @@
 #include "core/FileKeys.h"
 #include "core/ParameterFile.h"
 
+#include "settings/FileTestHelpers.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <iterator>
 #include <regex>
 #include <sstream>
+#include <utility>
+
+#include <sys/stat.h>
 
 namespace torvana {
 namespace {
@@ -62,8 +67,7 @@ std::uint8_t PatternByte(std::size_t offset) { return PatternImage()[offset]; }
 
 ReadResult ReadText(const std::string& text, ParameterImage& image, FileOptions& options)
 {
-    std::istringstream in(text);
-    return ReadParameterFile(in, image, options);
+    return ReadParameterFile(text, image, options);
 }
 
 const std::string Identification = "KAVELTRA_KEY 37\r\n";
@@ -79,8 +83,8 @@ TEST(ParameterFileReadTest, GoldenFileGivesBackItsImage)
 {
     ParameterImage image{};
     FileOptions options;
-    std::ifstream in(TORVANA_TEST_DATA "/golden-layout.ign", std::ios::binary);
-    ASSERT_EQ(ReadParameterFile(in, image, options).status, ReadStatus::Accepted);
+    ASSERT_EQ(LoadParameterFile(TORVANA_TEST_DATA "/golden-layout.ign", image, options).status,
+              ReadStatus::Accepted);
     ParameterImage expected = GoldenImage();
     expected[Offset::PowerOutReversed + 2] = 1;
     EXPECT_EQ(image, expected);
@@ -110,18 +114,24 @@ TEST(ParameterFileReadTest, RoundTripKeepsEveryListedByte)
     }
 }
 
+// Also with a byte-order mark before it and end-of-file marks after it, as
+// editors leave them.
 TEST(ParameterFileReadTest, LayoutDoesNotMatter)
 {
     const std::string written = ReadBytes(TORVANA_TEST_DATA "/golden-layout.ign");
     const std::regex whiteSpace("[ \r\n]+");
+    const std::pair<std::string, std::string> framings[] = {
+        {"", ""}, {"\xEF\xBB\xBF", ""}, {"", "\x1A"}, {"\xEF\xBB\xBF", "\r\n\x1A"}, {"", "\x1A\x1A\r\n"}};
     for (const std::string separator : {" ", "\t", "\n\t \n"}) {
-        ParameterImage image{};
-        FileOptions options;
-        const std::string text = std::regex_replace(written, whiteSpace, separator);
-        ASSERT_EQ(ReadText(text, image, options).status, ReadStatus::Accepted);
-        ParameterImage expected = GoldenImage();
-        expected[Offset::PowerOutReversed + 2] = 1;
-        EXPECT_EQ(image, expected) << "separated by " << int(separator[0]);
+        for (const auto& [before, after] : framings) {
+            ParameterImage image{};
+            FileOptions options;
+            const std::string text = before + std::regex_replace(written, whiteSpace, separator) + after;
+            ASSERT_EQ(ReadText(text, image, options).status, ReadStatus::Accepted) << text.substr(0, 20);
+            ParameterImage expected = GoldenImage();
+            expected[Offset::PowerOutReversed + 2] = 1;
+            EXPECT_EQ(image, expected) << "separated by " << int(separator[0]);
+        }
     }
 }
 
@@ -257,7 +267,10 @@ INSTANTIATE_TEST_SUITE_P(
                     Malformed{"BIKE 2\r\nLIMITER 12500 0 0\r\n\r\nBI" + std::string(1, '\0') + "KE", 6,
                               "0x00"},
                     Malformed{"BIKE 2 \x01", 3, "0x01"},
-                    Malformed{"BIKE 2 \x7F", 3, "0x7F"}));
+                    Malformed{"BIKE 2 \x7F", 3, "0x7F"},
+                    // An end-of-file mark with words after it ends nothing.
+                    Malformed{"BIKE 2\r\n\x1A\r\nBIKE 3", 4, "0x1A"},
+                    Malformed{std::string("BIKE 2\r\n") + '\0', 4, "0x00"}));
 
 TEST(ParameterFileRejectTest, MalformedIdentificationIsRejectedToo)
 {
@@ -275,6 +288,41 @@ TEST(ParameterFileReadTest, LongestWordIsAccepted)
     EXPECT_EQ(ReadText(Identification + std::string(259, 'A') + " BIKE 1", image, options).status,
               ReadStatus::Accepted);
     EXPECT_EQ(image[Offset::Bike], 1);
+}
+
+// Whatever stands at the path, the reader returns with a reason naming it
+// and loads nothing: no folder, pipe or device is read, no file over the
+// limit, and a read error is told. A file just at the limit is read.
+TEST(ParameterFileLoadTest, OnlyRegularFilesUpToTheLimitAreRead)
+{
+    test::TempDir dir;
+    const std::string pipe = dir.File("pipe");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const std::string atLimit = dir.File("at-limit.ign");
+    const std::string overLimit = dir.File("over-limit.ign");
+    std::string padded = Identification + "BIKE 3";
+    padded.resize(ParameterFileSizeLimit, ' ');
+    test::WriteText(atLimit, padded);
+    test::WriteText(overLimit, padded + " ");
+    const struct {
+        std::string path;
+        std::string says;
+    } unreadable[] = {{dir.Path().string(), "a folder"},  {pipe, "a pipe"},
+                      {"/dev/zero", "a device"},         {overLimit, "larger than 1048576 bytes"},
+                      {dir.File("none"), "cannot open"}, {"/proc/self/mem", "Input/output error"}};
+    for (const auto& [path, says] : unreadable) {
+        ParameterImage image = PatternImage();
+        FileOptions options;
+        const ReadResult result = LoadParameterFile(path, image, options);
+        EXPECT_EQ(result.status, ReadStatus::Unreadable) << path;
+        EXPECT_NE(result.message.find(path), std::string::npos) << result.message;
+        EXPECT_NE(result.message.find(says), std::string::npos) << result.message;
+        EXPECT_EQ(image, PatternImage());
+    }
+    ParameterImage image{};
+    FileOptions options;
+    EXPECT_EQ(LoadParameterFile(atLimit, image, options).status, ReadStatus::Accepted);
+    EXPECT_EQ(image[Offset::Bike], 3);
 }
 
 }  // namespace

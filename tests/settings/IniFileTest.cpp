@@ -93,6 +93,15 @@ TEST_F(IniFileTest, CrLfFilesStayCrLf)
     EXPECT_EQ(ReadText(path), "[A]\r\nx=1\r\ny=2\r\n");
 }
 
+// Editors may put a byte-order mark before the first section; it stays.
+TEST_F(IniFileTest, ByteOrderMarkIsNoPartOfTheFirstSection)
+{
+    WriteText(path, "\xEF\xBB\xBF[FORM_HLAV]\r\nLanguage=2\r\n");
+    EXPECT_EQ(ini.ReadInteger("FORM_HLAV", "Language"), 2);
+    ASSERT_TRUE(ini.WriteInteger("FORM_HLAV", "Language", 3));
+    EXPECT_EQ(ReadText(path), "\xEF\xBB\xBF[FORM_HLAV]\r\nLanguage=3\r\n");
+}
+
 TEST_F(IniFileTest, LineBreaksInAValueAreRefused)
 {
     WriteText(path, "[A]\nx=1\n");

@@ -3,6 +3,7 @@
 #include "core/Defaults.h"
 #include "core/Normalise.h"
 #include "core/ParameterFile.h"
+#include "settings/LastImageFile.h"
 
 #include <QApplication>
 #include <QDir>
@@ -13,6 +14,8 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <fstream>
+
+#include <sys/stat.h>
 
 namespace torvana {
 namespace {
@@ -107,13 +110,53 @@ TEST_F(FileCommandTest, OpenFailuresSayWhatWentWrongAndChangeNothing)
     w.MenuOpenClick();
 
     ASSERT_EQ(sink.shown.size(), 3u);
-    EXPECT_EQ(sink.shown[0], "Open file error!");
+    EXPECT_EQ(sink.shown[0], "Open file error!\ncannot open " + PathIn("missing.ign").toStdString() +
+                                 ": No such file or directory");
     EXPECT_EQ(sink.shown[1], "Unmatched version of *.ign file!");
     EXPECT_NE(sink.shown[2].find("bad.ign"), std::string::npos);
     EXPECT_NE(sink.shown[2].find("line 2"), std::string::npos);
     EXPECT_EQ(w.Image(), before);
     EXPECT_TRUE(w.Controls().labelFile2->text().isEmpty());
     EXPECT_TRUE(w.LastFileName().isEmpty());
+}
+
+// A folder, a pipe without writer, a device, a file over the limit and a read
+// error: each is told in one box and nothing changes; the window goes on and
+// keeps the set on screen for the next start.
+TEST_F(FileCommandTest, OpenOfWhatCannotBeReadSaysWhyAndTheWindowGoesOn)
+{
+    TFormHlav& w = Start();
+    w.Image()[CurveCellOffset(0, 1, 1)] = 17;
+    const ParameterImage before = w.Image();
+    const QString pipe = PathIn("pipe.ign");
+    ASSERT_EQ(::mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+    const QString large = PathIn("large.ign");
+    WriteText(large, std::string(ParameterFileSizeLimit + 1, ' '));
+    const QString unreadable[] = {Dir(), pipe, "/dev/zero", large, "/proc/self/mem"};
+    for (const QString& path : unreadable) {
+        dialogs.openAnswer = path;
+        w.MenuOpenClick();
+    }
+    ASSERT_EQ(sink.shown.size(), std::size(unreadable));
+    for (std::size_t i = 0; i < sink.shown.size(); ++i) {
+        EXPECT_EQ(sink.shown[i].rfind("Open file error!\n", 0), 0u) << sink.shown[i];
+        EXPECT_NE(sink.shown[i].find(unreadable[i].toStdString()), std::string::npos) << sink.shown[i];
+    }
+    EXPECT_EQ(w.Image(), before);
+    EXPECT_TRUE(w.LastFileName().isEmpty());
+
+    // Editors' marks around a sound file do not keep it from loading.
+    WriteText(PathIn("marked.ign"), "\xEF\xBB\xBFKAVELTRA_KEY 37\r\nBIKE 2\r\n\x1A");
+    dialogs.openAnswer = PathIn("marked.ign");
+    w.MenuOpenClick();
+    EXPECT_EQ(sink.shown.size(), std::size(unreadable));
+    EXPECT_EQ(w.Image()[Offset::Bike], 2);
+    EXPECT_EQ(w.LastFileName(), PathIn("marked.ign"));
+    Close();
+    ParameterImage kept{};
+    PageAllFlags flags{};
+    ASSERT_TRUE(ReadLastImageFile((Dir() + "/torvana/_Torvana_R.ini").toStdString(), kept, flags));
+    EXPECT_EQ(kept[CurveCellOffset(0, 1, 1)], 17);
 }
 
 TEST_F(FileCommandTest, SaveThenOpenBringsTheSetBack)

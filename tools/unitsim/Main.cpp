@@ -12,7 +12,6 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
-#include <fstream>
 #include <iostream>
 
 namespace {
@@ -40,13 +39,12 @@ bool LoadImage(const std::string& path, ParameterImage& image)
     image[Offset::Bike] = DefaultBike;
     FillDefaultParameters(image);
     if (!path.empty()) {
-        std::ifstream in(path, std::ios::binary);
-        if (!in) {
-            std::cerr << "torvana-unitsim: cannot open " << path << "\n";
+        FileOptions options;
+        const ReadResult result = LoadParameterFile(path, image, options);
+        if (result.status == ReadStatus::Unreadable) {
+            std::cerr << "torvana-unitsim: " << result.message << "\n";
             return false;
         }
-        FileOptions options;
-        const ReadResult result = ReadParameterFile(in, image, options);
         if (result.status != ReadStatus::Accepted) {
             std::cerr << "torvana-unitsim: " << path << " is not a parameter file of version "
                       << ParameterFileVersion;
