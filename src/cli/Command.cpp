@@ -35,7 +35,8 @@ ParsedArguments ParseArguments(const Arguments& arguments, const std::vector<std
         } else if (argument == EndOfOptions) {
             optionsEnded = true;
         } else if (std::find(valueOptions.begin(), valueOptions.end(), argument) != valueOptions.end()) {
-            if (i + 1 == arguments.size()) {
+            // An empty value would quietly mean the option's default.
+            if (i + 1 == arguments.size() || arguments[i + 1].empty()) {
                 throw UsageError("option " + argument + " needs a value");
             }
             parsed.values[argument] = arguments[++i];

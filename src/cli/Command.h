@@ -45,7 +45,7 @@ bool AsksForHelp(const Arguments& arguments);
 
 // Splits arguments into positionals and the listed options that take a
 // value; "--" ends the options. Throws
-// UsageError for an unknown option, a missing value, or a positional count
+// UsageError for an unknown option, a missing or empty value, or a positional count
 // outside minPositional..maxPositional.
 ParsedArguments ParseArguments(const Arguments& arguments, const std::vector<std::string_view>& valueOptions,
                                std::size_t minPositional, std::size_t maxPositional);

@@ -4,6 +4,7 @@
 #include "cli/Command.h"
 #include "cli/FileCommands.h"
 #include "cli/LinkCommands.h"
+#include "core/AtomicFile.h"
 
 #include <iostream>
 #include <span>
@@ -56,6 +57,9 @@ int Run(const CliCommand& command, const Arguments& arguments)
                   << command.name << " --help)\n";
     } catch (const CommandFailure& failure) {
         std::cerr << ToolName << ": " << failure.what() << '\n';
+    } catch (const std::exception& error) {
+        // Whatever else goes wrong still ends in one line and exit 2.
+        std::cerr << ToolName << ' ' << command.name << ": " << error.what() << '\n';
     }
     return ExitFailure;
 }
@@ -66,6 +70,7 @@ int Run(const CliCommand& command, const Arguments& arguments)
 int main(int argc, char** argv)
 {
     using namespace torvana;
+    IgnoreFileSizeSignal();
     const Arguments arguments(argv + 1, argv + argc);
     if (arguments.empty()) {
         PrintToolHelp(std::cerr);

@@ -1,3 +1,4 @@
+#include "core/AtomicFile.h"
 #include "ui/FormHlav.h"
 
 #include <QApplication>
@@ -5,6 +6,7 @@
 
 int main(int argc, char** argv)
 {
+    torvana::IgnoreFileSizeSignal();
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Torvana"));
     // Colours carry meaning here; Fusion paints label and bar colours as set.
