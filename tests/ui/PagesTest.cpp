@@ -212,7 +212,7 @@ TEST_F(PagesTest, CouplingModesShapeTheGridAndTabs)
     Show(1);
     auto* grid = tabs.findChild<QGroupBox*>("CurveGroupBox");
     auto* label = tabs.findChild<QLabel*>("CouplingLabel");
-    EXPECT_FALSE(grid->isEnabled());
+    EXPECT_TRUE(Spin("CurveCellEdit[0][0]")->isReadOnly());
     EXPECT_EQ(Spin("CurveCellEdit[0][0]")->buttonSymbols(), QAbstractSpinBox::NoButtons);
     EXPECT_TRUE(tabs.findChild<QWidget*>("CurvePlusButton")->isHidden());
     EXPECT_FALSE(label->isHidden());
@@ -221,6 +221,7 @@ TEST_F(PagesTest, CouplingModesShapeTheGridAndTabs)
     image[Offset::IgnMode] = ModeCommon;
     Show(0);
     EXPECT_TRUE(grid->isEnabled());
+    EXPECT_FALSE(Spin("CurveCellEdit[0][0]")->isReadOnly());
     EXPECT_EQ(Spin("CurveCellEdit[0][0]")->buttonSymbols(), QAbstractSpinBox::UpDownArrows);
     EXPECT_EQ(label->text(), "  1=2=3  ");
     EXPECT_FALSE(tabs.isTabVisible(1));

@@ -229,20 +229,23 @@ void EditorPages::ApplyDisplayState(const DisplayState& state)
     servoPage->groupBox->setVisible(state.servoVisible);
 
     CurveGridControls& grid = *curveGrid;
-    grid.groupBox->setEnabled(state.curveGroupEnabled);
     grid.couplingLabel->setVisible(state.couplingLabelVisible);
     grid.couplingLabel->setText(QString::fromUtf8(state.couplingLabelText.data(),
                                                   static_cast<int>(state.couplingLabelText.size())));
     SetBackground(grid.couplingLabel, state.couplingLabelColour);
     grid.couplingLabel->adjustSize();
 
+    // A follower's grid is read-only, not disabled: its values stay readable.
     const bool tools = state.curveToolsVisible;
+    const bool editable = state.curveGroupEnabled;
     for (auto* edit : grid.rpmEdits) {
         edit->SetArrowsShown(tools);
+        edit->setReadOnly(!editable);
     }
     for (const auto& row : grid.cellEdits) {
         for (auto* cell : row) {
             cell->SetArrowsShown(tools);
+            cell->setReadOnly(!editable);
         }
     }
     for (auto* spin : grid.spinButtons) {

@@ -82,6 +82,7 @@ QComboBox* MakeCombo(QWidget* parent, const QString& name, QPoint position,
     combo->setFont(font);
     combo->move(position);
     combo->setFixedWidth(ComboWidth);
+    WheelNeedsFocus(combo);
     QObject::connect(combo, &QComboBox::activated, &events,
                      [&events] { emit events.EditCommitted(); });
     return combo;

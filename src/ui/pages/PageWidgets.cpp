@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionComboBox>
+#include <QWheelEvent>
 #include <algorithm>
 #include <string>
 
@@ -163,6 +164,31 @@ std::array<UpDownSpinBox*, RowLength> MakeSpinRow(QWidget* parent, const char* e
                                        CommitOnClick, QPoint(SpinRowLeft + RowPitch * i, top), events);
     }
     return row;
+}
+
+namespace {
+
+class WheelFocusFilter : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Wheel || static_cast<QWidget*>(watched)->hasFocus()) {
+            return false;
+        }
+        // An ignored wheel event goes on to the parent.
+        event->ignore();
+        return true;
+    }
+};
+
+}  // namespace
+
+void WheelNeedsFocus(QComboBox* combo)
+{
+    combo->setFocusPolicy(Qt::StrongFocus);
+    combo->installEventFilter(new WheelFocusFilter(combo));
 }
 
 namespace {

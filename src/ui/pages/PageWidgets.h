@@ -80,6 +80,10 @@ std::array<UpDownSpinBox*, N> MakeSpinColumn(QWidget* parent, const char* editNa
     return column;
 }
 
+// A list takes the wheel only while it has the focus; otherwise the wheel
+// goes on to its parent, and passing over the list never focuses it.
+void WheelNeedsFocus(QComboBox* combo);
+
 // Background of a control: edit boxes use the base role, everything else the
 // window role. Normal and Window give the control its palette colour back.
 void SetBackground(QWidget* control, Colour colour);

@@ -3,11 +3,14 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QWheelEvent>
+#include <algorithm>
 
 namespace torvana {
 
 namespace {
 constexpr int EditHeight = 21;
+constexpr QChar MinusSign = u'-';
 }  // namespace
 
 UpDownSpinBox::UpDownSpinBox(const QString& editName, const QString& upDownName,
@@ -19,6 +22,8 @@ UpDownSpinBox::UpDownSpinBox(const QString& editName, const QString& upDownName,
     upDownAlias->setObjectName(upDownName);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setFixedHeight(EditHeight);
+    // Passing over a box with the wheel must not take the focus, or edit it.
+    setFocusPolicy(Qt::StrongFocus);
     lineEdit()->installEventFilter(this);
 }
 
@@ -41,6 +46,37 @@ void UpDownSpinBox::stepBy(int steps)
     if (value() != before) {
         emit CommitRequested();
     }
+}
+
+QValidator::State UpDownSpinBox::validate(QString& input, int& pos) const
+{
+    const QValidator::State state = QSpinBox::validate(input, pos);
+    if (state != QValidator::Invalid) {
+        return state;
+    }
+    bool whole = false;
+    input.trimmed().toInt(&whole);
+    return whole || input.trimmed() == MinusSign ? QValidator::Intermediate : state;
+}
+
+void UpDownSpinBox::fixup(QString& input) const
+{
+    bool whole = false;
+    const int typed = input.trimmed().toInt(&whole);
+    if (whole) {
+        input = textFromValue(std::clamp(typed, minimum(), maximum()));
+        return;
+    }
+    QSpinBox::fixup(input);
+}
+
+void UpDownSpinBox::wheelEvent(QWheelEvent* event)
+{
+    if (!hasFocus()) {
+        event->ignore();
+        return;
+    }
+    QSpinBox::wheelEvent(event);
 }
 
 void UpDownSpinBox::keyPressEvent(QKeyEvent* event)

@@ -23,6 +23,10 @@ public:
     void SetArrowsShown(bool shown);
     // An arrow step that moves the value commits it.
     void stepBy(int steps) override;
+    // A typed whole number outside the range stays in the box while the user
+    // types; Enter or leaving the box limits it to the nearer end.
+    QValidator::State validate(QString& input, int& pos) const override;
+    void fixup(QString& input) const override;
 
 signals:
     void CommitRequested();
@@ -30,6 +34,8 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    // Only a box with the focus takes the wheel; otherwise the parent gets it.
+    void wheelEvent(QWheelEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

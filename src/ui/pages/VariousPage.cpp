@@ -106,6 +106,7 @@ int BuildOther(VariousPageControls& page, QWidget* sheet, PageEvents& events)
     page.bike = new QComboBox(box);
     page.bike->setObjectName("ComboBoxBike");
     page.bike->addItems(PageItems("ComboBoxBike"));
+    WheelNeedsFocus(page.bike);
     const int bikeLeft = ColumnAfter(bikeLabel, BikeLeft);
     page.bike->setGeometry(bikeLeft, RowTop(0), BikeLeft + BikeWidth - bikeLeft, page.bike->sizeHint().height());
     FitWidestItems(page.bike);

@@ -26,7 +26,7 @@ struct DisplayState {
     std::array<bool, CurveCount> curveTabVisible{};
     // GroupBoxServo, LabelServoPoz and LabelServoMer.
     bool servoVisible = false;
-    // CurveGroupBox.
+    // CurveGroupBox can be edited; a follower's grid is shown read-only.
     bool curveGroupEnabled = true;
     // CurveRpmUpDown, every CurveCellUpDown, CurveSpinButton, CurveMinusButton,
     // CurvePlusButton and CurvePageAllCheckBox.
