@@ -1,7 +1,9 @@
 // A byte stream from the unit fed through the link tick by tick, while
 // Program, Verify and Read run and while idle, with the monitor frames going
 // to the decoder. After every tick: the mode and the gauge stay in range,
-// and the image changes only where an accepted reply may change it.
+// the image changes only where an accepted reply may change it, and a
+// reported success means that the unit answered every verified block with
+// the image's bytes.
 
 #include "FuzzSupport.h"
 #include "core/Defaults.h"
@@ -14,7 +16,9 @@
 #include "texts/MessageTable.h"
 
 #include <algorithm>
+#include <array>
 #include <deque>
+#include <optional>
 #include <vector>
 
 namespace torvana {
@@ -60,6 +64,9 @@ enum class Step : std::uint8_t { StartProgram, StartVerify, StartRead, Reply, Mo
 constexpr int StepCount = 8;
 constexpr int MaxTicksPerStep = 32;
 constexpr int MinReadLimit = 1;
+constexpr int FirstVerifiedBlock = 1;  // the header block is the unit's own
+
+using BlockBytes = std::array<std::uint8_t, FrameDataSize>;
 
 ParameterImage StartImage()
 {
@@ -93,9 +100,9 @@ public:
             const std::uint8_t op = input.Byte();
             const int extra = op / StepCount;
             switch (static_cast<Step>(op % StepCount)) {
-            case Step::StartProgram: link.StartProgram(); break;
-            case Step::StartVerify: link.StartVerify(); break;
-            case Step::StartRead: link.StartRead(); break;
+            case Step::StartProgram: unitBlocks = {}; link.StartProgram(); break;
+            case Step::StartVerify: unitBlocks = {}; link.StartVerify(); break;
+            case Step::StartRead: unitBlocks = {}; link.StartRead(); break;
             case Step::Reply: QueueReply(input, extra); Tick(); break;
             case Step::Monitor: QueueMonitor(input, extra); Tick(); break;
             case Step::RawBytes: QueueRaw(input); Tick(); break;
@@ -154,6 +161,8 @@ private:
         const std::uint8_t command = link.BlockCommand();
         ParameterImage expected = image;
         line.lastRead.clear();
+        if (mode != TransferVerify)
+            unitBlocks = {};
         link.Tick();
 
         // Only a reply to the block in transfer, in Read or for Program's
@@ -164,22 +173,45 @@ private:
             const int block = BlockOfCommand(command);
             const bool accepted = mode != TransferIdle && frame[FrameCommandIndex] != Command::MonitorReply
                                   && FrameIsValid(frame) && frame[FrameCommandIndex] == ReplyCommand(command);
-            if (accepted && (mode == TransferRead || (mode == TransferProgram && block == 0))) {
-                const auto data = FrameData(frame);
+            const auto data = FrameData(frame);
+            if (accepted && (mode == TransferRead || (mode == TransferProgram && block == 0)))
                 std::copy(data.begin(), data.end(), expected.begin() + static_cast<std::ptrdiff_t>(BlockOffset(block)));
+            if (accepted && mode == TransferVerify) {
+                BlockBytes& answered = unitBlocks[static_cast<std::size_t>(block)].emplace();
+                std::copy(data.begin(), data.end(), answered.begin());
             }
         }
         if (link.TakeImageChanged())
             NormaliseImage(expected);
         Require(image == expected, "image changes only in the block in transfer");
 
-        if (link.TakeTransferEnd() == TransferEnd::Error) {
+        const auto end = link.TakeTransferEnd();
+        if (end == TransferEnd::Error) {
             const std::string& text = mode == TransferProgram  ? messages.TextProgramError
                                       : mode == TransferVerify ? messages.TextVerifyError
                                                                : messages.TextReadError;
             Require(link.Status().text == text && link.Status().red, "a failed transfer shows its mode's error");
         }
+        if (end == TransferEnd::VerifyOk)
+            Require(UnitHoldsTheImage(), "a reported success means the unit's blocks equal the image's");
         CheckRanges();
+    }
+
+    // Every verified block was answered in this pass with the image's bytes;
+    // the unit keeps its own engine-speed-doubling flag.
+    bool UnitHoldsTheImage() const
+    {
+        for (int block = FirstVerifiedBlock; block <= Command::LastBlock; ++block) {
+            const auto& answered = unitBlocks[static_cast<std::size_t>(block)];
+            if (!answered)
+                return false;
+            for (std::size_t i = 0; i < BlockSize; ++i) {
+                const std::size_t offset = BlockOffset(static_cast<std::size_t>(block)) + i;
+                if (offset != Offset::Rpm2 && (*answered)[i] != image[offset])
+                    return false;
+            }
+        }
+        return true;
     }
 
     void CheckRanges() const
@@ -198,6 +230,8 @@ private:
     MonitorView view;
     bool extendedMonitor = false;
     bool servoVisible = false;
+    // What the unit answered for each block in the running verify pass.
+    std::array<std::optional<BlockBytes>, BlockCount> unitBlocks{};
 };
 
 }  // namespace
