@@ -41,7 +41,6 @@ namespace torvana {
 
 namespace {
 
-constexpr const char* NumberOfProgrammingUnknown = "---";
 const QColor ErrorColour = Qt::red;
 
 std::string LocalPath(const QString& name)

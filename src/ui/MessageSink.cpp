@@ -1,20 +1,21 @@
 #include "ui/MessageSink.h"
 
-#include <QApplication>
+#include "ui/ApplicationIdentity.h"
+
 #include <QMessageBox>
 
 namespace torvana {
 
 void MessageBoxSink::ShowMessage(const std::string& text)
 {
-    QMessageBox::information(parent, QApplication::applicationDisplayName(),
+    QMessageBox::information(parent, QString::fromLatin1(ApplicationTitle),
                              QString::fromStdString(text));
 }
 
 Answer MessageBoxSink::AskYesNoCancel(const std::string& text)
 {
     const auto button = QMessageBox::question(
-        parent, QApplication::applicationDisplayName(), QString::fromStdString(text),
+        parent, QString::fromLatin1(ApplicationTitle), QString::fromStdString(text),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     if (button == QMessageBox::Yes) {
         return Answer::Yes;

@@ -1,10 +1,12 @@
 #include "ui/MonitorArea.h"
 
+#include "texts/MessageTable.h"
 #include "ui/Painting.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QProgressBar>
+#include <algorithm>
 #include <utility>
 
 namespace torvana {
@@ -26,7 +28,8 @@ constexpr int ScaleBarGap = 1;
 constexpr int ScaleBarHeight = 5;
 constexpr int ScaleBarCount = 3;
 constexpr int BadgeLeft = 4 * ColumnPitch + ColumnLeft;
-constexpr int BadgeTop = 110;
+// Above the last rows, where the number of programmings may reach over.
+constexpr int BadgeTop = 52;
 constexpr int BadgeWidth = 180;
 constexpr int BadgeHeight = 96;
 
@@ -117,6 +120,23 @@ QLabel* NewLabel(QWidget* parent, MonitorLabel label, const char* caption, QRect
     return widget;
 }
 
+// While no unit answers, the number of programmings reads the user's
+// language's prefix and "---"; the label grows right into the free last
+// column for the longest of them.
+void FitProgrammingCount(QLabel* label)
+{
+    const QString shown = label->text();
+    int widest = label->width();
+    for (int language = 0; language < LanguageCount; ++language) {
+        MessageTable texts;
+        SetMessageTexts(texts, language);
+        label->setText(QString::fromStdString(texts.TextNumberOfProgramming + NumberOfProgrammingUnknown));
+        widest = std::max(widest, label->sizeHint().width());
+    }
+    label->setText(shown);
+    label->resize(widest, label->height());
+}
+
 }  // namespace
 
 MonitorArea::MonitorArea(QWidget* parent)
@@ -143,6 +163,7 @@ MonitorArea::MonitorArea(QWidget* parent)
                              LabelHeight);
         labels[static_cast<std::size_t>(p.label)] = NewLabel(parent, p.label, p.caption, geometry);
     }
+    FitProgrammingCount(labels[static_cast<std::size_t>(MonitorLabel::LabelPocetProgramovani)]);
     extMonitor = new QCheckBox(QStringLiteral("Extended Monitor"), parent);
     extMonitor->setObjectName(QStringLiteral("CheckBoxExtMonitor"));
     extMonitor->setGeometry(ColumnLeft + ColumnPitch * 4, RowTop, ColumnWidth, LabelHeight + 2);

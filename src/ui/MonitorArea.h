@@ -13,6 +13,9 @@ class QWidget;
 
 namespace torvana {
 
+// What the number of programmings shows after its prefix while no unit answers.
+constexpr const char* NumberOfProgrammingUnknown = "---";
+
 class MonitorArea {
 public:
     explicit MonitorArea(QWidget* parent);

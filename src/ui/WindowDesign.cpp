@@ -47,6 +47,7 @@ constexpr int ConnectionLeft = 722;
 constexpr int ConnectionTop = 13;
 constexpr int ConnectionWidth = 146;
 constexpr int ConnectionHeight = 20;
+constexpr int ConnectionGap = ConnectionLeft - (StatusLeft + StatusWidth);
 constexpr int WordmarkLeft = 874;
 constexpr int WordmarkTop = 5;
 constexpr int WordmarkWidth = 130;
@@ -234,9 +235,20 @@ void BuildToolBar(QWidget* central, WindowControls& c)
     c.buttonVerify = CommandButton(bar, "ButtonVerify", NextButtonLeft(c.buttonRead));
     c.buttonProgram = CommandButton(bar, "ButtonProgram", NextButtonLeft(c.buttonVerify));
 
-    // Wider buttons push the status line right; its right edge stays put.
+    // The connection label grows leftwards to its longest translation, its
+    // right edge at the designed place beside the wordmark.
+    c.labelSpojeni = Named(new QLabel(bar), "LabelSpojeni");
+    c.labelSpojeni->setAlignment(Qt::AlignCenter);
+    c.labelSpojeni->setGeometry(ConnectionLeft, ConnectionTop, ConnectionWidth, ConnectionHeight);
+    FitWidestCaption(c.labelSpojeni);
+    c.labelSpojeni->move(ConnectionLeft + ConnectionWidth - c.labelSpojeni->width(), ConnectionTop);
+    SetBackground(c.labelSpojeni, ConnectionColour);
+
+    // Wider buttons push the status line right, a wider connection label
+    // ends it earlier.
     const int statusLeft = std::max(StatusLeft, NextButtonLeft(c.buttonProgram));
-    const int statusWidth = StatusLeft + StatusWidth - statusLeft;
+    const int statusRight = std::min(StatusLeft + StatusWidth, c.labelSpojeni->x() - ConnectionGap);
+    const int statusWidth = statusRight - statusLeft;
     c.labelHlaseni = Named(new QLabel(bar), "LabelHlaseni");
     c.labelHlaseni->setGeometry(statusLeft, StatusTop, statusWidth, StatusHeight);
     c.labelHlaseni->setWordWrap(true);
@@ -244,11 +256,6 @@ void BuildToolBar(QWidget* central, WindowControls& c)
     c.cGauge->setRange(0, GaugeMaximum);
     c.cGauge->setTextVisible(false);
     c.cGauge->setGeometry(statusLeft, GaugeTop, statusWidth, GaugeHeight);
-
-    c.labelSpojeni = Named(new QLabel(bar), "LabelSpojeni");
-    c.labelSpojeni->setAlignment(Qt::AlignCenter);
-    c.labelSpojeni->setGeometry(ConnectionLeft, ConnectionTop, ConnectionWidth, ConnectionHeight);
-    SetBackground(c.labelSpojeni, ConnectionColour);
 
     Logo(bar, "ImageLogo1", QStringLiteral(":/images/LogoWordmark.jpg"),
          QRect(WordmarkLeft, WordmarkTop, WordmarkWidth, WordmarkHeight));

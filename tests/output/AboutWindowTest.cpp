@@ -17,9 +17,11 @@ TEST(AboutBuildStamp, DateKeepsTheCompilersForm)
     EXPECT_EQ(BuildDateText("May 19 2005"), "May 19 2005");
 }
 
-TEST(AboutBuildStamp, SingleDigitDayLosesTheCompilersPadding)
+TEST(AboutBuildStamp, SingleDigitDayKeepsTheCompilersTwoBlanks)
 {
-    EXPECT_EQ(BuildDateText("Dec  9 2026"), "Dec 9 2026");
+    EXPECT_EQ(BuildDateText("Dec  9 2026"), "Dec  9 2026");
+    EXPECT_EQ(BuildDateText("Dec 9 2026"), "");
+    EXPECT_EQ(BuildDateText("Dec  x 2026"), "");
 }
 
 TEST(AboutBuildStamp, TimeInTwentyFourHourForm)
@@ -75,7 +77,7 @@ void ClickLabel(QLabel* label)
 TEST(AboutWindow, ShowsTheBuildStampInItsForms)
 {
     const TFormAbout about;
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^[A-Z][a-z]{2} [1-9][0-9]? [0-9]{4}$"))
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^[A-Z][a-z]{2} [ 1-9][0-9] [0-9]{4}$"))
                     .match(LabelText(about, "LabelDate"))
                     .hasMatch())
         << LabelText(about, "LabelDate").toStdString();

@@ -121,7 +121,10 @@ protected:
             displayStateLook = Current();
             ++displayStateRuns;
         };
-        setup.showMessage = [this](const std::string& text) { shownMessages.push_back(text); };
+        setup.showMessage = [this](const std::string& text) {
+            shownMessages.push_back(text);
+            restoredWhenShown = !printingFlag && displayStateRuns == 1 && Current().buttonShown;
+        };
     }
 
     Look Current() const
@@ -170,6 +173,7 @@ protected:
     bool printingFlag = false;
     int countdown = 0;
     std::vector<std::string> shownMessages;
+    bool restoredWhenShown = false;  // the window was whole when the message came
 };
 
 QByteArray ReadAll(const QString& path)
@@ -266,6 +270,7 @@ TEST_F(PrintReportTest, WindowComesBackWhenThePdfCannotBeWritten)
     EXPECT_FALSE(PrintParameters(setup, target));
     ASSERT_EQ(shownMessages.size(), 1u);
     EXPECT_NE(shownMessages.front().find("no-such-folder/report.pdf"), std::string::npos);
+    EXPECT_TRUE(restoredWhenShown);
     const Look after = Current();
     EXPECT_FALSE(after.printing);
     EXPECT_TRUE(after.buttonShown);
@@ -284,6 +289,7 @@ TEST_F(PrintReportTest, NoDefaultPrinterIsReportedAndTheWindowComesBack)
     }
     EXPECT_FALSE(PrintParameters(setup, PrintTarget{}));
     EXPECT_EQ(shownMessages, std::vector<std::string>({NoDefaultPrinterText}));
+    EXPECT_TRUE(restoredWhenShown);
     EXPECT_TRUE(Current().buttonShown);
     EXPECT_EQ(Current().tabsShown, before.tabsShown);
     EXPECT_EQ(displayStateRuns, 1);
@@ -336,13 +342,19 @@ TEST(PrintPage, LandscapePageWiderThanTheWindowIsFilledInHeight)
     EXPECT_EQ(PaintedExtent(client, QSize(450, 150)), QRect(0, 0, 150 * 400 / 300, 150));
 }
 
-TEST(PrintStatusText, DateInShortFormFourBlanksAndTimeInLongForm)
+TEST(PrintStatusText, DateInShortFormFourBlanksAndTimeInLongFormWithoutZone)
 {
-    const QLocale locale(QLocale::English, QLocale::UnitedStates);
-    const QString text = PrintStatusText("Date and time of printing:  ",
-                                         QDateTime(QDate(2026, 12, 9), QTime(14, 5, 9)), locale);
-    EXPECT_TRUE(text.startsWith(QStringLiteral("Date and time of printing:  12/9/26    2:05:09")))
-        << text.toStdString();
+    const QDateTime now(QDate(2026, 12, 9), QTime(14, 5, 9));
+    EXPECT_EQ(PrintStatusText("Date and time of printing:  ", now, QLocale(QLocale::English, QLocale::UnitedStates)),
+              QStringLiteral("Date and time of printing:  12/9/26    2:05:09 PM"));
+    for (const QLocale& locale : {QLocale(QLocale::German, QLocale::Germany), QLocale(QLocale::French, QLocale::France),
+                                  QLocale(QLocale::Czech, QLocale::CzechRepublic), QLocale(QLocale::English)}) {
+        const QString text = PrintStatusText("", now, locale);
+        const QString time = text.section(QLatin1String(PrintDateTimeGap), 1);
+        EXPECT_TRUE(time.contains(QStringLiteral("05:09"))) << text.toStdString();
+        EXPECT_FALSE(time.contains(now.timeZoneAbbreviation())) << text.toStdString();
+        EXPECT_EQ(time, time.trimmed()) << text.toStdString();
+    }
 }
 
 TEST(PrintHiddenNames, CoverEveryArrowOfTheGridAndTablePages)

@@ -1,10 +1,14 @@
-// Every caption of the pages and the tool bar keeps the room its text needs
-// in each language, and no caption lies on a neighbouring control.
+// Every caption of the window keeps the room its text needs, in width and in
+// the height of its tallest glyph, in each language and in each state in
+// which it is shown; no caption lies on a neighbouring control.
 
 #include "WindowFixture.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
+#include <QEnterEvent>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -12,9 +16,11 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QTabBar>
+#include <QStatusBar>
 #include <QTabWidget>
 
 #include "texts/MessageTable.h"
+#include "ui/MonitorArea.h"
 
 namespace torvana {
 namespace {
@@ -39,6 +45,29 @@ QString CaptionText(const QWidget* control)
     return static_cast<const QAbstractButton*>(control)->text();
 }
 
+// The faint antialiased fringe of a glyph may pass the edge; a stroke may not.
+constexpr double InkFringe = 0.25;
+
+// The ink of the text, drawn as the control draws it, stays inside the
+// control: an accent above a capital must not be cut.
+void ExpectGlyphsInside(const QWidget* control, const QString& text, const QString& where)
+{
+    const QFontMetricsF metrics(control->font());
+    const QRectF ink = metrics.tightBoundingRect(QString(text).remove(u'&'));
+    const auto* label = qobject_cast<const QLabel*>(control);
+    const QRect area = label ? label->contentsRect() : control->rect();
+    const Qt::Alignment alignment = label ? label->alignment() : Qt::AlignVCenter;
+    double top = area.top() + (area.height() - metrics.height()) / 2;
+    if (alignment & Qt::AlignTop) {
+        top = area.top();
+    } else if (alignment & Qt::AlignBottom) {
+        top = area.bottom() + 1 - metrics.height();
+    }
+    const double baseline = top + metrics.ascent();
+    EXPECT_GE(baseline + ink.top(), -InkFringe) << where.toStdString() << " loses the top of its glyphs";
+    EXPECT_LE(baseline + ink.bottom(), control->height() + InkFringe) << where.toStdString() << " loses the foot of its glyphs";
+}
+
 // Where a caption is narrower, or shorter for wrapped text, than it needs.
 void ExpectUnclipped(const QWidget* control, int language)
 {
@@ -55,6 +84,7 @@ void ExpectUnclipped(const QWidget* control, int language)
         }
         return;
     }
+    ExpectGlyphsInside(control, CaptionText(control), where);
     if (const auto* button = qobject_cast<const QPushButton*>(control)) {
         // A push button's hint has a style minimum beyond what its text needs.
         QStyleOptionButton option;
@@ -175,6 +205,80 @@ TEST_P(LanguageLayoutTest, WindowKeepsItsDesignedSize)
     w.MenuLanguageClick(GetParam());
     EXPECT_EQ(w.size(), designed);
     EXPECT_EQ(designed, QSize(1010, 788));
+}
+
+// Ticks until the red label reports that no unit answers.
+constexpr int NoConnectionTicks = 20;
+// Ticks for several monitor frames of the simulated unit.
+constexpr int MonitorTicks = 40;
+constexpr int TransferCheckPitch = 7;  // ticks between looks during a transfer
+
+// The tool bar and the live values while no unit answers: the red
+// connection label, the number of programmings with "---", and the status
+// line through each transfer to its error.
+TEST_P(LanguageLayoutTest, NoConnectionStateShowsEveryCaptionWhole)
+{
+    const int language = GetParam();
+    ports.refuse = true;
+    TFormHlav& w = Start();
+    w.show();
+    Tick(NoConnectionTicks);
+    w.MenuLanguageClick(language);
+    ASSERT_TRUE(w.Controls().labelSpojeni->isVisible());
+    CheckArea(w.Controls().groupBoxToolBar, language);
+    CheckArea(w.Controls().monitorParent, language);
+    for (const auto start : {&TFormHlav::MenuProgramClick, &TFormHlav::MenuVerifyClick, &TFormHlav::MenuReadClick}) {
+        (w.*start)();
+        Tick();
+        CheckArea(w.Controls().groupBoxToolBar, language);
+        ASSERT_TRUE(TickUntilIdle());
+        ASSERT_TRUE(w.Controls().labelHlaseni->isVisible());
+        CheckArea(w.Controls().groupBoxToolBar, language);
+    }
+}
+
+// The live values of a running unit, and the status line through a Program
+// with the unit's store progress.
+TEST_P(LanguageLayoutTest, ConnectedStateShowsEveryCaptionWhole)
+{
+    const int language = GetParam();
+    TFormHlav& w = Start();
+    w.MenuLanguageClick(language);
+    w.show();
+    Tick(MonitorTicks);
+    ASSERT_FALSE(w.Controls().labelSpojeni->isVisible());
+    CheckArea(w.Controls().monitorParent, language);
+    w.MenuProgramClick();
+    for (int tick = 0; tick < MonitorTicks * TransferCheckPitch; tick += TransferCheckPitch) {
+        Tick(TransferCheckPitch);
+        CheckArea(w.Controls().groupBoxToolBar, language);
+    }
+}
+
+// Under the mouse, every control with a hint shows its long part in the
+// status bar.
+TEST_P(LanguageLayoutTest, EveryHintReachesTheStatusBar)
+{
+    TFormHlav& w = Start();
+    w.MenuLanguageClick(GetParam());
+    w.show();
+    QTabWidget* tabs = w.Controls().pageControl1;
+    int hinted = 0;
+    for (int page = 0; page < tabs->count(); ++page) {
+        tabs->setCurrentIndex(page);
+        for (QWidget* control : w.findChildren<QWidget*>()) {
+            if (control->toolTip().isEmpty() || !control->isVisible()) {
+                continue;
+            }
+            w.Controls().statusBar1->clearMessage();
+            QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+            QApplication::sendEvent(control, &enter);
+            EXPECT_FALSE(w.Controls().statusBar1->currentMessage().isEmpty())
+                << control->objectName().toStdString() << " in language " << GetParam();
+            ++hinted;
+        }
+    }
+    EXPECT_GT(hinted, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllLanguages, LanguageLayoutTest, testing::Range(0, LanguageCount));

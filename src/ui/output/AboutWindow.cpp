@@ -9,7 +9,6 @@
 #include <QScreen>
 #include <array>
 #include <cctype>
-#include <sstream>
 
 namespace torvana {
 
@@ -22,6 +21,8 @@ constexpr QRect ExitGeometry{600, 497, 35, 29};
 constexpr int SmallFontPixels = 11;
 constexpr int ExitFontPixels = 23;
 constexpr const char* DesignedCaption = "Torvana";
+// Month, day (a blank before a single digit) and year, as the compiler writes them.
+constexpr const char* DatePattern = "aaa _0 0000";
 constexpr const char* TimePattern = "00:00:00";  // a digit where each 0 stands
 
 QFont DesignFont(int pixelSize)
@@ -46,13 +47,19 @@ QLabel* BlackLabel(QWidget* parent, const std::string& text, int pixelSize)
 
 std::string BuildDateText(std::string_view compilerDate)
 {
-    std::istringstream words{std::string(compilerDate)};
-    std::string text;
-    std::string word;
-    while (words >> word) {
-        text += text.empty() ? word : " " + word;
+    const std::string_view pattern = DatePattern;
+    if (compilerDate.size() != pattern.size()) {
+        return {};
     }
-    return text;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const auto c = static_cast<unsigned char>(compilerDate[i]);
+        const bool fits = (pattern[i] == 'a' && std::isalpha(c) != 0) || (pattern[i] == '0' && std::isdigit(c) != 0) ||
+                          (pattern[i] == '_' && (c == ' ' || std::isdigit(c) != 0)) || (pattern[i] == ' ' && c == ' ');
+        if (!fits) {
+            return {};
+        }
+    }
+    return std::string(compilerDate);
 }
 
 std::string BuildTimeText(std::string_view compilerTime)

@@ -15,8 +15,8 @@ namespace torvana {
 
 constexpr QSize AboutWindowSize{662, 568};
 
-// The compiler's build date ("Dec  9 2026") in the form "Dec 9 2026":
-// month, day and year each separated by one blank.
+// The compiler's build date ("Dec  9 2026", "May 19 2005"), unchanged when
+// it has that form; empty otherwise.
 std::string BuildDateText(std::string_view compilerDate);
 // The compiler's build time ("22:38:51"), unchanged when it has that form;
 // empty otherwise.

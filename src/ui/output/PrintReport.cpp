@@ -12,6 +12,7 @@
 #include <QTabWidget>
 #include <QWidget>
 #include <algorithm>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -197,39 +198,35 @@ bool PrintOnDevice(QPagedPaintDevice& device, QWidget* clientArea)
     return painter.end();
 }
 
-bool PrintToDefaultPrinter(const PrintWindow& w)
+// Each returns why the page was not printed, or nothing.
+std::optional<std::string> PrintToDefaultPrinter(const PrintWindow& w)
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
-        w.showMessage(NoDefaultPrinterText);
-        return false;
+        return NoDefaultPrinterText;
     }
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("Torvana"));
     if (!PrintOnDevice(printer, w.clientArea)) {
-        const QString text = QStringLiteral("The printer %1 did not take the print job").arg(info.printerName());
-        w.showMessage(text.toStdString());
-        return false;
+        return QStringLiteral("The printer %1 did not take the print job").arg(info.printerName()).toStdString();
     }
-    return true;
+    return std::nullopt;
 }
 
-bool PrintToPdf(const PrintWindow& w, const PrintTarget& target)
+std::optional<std::string> PrintToPdf(const PrintWindow& w, const PrintTarget& target)
 {
     QFile file(target.pdfFileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        w.showMessage((target.pdfFileName + QStringLiteral(": ") + file.errorString()).toStdString());
-        return false;
+        return (target.pdfFileName + QStringLiteral(": ") + file.errorString()).toStdString();
     }
     QPdfWriter writer(&file);
     writer.setCreator(QStringLiteral("Torvana"));
     writer.setTitle(QStringLiteral("Torvana"));
     writer.setPageLayout(target.pdfLayout);
     if (!PrintOnDevice(writer, w.clientArea)) {
-        w.showMessage((target.pdfFileName + QStringLiteral(": ") + file.errorString()).toStdString());
-        return false;
+        return (target.pdfFileName + QStringLiteral(": ") + file.errorString()).toStdString();
     }
-    return true;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -245,10 +242,26 @@ QRectF FitToPage(QSizeF source, QRectF page)
     return QRectF(page.topLeft(), source * scale);
 }
 
+QString LongTimeFormatWithoutZone(const QLocale& locale)
+{
+    constexpr QChar Quote = u'\'';
+    constexpr QChar ZoneLetter = u't';
+    const QString format = locale.timeFormat(QLocale::LongFormat);
+    QString kept;
+    bool quoted = false;
+    for (const QChar c : format) {
+        quoted = c == Quote ? !quoted : quoted;
+        if (quoted || c != ZoneLetter) {
+            kept += c;
+        }
+    }
+    return kept.simplified();
+}
+
 QString PrintStatusText(const std::string& textPrintDate, const QDateTime& now, const QLocale& locale)
 {
     return QString::fromStdString(textPrintDate) + locale.toString(now.date(), QLocale::ShortFormat) +
-           QLatin1String(PrintDateTimeGap) + locale.toString(now.time(), QLocale::LongFormat);
+           QLatin1String(PrintDateTimeGap) + locale.toString(now.time(), LongTimeFormatWithoutZone(locale));
 }
 
 QStringList MainWindowPrintHiddenNames()
@@ -323,11 +336,18 @@ void PaintClientArea(QPainter& painter, QWidget* clientArea, QRectF page)
 
 bool PrintParameters(const PrintWindow& window, const PrintTarget& target)
 {
-    const PreparedForPrint prepared(window);
-    if (target.kind == PrintTarget::Kind::PdfFile) {
-        return PrintToPdf(window, target);
+    std::optional<std::string> failure;
+    {
+        const PreparedForPrint prepared(window);
+        failure = target.kind == PrintTarget::Kind::PdfFile ? PrintToPdf(window, target)
+                                                            : PrintToDefaultPrinter(window);
     }
-    return PrintToDefaultPrinter(window);
+    // The window is whole again before the user reads why nothing was printed.
+    if (failure) {
+        window.showMessage(*failure);
+        return false;
+    }
+    return true;
 }
 
 }  // namespace torvana

@@ -30,8 +30,11 @@ constexpr const char* NoDefaultPrinterText = "There is no default printer curren
 // exceed the page, otherwise full page height. Empty for an empty source.
 QRectF FitToPage(QSizeF source, QRectF page);
 
+// The locale's long time format without its time-zone field.
+QString LongTimeFormatWithoutZone(const QLocale& locale);
+
 // textPrintDate, the date in the locale's short format, four blanks, the
-// time in the locale's long format.
+// time in the locale's long format without the zone.
 QString PrintStatusText(const std::string& textPrintDate, const QDateTime& now,
                         const QLocale& locale);
 

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPalette>
@@ -13,6 +14,7 @@
 #include <QStyleOptionComboBox>
 #include <QWheelEvent>
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "texts/LanguageTexts.h"
@@ -105,6 +107,29 @@ void FitWidestCaption(QWidget* control)
     control->resize(std::max(width, control->width()), control->height());
 }
 
+void FitTallestCaption(QLabel* label)
+{
+    // An antialiased fringe this faint may be cut; a stroke may not.
+    constexpr double InkFringe = 0.25;
+    const QFontMetricsF metrics(label->font());
+    QStringList texts = Translations(label, TextKind::Caption);
+    texts.append(label->text());
+    double overshoot = 0;
+    for (const QString& text : texts) {
+        const QRectF ink = metrics.tightBoundingRect(text);
+        overshoot = std::max({overshoot, -(metrics.ascent() + ink.top()), ink.bottom() - metrics.descent()});
+    }
+    if (overshoot <= InkFringe) {
+        return;
+    }
+    const int frame = label->height() - label->contentsRect().height();
+    const int needed = static_cast<int>(std::ceil(metrics.height() + 2 * overshoot)) + frame;
+    const int growth = needed - label->height();
+    if (growth > 0) {
+        label->setGeometry(label->x(), label->y() - growth / 2, label->width(), needed);
+    }
+}
+
 QLabel* MakeLabel(QWidget* parent, const QString& name, QPoint position)
 {
     auto* label = new QLabel(PageCaption(name), parent);
@@ -112,6 +137,7 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, QPoint position)
     label->move(position);
     label->adjustSize();
     FitWidestCaption(label);
+    FitTallestCaption(label);
     return label;
 }
 

@@ -49,6 +49,9 @@ QGroupBox* MakeGroup(QWidget* parent, const QString& name, QRect geometry);
 
 // Labels and check boxes come sized for their widest translation.
 QLabel* MakeLabel(QWidget* parent, const QString& name, QPoint position);
+// Makes a label tall enough for the accents and descenders of every
+// translation, growing it evenly up and down so its text stays in place.
+void FitTallestCaption(QLabel* label);
 QCheckBox* MakeCheckBox(QWidget* parent, const QString& name, QPoint position);
 QPushButton* MakeButton(QWidget* parent, const QString& name, QPoint position, QSize size);
 // editWidth is the edit box alone; the arrows add UpDownWidth.

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "ui/Hint.h"
 #include "ui/pages/PageCaptions.h"
 #include "ui/pages/RadioGroup.h"
 
@@ -73,8 +74,8 @@ PositionTableControls BuildTable(QWidget* sheet, const char* suffix, int top, Po
     t.all = MakeCheckBox(box, name("CheckBoxAll_Poloha"), AllAt);
     t.minus = MakeButton(box, name("ButtonMinus_Poloha"), MinusAt, StepButtonSize);
     t.plus = MakeButton(box, name("ButtonPlus_Poloha"), MinusAt + QPoint(PlusShift, 0), StepButtonSize);
-    t.minus->setToolTip("Take off 20 mV");
-    t.plus->setToolTip("Add 20 mV");
+    ApplyHint(t.minus, QStringLiteral("Take off 20 mV"));
+    ApplyHint(t.plus, QStringLiteral("Add 20 mV"));
     QObject::connect(t.minus, &QPushButton::clicked, &events,
                      [&events, table] { emit events.PositionStepClicked(table, false); });
     QObject::connect(t.plus, &QPushButton::clicked, &events,

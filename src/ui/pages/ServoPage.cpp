@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "ui/Hint.h"
 #include "ui/pages/PageCaptions.h"
 
 namespace torvana {
@@ -81,8 +82,8 @@ ServoPageControls BuildServoPage(QWidget* sheet, PageEvents& events)
     page.all = MakeCheckBox(box, "CheckBoxAll_Servo", AllAt);
     page.minus = MakeButton(box, "ButtonMinus_Servo", MinusAt, StepButtonSize);
     page.plus = MakeButton(box, "ButtonPlus_Servo", MinusAt + QPoint(PlusShift, 0), StepButtonSize);
-    page.minus->setToolTip("Take off 20 mV");
-    page.plus->setToolTip("Add 20 mV");
+    ApplyHint(page.minus, QStringLiteral("Take off 20 mV"));
+    ApplyHint(page.plus, QStringLiteral("Add 20 mV"));
     QObject::connect(page.minus, &QPushButton::clicked, &events, [&events] { emit events.ServoStepClicked(false); });
     QObject::connect(page.plus, &QPushButton::clicked, &events, [&events] { emit events.ServoStepClicked(true); });
 
