@@ -12,6 +12,7 @@
 #include "ui/pages/PageEvents.h"
 #include "ui/pages/PageRanges.h"
 #include "ui/pages/PageWidgets.h"
+#include "ui/pages/StylePalette.h"
 
 namespace torvana {
 
@@ -71,7 +72,7 @@ template <std::size_t N>
 QComboBox* MakeCombo(QWidget* parent, const QString& name, QPoint position,
                      const std::array<const char*, N>& items, PageEvents& events)
 {
-    auto* combo = new QComboBox(parent);
+    auto* combo = new PageComboBox(parent);
     combo->setObjectName(name);
     for (const char* item : items) {
         combo->addItem(QString::fromLatin1(item));

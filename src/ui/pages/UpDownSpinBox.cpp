@@ -3,8 +3,11 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QStyleOptionSpinBox>
 #include <QWheelEvent>
 #include <algorithm>
+
+#include "ui/pages/StylePalette.h"
 
 namespace torvana {
 
@@ -109,6 +112,12 @@ bool UpDownSpinBox::eventFilter(QObject* watched, QEvent* event)
         emit CommitRequested();
     }
     return QSpinBox::eventFilter(watched, event);
+}
+
+void UpDownSpinBox::initStyleOption(QStyleOptionSpinBox* option) const
+{
+    QSpinBox::initStyleOption(option);
+    option->palette = SharedStylePalette(option->palette);
 }
 
 UpDownSpinBox* FindSpinBox(const QObject* root, const QString& editOrUpDownName)

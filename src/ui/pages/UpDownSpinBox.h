@@ -37,6 +37,8 @@ protected:
     // Only a box with the focus takes the wheel; otherwise the parent gets it.
     void wheelEvent(QWheelEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The marking changes the palette often: see StylePalette.h.
+    void initStyleOption(QStyleOptionSpinBox* option) const override;
 
 private:
     unsigned triggers;
