@@ -1,8 +1,8 @@
 #include "cli/FileCommands.h"
 
 #include "core/Defaults.h"
-#include "core/FileKeys.h"
 #include "core/Normalise.h"
+#include "history/ParameterDiff.h"
 
 #include <cerrno>
 #include <cstring>
@@ -74,30 +74,17 @@ int RunNormalise(const Arguments& arguments)
 int RunDiff(const Arguments& arguments)
 {
     const ParsedArguments parsed = ParseArguments(arguments, {}, 2, 2);
-    ParameterImage imageA = EditorStartImage();
-    ParameterImage imageB = imageA;
-    FileOptions optionsA;
-    FileOptions optionsB;
-    LoadParameterSet(parsed.positional[0], imageA, optionsA);
-    LoadParameterSet(parsed.positional[1], imageB, optionsB);
-
-    bool different = false;
-    for (const FileKey& key : ParameterFileKeys()) {
-        for (std::size_t i = 0; i < key.elements.size(); ++i) {
-            const FileElement& element = key.elements[i];
-            if (element.encoding == Encoding::Identification) {
-                continue;
-            }
-            const int a = FileValue(element, imageA, optionsA);
-            const int b = FileValue(element, imageB, optionsB);
-            if (a != b) {
-                std::cout << key.name << '[' << i << "]: " << a << " -> " << b << '\n';
-                different = true;
-            }
-        }
+    ParameterSet a{EditorStartImage(), {}};
+    ParameterSet b = a;
+    LoadParameterSet(parsed.positional[0], a.image, a.options);
+    LoadParameterSet(parsed.positional[1], b.image, b.options);
+    const std::vector<ParameterDifference> differences = ParameterDifferences(a, b);
+    for (const ParameterDifference& difference : differences) {
+        std::cout << DifferenceLine(difference) << '\n';
     }
     // Exit 1 must not also stand for a listing that was lost.
     CheckStandardOutput();
+    const bool different = !differences.empty();
     return different ? ExitDifferent : ExitSuccess;
 }
 

@@ -101,7 +101,14 @@ LastImageReading ReadLastImage(const std::string& path, ParameterImage& image, P
     reading.reason = file.reason;
     if (file.status != FileReadStatus::Read)
         return reading;
-    WordReader reader(file.contents);
+    return ParseLastImage(file.contents, image, flags);
+}
+
+LastImageReading ParseLastImage(std::string_view text, ParameterImage& image, PageAllFlags& flags)
+{
+    LastImageReading reading;
+    reading.file = FileReadStatus::Read;
+    WordReader reader(text);
     if (ReadBytes(reader, image, reading))
         ReadBytes(reader, flags, reading);
     return reading;
@@ -133,8 +140,7 @@ std::optional<std::string> LastImageProblem(const LastImageReading& reading, con
     return std::nullopt;
 }
 
-bool WriteLastImageFile(const std::string& path, const ParameterImage& image,
-                        const PageAllFlags& flags, std::string* reason)
+std::string FormatLastImage(const ParameterImage& image, const PageAllFlags& flags)
 {
     std::string text;
     for (std::size_t offset = 0; offset < image.size(); ++offset) {
@@ -147,7 +153,13 @@ bool WriteLastImageFile(const std::string& path, const ParameterImage& image,
     }
     for (const std::uint8_t flag : flags)
         AppendNumber(text, flag);
-    const std::string failure = ReplaceFile(path, text);
+    return text;
+}
+
+bool WriteLastImageFile(const std::string& path, const ParameterImage& image,
+                        const PageAllFlags& flags, std::string* reason)
+{
+    const std::string failure = ReplaceFile(path, FormatLastImage(image, flags));
     if (reason != nullptr)
         *reason = failure;
     return failure.empty();

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace torvana {
 
@@ -34,6 +35,12 @@ struct LastImageReading {
 // each number's low 8 bits. Reading stops at the end of the file or at the
 // first word that is not a number; whatever was not reached keeps its value.
 LastImageReading ReadLastImage(const std::string& path, ParameterImage& image, PageAllFlags& flags);
+
+// The same reading from text already in memory (file is Read).
+LastImageReading ParseLastImage(std::string_view text, ParameterImage& image, PageAllFlags& flags);
+
+// The file's text for an image and its flags.
+std::string FormatLastImage(const ParameterImage& image, const PageAllFlags& flags);
 
 // The same, true when the file was there and could be read.
 bool ReadLastImageFile(const std::string& path, ParameterImage& image, PageAllFlags& flags);
