@@ -69,11 +69,16 @@ struct SimulatedPorts : PortOpener {
 
 // A window on a private settings folder with the fakes above.
 struct WindowBed {
-    WindowBed() { qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit()); }
+    WindowBed()
+    {
+        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+        qputenv("XDG_DATA_HOME", (config.path() + "/data").toLocal8Bit());
+    }
     ~WindowBed()
     {
         window.reset();
         qunsetenv("XDG_CONFIG_HOME");
+        qunsetenv("XDG_DATA_HOME");
     }
 
     TFormHlav& Start()

@@ -1,6 +1,7 @@
 #include "texts/LanguageTexts.h"
 
 #include "texts/HintTexts.h"
+#include "texts/HistoryTexts.h"
 #include "texts/ItemListTexts.h"
 #include "texts/PageTexts.h"
 #include "texts/WindowTexts.h"
@@ -15,7 +16,8 @@ namespace {
 std::vector<LocalisedText> AllEntries()
 {
     std::vector<LocalisedText> entries;
-    for (const std::vector<LocalisedText>& table : {WindowTexts(), PageTexts(), ItemListTexts(), HintTexts()}) {
+    for (const std::vector<LocalisedText>& table : {WindowTexts(), PageTexts(), HistoryCaptionTexts(),
+                                                         ItemListTexts(), HintTexts()}) {
         entries.insert(entries.end(), table.begin(), table.end());
     }
     return entries;

@@ -18,6 +18,7 @@
 #include "ui/StartupRules.h"
 #include "ui/ToolWiring.h"
 #include "ui/WindowSettings.h"
+#include "ui/history/HistoryWiring.h"
 #include "ui/output/AboutWindow.h"
 #include "ui/output/ManualLocation.h"
 #include "ui/output/PrintReport.h"
@@ -91,6 +92,7 @@ TFormHlav::TFormHlav(const QStringList& arguments, WindowServices services)
 
     link.SetMonitorHandler([this](const UnitFrame& frame) { return MonitorFrameArrived(frame); });
     ConnectControls();
+    ConnectHistory();
     timer1.setInterval(Timer1Interval);
     connect(&timer1, &QTimer::timeout, this, &TFormHlav::Timer1Timer);
 
@@ -126,6 +128,7 @@ void TFormHlav::FormCreate(const QStringList& arguments)
     FillActivePage();
     HideStatus();
     UpdateDisplayState();
+    history->Start(languageIndex);
     for (int i = static_cast<int>(MonitorLabel::LabelTest1); i <= static_cast<int>(MonitorLabel::LabelTest8); ++i) {
         monitor->Label(static_cast<MonitorLabel>(i))->hide();
     }
@@ -203,8 +206,33 @@ void TFormHlav::ConnectPages()
     connect(p, &PageEvents::BikeChanged, this, &TFormHlav::ComboBoxBikeChange);
     connect(p, &PageEvents::ZakazCteniClicked, this, &TFormHlav::ZakazCteniClick);
     connect(p, &PageEvents::PageChanged, this, &TFormHlav::PageControl1Change);
+    const auto toolStep = [this] {
+        const auto step = history->Expect(StepCause::Tool, {}, "Tools" + std::to_string(pages->ActivePageIndex()));
+        RefreshAfterEdit();
+    };
     tools = std::make_unique<ToolWiring>(ToolContext{image, *pages, *this, live, tracked, pageAllFlags,
-                                                     [this] { WriteActivePage(); }, [this] { RefreshAfterEdit(); }});
+                                                     [this] { WriteActivePage(); }, toolStep});
+}
+
+void TFormHlav::ConnectHistory()
+{
+    HistoryHost host;
+    host.state = [this] { return EditorState{image, pageAllFlags}; };
+    host.apply = [this](const EditorState& state) {
+        image = state.image;
+        pageAllFlags = state.flags;
+        RefreshAfterEdit();
+    };
+    host.commitPage = [this] {
+        WriteActivePage();
+        RefreshAfterEdit();
+    };
+    host.setName = [this] {
+        const std::string file = controls.labelFile2->text().toStdString();
+        return file.empty() ? headerTexts.versionText : file;
+    };
+    host.showMessage = [this](const std::string& text) { ShowMessage(text); };
+    history = new HistoryWiring(*this, std::move(host), PrepareHistoryPaths());
 }
 
 void TFormHlav::MenuToolsClick(StepDirection direction)
@@ -214,6 +242,7 @@ void TFormHlav::MenuToolsClick(StepDirection direction)
 
 void TFormHlav::ModeMenuClick(CouplingMenu menu, CouplingMode mode)
 {
+    const auto step = history->Expect(StepCause::Mode);
     const ModeChange change = ChooseCouplingMode(image, menu, mode, pages->ActivePageIndex());
     if (change.switchTo) {
         // A page switch of its own: no PageControl1Change.
@@ -229,6 +258,7 @@ void TFormHlav::ModeMenuClick(CouplingMenu menu, CouplingMode mode)
         link.ProgramOnChange(pages->ProgramAtOnceTicked());
         ShowLinkState();
     }
+    history->Commit();
 }
 
 void TFormHlav::Timer1Timer()
@@ -281,9 +311,12 @@ void TFormHlav::ShowLinkState()
     if (std::optional<HeaderTexts> header = link.TakeHeaderTexts()) {
         headerTexts = std::move(*header);
     }
-    link.TakeTransferEnd();
+    if (link.TakeTransferEnd() == TransferEnd::VerifyOk) {
+        history->MarkSaved();
+    }
     if (link.TakeImageChanged()) {
         FillActivePage();
+        history->TransferChangedImage();
     }
     for (std::string& text : link.TakeMessages()) {
         pendingMessages.push_back(std::move(text));
@@ -368,6 +401,7 @@ void TFormHlav::RefreshAfterEdit()
     NormaliseImage(image, {&languageIndex, &comPortNumber});
     FillActivePage();
     FillActivePage();
+    history->Commit();
     link.ProgramOnChange(pages->ProgramAtOnceTicked());
     ShowLinkState();
 }
@@ -405,6 +439,7 @@ void TFormHlav::SetLanguageTexts()
     }
     ApplyLanguageTexts(this, LanguageTexts(), languageIndex,
                        [this](const QString& target, const QStringList& items) { pages->SetItemList(target, items); });
+    history->SetLanguage(languageIndex);
     for (std::size_t i = 0; i < controls.menuCom.size(); ++i) {
         ApplyHint(controls.menuCom[i],
                   QStringLiteral("%1 %2").arg(QString::fromStdString(ComHintPrefix(languageIndex))).arg(i + 1));
@@ -421,6 +456,7 @@ void TFormHlav::MenuLanguageClick(int language)
 
 void TFormHlav::MenuNewClick()
 {
+    const auto step = history->Expect(StepCause::New);
     if (messages->AskYesNoCancel(messageTable.TextDefaultQuestion) != Answer::Yes) {
         return;
     }
@@ -432,6 +468,7 @@ void TFormHlav::MenuNewClick()
 
 void TFormHlav::ComboBoxBikeChange(int bike)
 {
+    const auto step = history->Expect(StepCause::Variant);
     image[Offset::Bike] = static_cast<std::uint8_t>(bike);
     MenuNewClick();
 }
@@ -456,8 +493,10 @@ void TFormHlav::MenuOpenClick()
             ShowMessage(LocalPath(name) + ": " + result.message);
         } else {
             monitor->ExtMonitor()->setChecked(options.extMonitor);
+            const auto step = history->Expect(StepCause::Open, LocalPath(name));
             RefreshAfterEdit();
             SetFileName(name);
+            history->MarkSaved();
         }
     }
     HideStatus();
@@ -479,6 +518,7 @@ void TFormHlav::MenuSaveClick()
         return;
     }
     SetFileName(name);
+    history->MarkSaved();
 }
 
 void TFormHlav::SpeedButtonPrintClick()
@@ -526,6 +566,7 @@ void TFormHlav::SetPrintingFlag(bool printing)
 
 void TFormHlav::MenuReadClick()
 {
+    history->TransferStarted(StepCause::Read);
     link.StartRead();
     ShowLinkState();
 }
@@ -544,6 +585,7 @@ void TFormHlav::MenuProgramClick()
     WriteActivePage();
     NormaliseImage(image, {&languageIndex, &comPortNumber});
     FillActivePage();
+    history->TransferStarted(StepCause::ProgramRefill);
     link.StartProgram();
     ShowLinkState();
 }
@@ -573,6 +615,7 @@ void TFormHlav::PositionRadioClick()
     if (const auto b = SelectedRadio(findChild<QWidget*>(QStringLiteral("RadioGroupPolohaB")))) {
         image[Offset::PositionBReference] = *b;
     }
+    history->Commit();
     link.ProgramOnChange(pages->ProgramAtOnceTicked());
     ShowLinkState();
 }
@@ -580,6 +623,7 @@ void TFormHlav::PositionRadioClick()
 void TFormHlav::ZakazCteniClick(bool checked)
 {
     image[Offset::NoReading] = checked ? 1 : 0;
+    history->Commit();
     if (auto* box = findChild<QCheckBox*>(QStringLiteral("CheckBoxZakazCteni"))) {
         SetBackground(box, checked ? std::optional<QColor>(ErrorColour) : std::nullopt);
     }
@@ -610,6 +654,9 @@ void TFormHlav::SaveSettings()
     std::string reason;
     if (!WriteLastImageFile(paths.lastImageFile, image, pageAllFlags, &reason)) {
         message += (message.empty() ? "" : "\n\n") + std::string("Unable to write to ") + paths.lastImageFile + "\n" + reason;
+    }
+    if (const std::string failure = history->Save(); !failure.empty()) {
+        message += (message.empty() ? "" : "\n\n") + failure;
     }
     if (!message.empty()) {
         ShowMessage(message);

@@ -25,6 +25,7 @@
 namespace torvana {
 
 class FileDialogs;
+class HistoryWiring;
 class MessageSink;
 class MonitorArea;
 class PortOpener;
@@ -86,6 +87,7 @@ public:
     bool PrintingFlag() const { return printingFlag; }
     const QString& LastFileName() const { return lastFileName; }
     const ConfigPaths& Paths() const { return paths; }
+    HistoryWiring& History() { return *history; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -98,6 +100,7 @@ private:
     WindowSettingsParts SettingsParts();
     void ConnectControls();
     void ConnectPages();
+    void ConnectHistory();
 
     void OpenComPort();
     void CloseComPort();
@@ -125,6 +128,7 @@ private:
     std::unique_ptr<ToolWiring> tools;
     std::unique_ptr<MonitorArea> monitor;
     std::unique_ptr<TFormAbout> about;
+    HistoryWiring* history = nullptr;  // a child of the window
 
     ParameterImage image{};
     CurvePageFlags pageAllFlags{};

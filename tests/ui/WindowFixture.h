@@ -85,12 +85,14 @@ protected:
     {
         ASSERT_TRUE(config.isValid());
         qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+        qputenv("XDG_DATA_HOME", (config.path() + "/data").toLocal8Bit());
     }
 
     void TearDown() override
     {
         window.reset();
         qunsetenv("XDG_CONFIG_HOME");
+        qunsetenv("XDG_DATA_HOME");
     }
 
     TFormHlav& Start(const QStringList& arguments = {})

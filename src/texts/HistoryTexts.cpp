@@ -1,0 +1,85 @@
+#include "texts/HistoryTexts.h"
+
+#include "texts/TextRows.h"
+
+#include <array>
+
+namespace torvana {
+
+namespace {
+
+using Texts = std::array<std::string, LanguageCount>;
+
+const std::array<Texts, static_cast<std::size_t>(HistoryText::Count)>& Table()
+{
+    static const std::array<Texts, static_cast<std::size_t>(HistoryText::Count)> table = {{
+        {"&Undo", "&Rückgängig", "&Annuler", "&Zpět"},
+        {"&Redo", "&Wiederholen", "&Rétablir", "&Znovu"},
+        {"row", "Zeile", "ligne", "řádek"},
+        {"parameters", "Parameter", "paramètres", "parametrů"},
+        {"\"All\" marks", "\"Alle\"-Markierungen", "marques \"Tout\"", "značky \"Vše\""},
+        {"Edit", "Änderung", "Modification", "Úprava"},
+        {"Tool", "Werkzeug", "Outil", "Nástroj"},
+        {"Coupling mode", "Kopplungsart", "Mode de couplage", "Režim spřažení"},
+        {"New parameter set", "Neuer Parametersatz", "Nouveau jeu de paramètres", "Nová sada parametrů"},
+        {"Engine variant defaults", "Standardwerte der Motorvariante", "Valeurs par défaut de la variante",
+         "Výchozí hodnoty varianty motoru"},
+        {"Open", "Öffnen", "Ouvrir", "Otevřít"},
+        {"Read from the unit", "Aus dem Gerät gelesen", "Lecture de l'unité", "Čtení z jednotky"},
+        {"Unit header after Program", "Gerätekopf nach Programmierung", "En-tête de l'unité après programmation",
+         "Hlavička jednotky po programování"},
+        {"Restore point", "Wiederherstellungspunkt", "Point de restauration", "Bod obnovení"},
+        {"Taken from comparison", "Aus dem Vergleich übernommen", "Repris de la comparaison",
+         "Převzato z porovnání"},
+        {"Before undo", "Vor Rückgängig", "Avant annulation", "Před vrácením zpět"},
+        {"Before Program", "Vor Programmierung", "Avant programmation", "Před programováním"},
+        {"A restore point could not be kept:", "Ein Wiederherstellungspunkt konnte nicht gespeichert werden:",
+         "Un point de restauration n'a pas pu être gardé :", "Bod obnovení nelze uložit:"},
+        {"All causes", "Alle Ursachen", "Toutes les causes", "Všechny příčiny"},
+        {"Pinned", "Angeheftet", "Épinglé", "Připnuto"},
+        {"Time", "Zeit", "Heure", "Čas"},
+        {"Cause", "Ursache", "Cause", "Příčina"},
+        {"File or unit", "Datei oder Gerät", "Fichier ou unité", "Soubor nebo jednotka"},
+        {"Parameter", "Parameter", "Paramètre", "Parametr"},
+        {"Editor", "Editor", "Éditeur", "Editor"},
+        {"Compared set", "Verglichener Satz", "Jeu comparé", "Porovnaná sada"},
+        {"The sets are equal.", "Die Sätze sind gleich.", "Les jeux sont identiques.", "Sady jsou shodné."},
+        {"differing parameters", "abweichende Parameter", "paramètres différents", "rozdílných parametrů"},
+        {"The unit could not be read:", "Das Gerät konnte nicht gelesen werden:", "L'unité n'a pas pu être lue :",
+         "Jednotku nelze přečíst:"},
+    }};
+    return table;
+}
+
+}  // namespace
+
+std::vector<LocalisedText> HistoryCaptionTexts()
+{
+    std::vector<LocalisedText> entries;
+    AppendRows(entries, TextKind::Caption, {
+        {{"MenuEdit"}, {"&Edit", "&Bearbeiten", "É&dition", "Úpr&avy"}},
+        {{"MenuRestorePoints"},
+         {"Restore &points...", "&Wiederherstellungspunkte...", "&Points de restauration...", "&Body obnovení..."}},
+        {{"MenuCompare"}, {"&Compare...", "&Vergleichen mit...", "&Comparer...", "&Porovnat..."}},
+        {{"TFormRestorePoints"},
+         {"Restore points", "Wiederherstellungspunkte", "Points de restauration", "Body obnovení"}},
+        {{"ButtonRestorePoint"}, {"&Restore", "&Wiederherstellen", "&Restaurer", "&Obnovit"}},
+        {{"ButtonPinRestorePoint"}, {"&Pin / unpin", "&Anheften / lösen", "É&pingler / détacher", "&Připnout / odepnout"}},
+        {{"ButtonCloseRestorePoints", "ButtonCloseCompare"}, {"&Close", "&Schließen", "&Fermer", "&Zavřít"}},
+        {{"TFormCompare"}, {"Compare", "Vergleichen", "Comparer", "Porovnat"}},
+        {{"ButtonCompareFile"}, {"&File...", "&Datei...", "&Fichier...", "&Soubor..."}},
+        {{"ButtonCompareRestorePoint"},
+         {"Restore &point", "&Wiederherstellungspunkt", "&Point de restauration", "&Bod obnovení"}},
+        {{"ButtonCompareUnit"}, {"&Unit", "&Gerät", "&Unité", "&Jednotka"}},
+        {{"ButtonTakeDifferences"},
+         {"&Take chosen", "Auswahl &übernehmen", "&Reprendre la sélection", "&Převzít vybrané"}},
+    });
+    return entries;
+}
+
+const std::string& HistoryTextFor(HistoryText text, int languageIndex)
+{
+    return Table()[static_cast<std::size_t>(text)][LanguageSlot(languageIndex)];
+}
+
+}  // namespace torvana

@@ -1,0 +1,233 @@
+#include "ui/history/HistoryWiring.h"
+
+#include "history/HistoryFile.h"
+#include "texts/HistoryTexts.h"
+#include "texts/LanguageTexts.h"
+#include "ui/history/StepLabel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDateTime>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace torvana {
+
+namespace {
+
+constexpr const char* TitleTarget = "TFormHlav";
+constexpr const char* ModifiedMark = " *";
+
+std::int64_t NowMs() { return QDateTime::currentMSecsSinceEpoch(); }
+
+// A Read keeps its restore point when it starts, since a Read that fails
+// half way has already changed the image.
+bool KeepsRestorePointOnCommit(StepCause cause)
+{
+    return cause != StepCause::Read && ReplacesWholeSet(cause);
+}
+
+// Undo and redo keys reach the Edit menu even from an edit box of the
+// window, whose own text undo would otherwise take them.
+class UndoKeyFilter : public QObject {
+public:
+    explicit UndoKeyFilter(QWidget& window, QObject* parent) : QObject(parent), window(window) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (event->type() == QEvent::ShortcutOverride && widget && widget->window() == &window) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+                key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)) {
+                event->ignore();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget& window;
+};
+
+}  // namespace
+
+HistoryWiring::Expectation::~Expectation()
+{
+    if (owner)
+        owner->expected.reset();
+}
+
+HistoryWiring::HistoryWiring(QMainWindow& window, HistoryHost host, HistoryPaths paths)
+    : QObject(&window), window(window), host(std::move(host)), paths(std::move(paths)),
+      restorePoints(this->paths.restorePoints)
+{
+    BuildMenu();
+}
+
+void HistoryWiring::BuildMenu()
+{
+    menuEdit = new QMenu(&window);
+    menuEdit->setObjectName(QStringLiteral("MenuEdit"));
+    QMenuBar* bar = window.menuBar();
+    const QList<QAction*> menus = bar->actions();
+    // Right after File, before the design's other menus.
+    if (menus.size() > 1)
+        bar->insertMenu(menus[1], menuEdit);
+    else
+        bar->addMenu(menuEdit);
+    menuUndo = menuEdit->addAction(QString());
+    menuUndo->setObjectName(QStringLiteral("MenuUndo"));
+    menuUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    menuRedo = menuEdit->addAction(QString());
+    menuRedo->setObjectName(QStringLiteral("MenuRedo"));
+    menuRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    menuEdit->addSeparator();
+    menuRestorePoints = menuEdit->addAction(QString());
+    menuRestorePoints->setObjectName(QStringLiteral("MenuRestorePoints"));
+    menuCompare = menuEdit->addAction(QString());
+    menuCompare->setObjectName(QStringLiteral("MenuCompare"));
+    connect(menuUndo, &QAction::triggered, this, &HistoryWiring::Undo);
+    connect(menuRedo, &QAction::triggered, this, &HistoryWiring::Redo);
+    qApp->installEventFilter(new UndoKeyFilter(window, this));
+}
+
+void HistoryWiring::Start(int language)
+{
+    languageIndex = language;
+    baseline = host.state();
+    saved = baseline;
+    const HistoryLoad load = LoadHistoryFile(paths.historyFile, history);
+    if (!load.message.empty())
+        host.showMessage(load.message);
+    UpdateActions();
+}
+
+std::string HistoryWiring::Save() const
+{
+    const std::string failure = SaveHistoryFile(paths.historyFile, history);
+    return failure.empty() ? failure : "Unable to write to " + paths.historyFile + "\n" + failure;
+}
+
+HistoryWiring::Expectation HistoryWiring::Expect(StepCause cause, std::string detail, std::string control)
+{
+    if (expected)
+        return Expectation(nullptr);
+    HistoryStep step;
+    step.cause = cause;
+    step.detail = std::move(detail);
+    step.control = std::move(control);
+    expected = std::move(step);
+    return Expectation(this);
+}
+
+void HistoryWiring::Commit()
+{
+    const EditorState current = host.state();
+    if (showing) {
+        baseline = current;
+        UpdateActions();
+        return;
+    }
+    HistoryStep step = expected.value_or(HistoryStep{});
+    if (!expected) {
+        // The window's focus child, which it keeps also while inactive.
+        const QWidget* focus = window.focusWidget();
+        step.control = focus ? focus->objectName().toStdString() : std::string();
+    }
+    if (KeepsRestorePointOnCommit(step.cause))
+        KeepRestorePoint(step.cause);
+    step.before = baseline;
+    step.after = current;
+    step.timeMs = NowMs();
+    history.Record(std::move(step));
+    baseline = current;
+    UpdateActions();
+}
+
+void HistoryWiring::TransferStarted(StepCause cause)
+{
+    Commit();
+    transferCause = cause;
+    if (cause == StepCause::Read)
+        KeepRestorePoint(StepCause::Read);
+    else
+        KeepRestorePoint(StepCause::Program);
+}
+
+void HistoryWiring::TransferChangedImage()
+{
+    {
+        const Expectation scope = Expect(transferCause);
+        Commit();
+    }
+    transferCause = StepCause::ProgramRefill;
+}
+
+void HistoryWiring::MarkSaved()
+{
+    saved = host.state();
+    UpdateActions();
+}
+
+void HistoryWiring::KeepRestorePoint(StepCause cause)
+{
+    const std::string failure = restorePoints.Keep(baseline, cause, host.setName(), NowMs());
+    if (!failure.empty())
+        host.showMessage(HistoryTextFor(HistoryText::RestorePointError, languageIndex) + "\n" + failure);
+}
+
+void HistoryWiring::Undo()
+{
+    host.commitPage();
+    if (!history.CanUndo())
+        return;
+    if (ReplacesWholeSet(history.NextUndo().cause))
+        KeepRestorePoint(StepCause::Undo);
+    Show(history.Undo());
+}
+
+void HistoryWiring::Redo()
+{
+    host.commitPage();
+    if (history.CanRedo())
+        Show(history.Redo());
+}
+
+void HistoryWiring::Show(const EditorState& state)
+{
+    const EditorState copy = state;  // the history may drop it while the page refills
+    showing = true;
+    host.apply(copy);
+    showing = false;
+    UpdateActions();
+}
+
+void HistoryWiring::ApplyAsStep(const EditorState& state, StepCause cause, const std::string& detail)
+{
+    host.commitPage();
+    const Expectation scope = Expect(cause, detail);
+    host.apply(state);
+}
+
+void HistoryWiring::SetLanguage(int language)
+{
+    languageIndex = language;
+    UpdateActions();
+}
+
+void HistoryWiring::UpdateActions()
+{
+    menuUndo->setText(UndoRedoCaption(true, history.CanUndo() ? &history.NextUndo() : nullptr, languageIndex));
+    menuRedo->setText(UndoRedoCaption(false, history.CanRedo() ? &history.NextRedo() : nullptr, languageIndex));
+    menuUndo->setEnabled(history.CanUndo());
+    menuRedo->setEnabled(history.CanRedo());
+    const QString title = QString::fromStdString(LocalisedFor(TitleTarget, TextKind::Title, languageIndex));
+    window.setWindowTitle(Modified() ? title + QString::fromLatin1(ModifiedMark) : title);
+}
+
+}  // namespace torvana

@@ -1,0 +1,193 @@
+// Undo and redo in the window: every kind of change comes back byte for
+// byte, each replaced set leaves a restore point, and the history outlives
+// a restart or a damaged history file.
+
+#include "WindowFixture.h"
+
+#include "core/Normalise.h"
+#include "core/ParameterFile.h"
+#include "history/HistoryFile.h"
+#include "ui/history/HistoryWiring.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QKeyEvent>
+#include <filesystem>
+#include <fstream>
+
+namespace torvana {
+namespace {
+
+void KeyClick(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QKeyEvent press(QEvent::KeyPress, key, modifiers);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers);
+    QApplication::sendEvent(target, &release);
+}
+
+// Whether the focused control keeps the keys for itself instead of letting
+// the window's shortcut have them.
+bool ControlKeepsKeys(QWidget* target, int key, Qt::KeyboardModifiers modifiers)
+{
+    QKeyEvent override(QEvent::ShortcutOverride, key, modifiers);
+    override.ignore();
+    QApplication::sendEvent(target, &override);
+    return override.isAccepted();
+}
+
+class HistoryWindowTest : public WindowTest {
+protected:
+    EditorState State() { return window->History().CurrentState(); }
+    QAction* UndoAction() { return window->History().UndoAction(); }
+    QAction* RedoAction() { return window->History().RedoAction(); }
+    QString DataFile(const char* name) const { return QDir(Dir()).filePath(QStringLiteral("data/torvana/") + name); }
+
+    void EnterInCell(const char* name, const char* text)
+    {
+        QSpinBox* cell = window->Pages().SpinBox(QString::fromLatin1(name));
+        ASSERT_NE(cell, nullptr);
+        cell->setFocus();
+        cell->findChild<QLineEdit*>()->setText(QString::fromLatin1(text));
+        KeyClick(cell, Qt::Key_Return);
+    }
+
+    std::string CellLabel(int table, int row, int column)
+    {
+        constexpr int rpmPerStep = 50;
+        const int rpm = window->Image()[CurveAxisOffset(table) + column] * rpmPerStep;
+        return "Ign " + std::to_string(table + 1) + " row " + std::to_string(TpsAxis[row]) + " %, " +
+               std::to_string(rpm) + " rpm";
+    }
+};
+
+struct Change {
+    const char* name;
+    std::function<void()> act;
+    std::string label;  // empty: only checked to be there
+    std::optional<StepCause> restorePoint;
+};
+
+TEST_F(HistoryWindowTest, EveryKindOfChangeIsUndoneAndRedoneExactly)
+{
+    const QString file = QDir(Dir()).filePath("tune.ign");
+    TFormHlav& w = Start();
+    const std::vector<Change> changes = {
+        {"edit", [this] { EnterInCell("CurveCellEdit[2][4]", "17"); }, "", {}},
+        {"tool", [&w] { emit w.Pages().CurveColumnStepped(3, true); }, "Tool: ", {}},
+        {"mode", [&w] { w.ModeMenuClick(CouplingMenu::Ign123, ModeSeparate); }, "Coupling mode: MODE[0]", {}},
+        {"new", [&w] { w.MenuNewClick(); }, "New parameter set", StepCause::New},
+        {"variant", [&w] { w.ComboBoxBikeChange(2); }, "Engine variant defaults", StepCause::Variant},
+        {"open",
+         [this, &w, file] {
+             ParameterImage other = w.Image();
+             other[CurveCellOffset(4, 1, 1)] ^= 1;
+             other[Offset::Limiter] = 190;
+             ASSERT_EQ(SaveParameterFile(file.toStdString(), other, {}), "");
+             dialogs.openAnswer = file;
+             w.MenuOpenClick();
+         },
+         "Open tune.ign", StepCause::Open},
+        {"read",
+         [this, &w] {
+             ParameterImage unitSet = w.Image();
+             unitSet[CurveCellOffset(2, 6, 9)] ^= 2;
+             NormaliseImage(unitSet);
+             unit.Preload(unitSet);
+             w.MenuReadClick();
+             ASSERT_TRUE(TickUntilIdle());
+         },
+         "Read from the unit", StepCause::Read},
+    };
+    w.show();
+    w.Controls().pageControl1->setCurrentIndex(0);
+    // New and the variant need a set that differs from the factory one.
+    EnterInCell("CurveCellEdit[0][0]", "5");
+    for (const Change& change : changes) {
+        SCOPED_TRACE(change.name);
+        const EditorState before = State();
+        change.act();
+        const EditorState after = State();
+        ASSERT_NE(before, after);
+        const std::string label = change.label.empty() ? CellLabel(0, 2, 4) : change.label;
+        EXPECT_EQ(UndoAction()->text().toStdString().rfind("&Undo: " + label, 0), 0u) << UndoAction()->text().toStdString();
+        if (change.restorePoint) {
+            const RestorePointListing listing = w.History().RestorePoints().List();
+            ASSERT_FALSE(listing.points.empty());
+            EXPECT_EQ(listing.points.front().cause, *change.restorePoint);
+            EXPECT_EQ(listing.points.front().state, before);
+        }
+        UndoAction()->trigger();
+        EXPECT_EQ(State(), before);
+        EXPECT_EQ(RedoAction()->text().toStdString().rfind("&Redo: " + label, 0), 0u);
+        RedoAction()->trigger();
+        EXPECT_EQ(State(), after);
+    }
+    EXPECT_TRUE(sink.shown.empty());
+}
+
+// Three arrow steps on one cell are one step; the undo and redo keys pass
+// the cell's own text undo by to the Edit menu.
+TEST_F(HistoryWindowTest, ABurstOnOneControlIsOneStepAndCtrlZReachesIt)
+{
+    TFormHlav& w = Start();
+    w.show();
+    w.Controls().pageControl1->setCurrentIndex(0);
+    QSpinBox* cell = w.Pages().SpinBox("CurveCellEdit[5][5]");
+    ASSERT_NE(cell, nullptr);
+    cell->setFocus();
+    const EditorState before = State();
+    const std::size_t steps = w.History().History().Steps().size();
+    for (int i = 0; i < 3; ++i)
+        KeyClick(cell, Qt::Key_Up);
+    ASSERT_EQ(w.Image()[CurveCellOffset(0, 5, 5)], before.image[CurveCellOffset(0, 5, 5)] + 3);
+    EXPECT_EQ(w.History().History().Steps().size(), steps + 1);
+    EXPECT_FALSE(ControlKeepsKeys(cell, Qt::Key_Z, Qt::ControlModifier));
+    EXPECT_FALSE(ControlKeepsKeys(cell, Qt::Key_Y, Qt::ControlModifier));
+    EXPECT_FALSE(ControlKeepsKeys(cell, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier));
+    EXPECT_EQ(UndoAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_TRUE(RedoAction()->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
+    UndoAction()->trigger();
+    EXPECT_EQ(State(), before);
+    RedoAction()->trigger();
+    EXPECT_EQ(w.Image()[CurveCellOffset(0, 5, 5)], before.image[CurveCellOffset(0, 5, 5)] + 3);
+}
+
+TEST_F(HistoryWindowTest, HistoryOutlivesARestart)
+{
+    TFormHlav& w = Start();
+    w.show();
+    w.Controls().pageControl1->setCurrentIndex(0);
+    const EditorState before = State();
+    EnterInCell("CurveCellEdit[1][1]", "21");
+    const EditorState after = State();
+    ASSERT_NE(before, after);
+    Close();
+
+    TFormHlav& again = Start();
+    EXPECT_EQ(State(), after);
+    ASSERT_TRUE(UndoAction()->isEnabled());
+    UndoAction()->trigger();
+    EXPECT_EQ(State(), before);
+    EXPECT_TRUE(again.History().History().CanRedo());
+    EXPECT_TRUE(sink.shown.empty());
+}
+
+TEST_F(HistoryWindowTest, DamagedHistoryStartsEmptyWithAMessage)
+{
+    std::filesystem::create_directories(DataFile("").toStdString());
+    std::ofstream(DataFile(HistoryFileName).toStdString()) << "TORVANA_HISTORY 1\nCURSOR 1\nSTEP x\n";
+    TFormHlav& w = Start();
+    ASSERT_EQ(sink.shown.size(), 1u);
+    EXPECT_NE(sink.shown[0].find("could not be read"), std::string::npos) << sink.shown[0];
+    EXPECT_FALSE(w.History().History().CanUndo());
+    EXPECT_FALSE(UndoAction()->isEnabled());
+    EXPECT_TRUE(std::filesystem::exists(DataFile("history.damaged").toStdString()));
+}
+
+}  // namespace
+}  // namespace torvana
