@@ -10,7 +10,9 @@
 #include "ui/PortOpener.h"
 #include "ui/pages/EditorPages.h"
 #include "ui/WindowDesign.h"
+#include "ui/history/HistoryWiring.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -19,6 +21,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -159,6 +162,49 @@ void BM_WindowCellEdit(benchmark::State& state)
     }
 }
 BENCHMARK(BM_WindowCellEdit)->Unit(benchmark::kMillisecond);
+
+// One undo and one redo of a cell edit per iteration, through the edit path,
+// with a full history behind them.
+void BM_WindowUndoRedo(benchmark::State& state)
+{
+    WindowBed bed;
+    TFormHlav& window = bed.Start();
+    window.Controls().pageControl1->setCurrentIndex(IgnPage);
+    HistoryWiring& history = window.History();
+    for (std::size_t i = 0; i < DefaultHistoryCapacity; ++i) {
+        window.Image()[CurveCellOffset(IgnPage, EditedRow, EditedColumn)] = i % 2 ? EditHighValue : EditLowValue;
+        const auto step = history.Expect(StepCause::Tool);  // no control: never merged into a burst
+        history.Commit();
+    }
+    for (auto _ : state) {
+        history.UndoAction()->trigger();
+        history.RedoAction()->trigger();
+    }
+    if (!history.History().CanUndo() || history.History().CanRedo()) {
+        state.SkipWithError("undo and redo did not pair up");
+    }
+}
+BENCHMARK(BM_WindowUndoRedo)->Unit(benchmark::kMillisecond);
+
+// What recording a step adds to an edit: the state compared, the step kept
+// in a full history, the Edit menu renamed.
+void BM_WindowRecordStep(benchmark::State& state)
+{
+    WindowBed bed;
+    TFormHlav& window = bed.Start();
+    HistoryWiring& history = window.History();
+    bool high = false;
+    for (auto _ : state) {
+        high = !high;
+        window.Image()[CurveCellOffset(IgnPage, EditedRow, EditedColumn)] = high ? EditHighValue : EditLowValue;
+        const auto step = history.Expect(StepCause::Tool);
+        history.Commit();
+    }
+    if (history.History().Steps().size() < std::min<std::size_t>(state.iterations(), DefaultHistoryCapacity)) {
+        state.SkipWithError("the steps were not recorded");
+    }
+}
+BENCHMARK(BM_WindowRecordStep)->Unit(benchmark::kMicrosecond);
 
 void BM_WindowMonitorTick(benchmark::State& state)
 {
