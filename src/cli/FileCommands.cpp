@@ -2,8 +2,10 @@
 
 #include "core/Defaults.h"
 #include "core/Normalise.h"
+#include "cli/LinkSession.h"
 #include "history/ParameterDiff.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <iostream>
@@ -71,13 +73,46 @@ int RunNormalise(const Arguments& arguments)
     return ExitSuccess;
 }
 
+constexpr std::string_view UnitFlag = "--unit";
+constexpr std::string_view PortOption = "--port";
+
+// The unit's set, read into a copy; a unit that does not give it whole is
+// the command's failure, not a difference.
+ParameterSet UnitSet(const std::string& device, const FileOptions& options)
+{
+    ParameterSet unit{EditorStartImage(), options};  // the monitor option is not the unit's
+    std::string failure;
+    if (ReadUnit(device, unit.image, failure) != ExitSuccess || !failure.empty()) {
+        throw CommandFailure(failure.empty() ? "the unit's set could not be read from " + device : failure);
+    }
+    return unit;
+}
+
 int RunDiff(const Arguments& arguments)
 {
-    const ParsedArguments parsed = ParseArguments(arguments, {}, 2, 2);
+    Arguments rest;
+    bool withUnit = false;
+    for (const std::string& argument : arguments) {
+        if (argument == UnitFlag && rest.end() == std::find(rest.begin(), rest.end(), "--")) {
+            withUnit = true;
+        } else {
+            rest.push_back(argument);
+        }
+    }
+    const ParsedArguments parsed =
+        withUnit ? ParseArguments(rest, {PortOption}, 1, 1) : ParseArguments(rest, {}, 2, 2);
     ParameterSet a{EditorStartImage(), {}};
     ParameterSet b = a;
     LoadParameterSet(parsed.positional[0], a.image, a.options);
-    LoadParameterSet(parsed.positional[1], b.image, b.options);
+    if (withUnit) {
+        const std::string device = OptionValue(parsed, PortOption);
+        if (device.empty()) {
+            throw UsageError("diff --unit needs --port DEVICE");
+        }
+        b = UnitSet(device, a.options);
+    } else {
+        LoadParameterSet(parsed.positional[1], b.image, b.options);
+    }
     const std::vector<ParameterDifference> differences = ParameterDifferences(a, b);
     for (const ParameterDifference& difference : differences) {
         std::cout << DifferenceLine(difference) << '\n';
@@ -100,10 +135,12 @@ constexpr CliCommand Commands[] = {
      "and writes the result to OUT or to standard output.\n"
      "  -o OUT     write OUT instead of standard output",
      RunNormalise},
-    {"diff", "A B",
+    {"diff", "A B | A --unit --port DEVICE",
      "Lists every parameter whose value differs between the files A and B,\n"
      "one line each as KEY[element]: value in A -> value in B.\n"
-     "Exit status 0 when the sets are equal, 1 when they differ.",
+     "With --unit, B is the set read from the unit on DEVICE (into a copy).\n"
+     "Exit status 0 when the sets are equal, 1 when they differ, 2 when a file\n"
+     "or the unit cannot be read.",
      RunDiff},
 };
 

@@ -3,6 +3,7 @@
 
 #include "cli/Command.h"
 #include "cli/FileCommands.h"
+#include "cli/HistoryCommands.h"
 #include "cli/LinkCommands.h"
 #include "core/AtomicFile.h"
 
@@ -17,6 +18,7 @@ constexpr std::string_view ToolName = "torvana-cli";
 const std::span<const CliCommand> CommandGroups[] = {
     FileCommands(),
     LinkCommands(),
+    HistoryCommands(),
 };
 
 const CliCommand* FindCommand(std::string_view name)

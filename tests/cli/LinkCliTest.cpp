@@ -5,6 +5,7 @@
 #include "core/Defaults.h"
 #include "core/Normalise.h"
 #include "core/ParameterFile.h"
+#include "history/RestorePoints.h"
 #include "link/SimulatorProcess.h"
 
 #include <gtest/gtest.h>
@@ -249,6 +250,54 @@ TEST_F(LinkCli, ComNumberFindsTheDeviceInTheSettingsFile)
     EXPECT_EQ(monitor.status, 0) << monitor.err;
     EXPECT_TRUE(Contains(monitor.out, "LabelRpm: RPM = 0 "));
     EXPECT_EQ(Run("monitor --com 11 --count 1", "XDG_CONFIG_HOME=" + Path("config")).status, 2);
+}
+
+// The unit read into a copy lists what the same files list between them.
+TEST_F(LinkCli, DiffAgainstTheUnitListsWhatTheFilesList)
+{
+    SimulatorProcess unit({"--image", File("unit.ign", ParameterText(2))});
+    ASSERT_FALSE(unit.device.empty());
+    const std::string other = File("other.ign", ParameterText(1));
+    const Outcome files = Run("diff " + other + " " + Path("unit.ign"));
+    ASSERT_EQ(files.status, 1);
+    const Outcome withUnit = Run("diff " + other + " --unit --port " + unit.device);
+    EXPECT_EQ(withUnit.status, 1) << withUnit.err;
+    EXPECT_EQ(withUnit.out, files.out);
+    const Outcome same = Run("diff " + Path("unit.ign") + " --unit --port " + unit.device);
+    EXPECT_EQ(same.status, 0) << same.err;
+    EXPECT_EQ(same.out, "");
+    EXPECT_EQ(Run("diff " + other + " --unit --port " + Path("no-such-device")).status, 2);
+    EXPECT_EQ(Run("diff " + other + " --unit").status, 2);
+}
+
+// Restore points kept by the editor are listed newest first and written out
+// as parameter files.
+TEST_F(LinkCli, RestorePointsAreListedAndWrittenOut)
+{
+    const std::string environment = "XDG_DATA_HOME=" + Path("data");
+    RestorePointStore store(Path("data") + "/torvana/restore-points");
+    EditorState kept;
+    FileOptions options;
+    ASSERT_EQ(ReadParameterFile(ParameterText(1), kept.image, options).status, ReadStatus::Accepted);
+    ASSERT_EQ(store.Keep(kept, StepCause::Read, "SMART 37", 1'000), "");
+    ASSERT_EQ(store.Keep(EditorState{}, StepCause::Open, "tune.ign", 2'000), "");
+
+    const Outcome list = Run("restore-points", environment);
+    EXPECT_EQ(list.status, 0) << list.err;
+    std::istringstream lines(list.out);
+    std::string first;
+    std::string second;
+    std::getline(lines, first);
+    std::getline(lines, second);
+    EXPECT_EQ(first.rfind("1  ", 0), 0u) << list.out;
+    EXPECT_TRUE(Contains(first, "  open  tune.ign")) << first;
+    EXPECT_TRUE(Contains(second, "  read  SMART 37")) << second;
+
+    const Outcome out = Run("restore-point 2 -o " + Path("kept.ign"), environment);
+    EXPECT_EQ(out.status, 0) << out.err;
+    EXPECT_EQ(ReadBytes(Path("kept.ign")), ParameterText(1));
+    EXPECT_EQ(Run("restore-point 3", environment).status, 2);
+    EXPECT_EQ(Run("restore-point x", environment).status, 2);
 }
 
 }  // namespace
