@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -65,11 +66,13 @@ protected:
     }
     void TearDown() override { fs::remove_all(directory); }
 
-    Outcome Run(const std::string& arguments) const
+    // before and after are shell text around the call; a hang ends in time.
+    Outcome Run(const std::string& arguments, const std::string& before = "", const std::string& after = "") const
     {
         const fs::path out = directory / "stdout";
         const fs::path err = directory / "stderr";
-        const std::string line = Tool + " " + arguments + " >" + out.string() + " 2>" + err.string();
+        const std::string line = "(" + before + "timeout 20 " + Tool + " " + arguments + after + ") >" +
+                                 out.string() + " 2>" + err.string();
         const int raw = std::system(line.c_str());
         return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadBytes(out), ReadBytes(err)};
     }
@@ -127,15 +130,18 @@ TEST_F(CliTest, FactorySetsReadBackIntoTheSameImages)
     EXPECT_EQ(Run("defaults").out, Run("defaults --bike 0").out);
 }
 
+// Also with the marks editors add: a byte-order mark first, Ctrl-Z last.
 TEST_F(CliTest, SampleFilesAreFixedPoints)
 {
     for (const auto& [name, bike] : {std::pair{"factory-bike0.ign", 0}, std::pair{"factory-bike2.ign", 2}}) {
         const std::string sample = ReadBytes(Data + "/" + name);
         FileOptions options;
         EXPECT_EQ(Loaded(sample, options), FactorySet(bike)) << name;
-        const Outcome outcome = Run("normalise " + Data + "/" + name);
-        EXPECT_EQ(outcome.status, 0) << outcome.err;
-        EXPECT_EQ(outcome.out, sample) << name;
+        for (const std::string& path : {Data + "/" + name, File("marked.ign", "\xEF\xBB\xBF" + sample + "\x1A")}) {
+            const Outcome outcome = Run("normalise " + path);
+            EXPECT_EQ(outcome.status, 0) << outcome.err;
+            EXPECT_EQ(outcome.out, sample) << path;
+        }
     }
 }
 
@@ -211,6 +217,43 @@ TEST_F(CliTest, UnusableFilesExitWith2AndSayWhy)
         EXPECT_NE(outcome.err.find(says), std::string::npos) << outcome.err;
         EXPECT_EQ(outcome.out, "") << arguments;
     }
+}
+
+// Inputs that are no regular file, too large or unreadable; output through a
+// link to a pipe, cut by ulimit -f, or lost on a full or closed standard
+// output: one line and exit 2 each, or the text where it belongs.
+TEST_F(CliTest, FilesAsTheyReallyAre)
+{
+    const std::string pipe = (directory / "pipe").string();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const std::string good = Data + "/factory-bike2.ign";
+    const std::string large = File("large.ign", std::string(ParameterFileSizeLimit + 1, ' '));
+    const std::string old = File("old.ign", "old");
+    const std::string link = (directory / "link.ign").string();
+    fs::create_symlink("/proc/self/fd/1", link);
+    const struct {
+        std::string arguments, before, after, says;
+    } failing[] = {
+        {"normalise " + directory.string(), "", "", "a folder"},
+        {"diff " + good + " " + pipe, "", "", "a pipe"},
+        {"normalise " + large, "", "", "larger than 1048576 bytes"},
+        {"normalise /proc/self/mem", "", "", "Input/output error"},
+        // In blocks of 512 or 1024 bytes: below the 13 kB either way.
+        {"normalise " + good + " -o " + old, "ulimit -f 4; ", "", "File too large"},
+        {"diff " + good + " " + Data + "/factory-bike0.ign", "", " >/dev/full", "standard output"},
+        {"diff " + good + " " + Data + "/factory-bike0.ign", "", " >&-", "standard output"},
+    };
+    for (const auto& [arguments, before, after, says] : failing) {
+        const Outcome outcome = Run(arguments, before, after);
+        EXPECT_EQ(outcome.status, 2) << arguments << after;
+        EXPECT_EQ(LineCount(outcome.err), 1) << outcome.err;
+        EXPECT_NE(outcome.err.find(says), std::string::npos) << outcome.err;
+    }
+    EXPECT_EQ(ReadBytes(old), "old");
+    EXPECT_EQ(Run("normalise " + good + " -o " + link, "", " | cat").out, ReadBytes(good));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(std::distance(fs::directory_iterator(directory), fs::directory_iterator{}), 6)
+        << "a temporary file is left behind";
 }
 
 }  // namespace

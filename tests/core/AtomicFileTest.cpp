@@ -5,14 +5,12 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -141,8 +139,7 @@ TEST_F(AtomicFileTest, ReadingIsBoundedAndSaysWhatItFound)
     EXPECT_EQ(ReadFileUpTo(pipe.string(), 1).status, FileReadStatus::Unreadable);
 }
 
-// Umask and mode of a new file, then the mode when it is replaced.
-TEST_F(AtomicFileTest, NewFilesFollowTheUmaskReplacedOnesKeepTheirMode)
+TEST_F(AtomicFileTest, NewFilesFollowTheUmask)
 {
     const std::string fresh = dir.File("new.ign");
     for (const mode_t mask : {0022, 0077, 0002, 0027}) {
@@ -154,10 +151,6 @@ TEST_F(AtomicFileTest, NewFilesFollowTheUmaskReplacedOnesKeepTheirMode)
         struct stat info {};
         ASSERT_EQ(::stat(fresh.c_str(), &info), 0);
         EXPECT_EQ(info.st_mode & 0777, 0666 & ~mask) << std::oct << mask;
-        ASSERT_EQ(::chmod(fresh.c_str(), 0604), 0);
-        ASSERT_EQ(ReplaceFile(fresh, newContents), "");
-        ASSERT_EQ(::stat(fresh.c_str(), &info), 0);
-        EXPECT_EQ(info.st_mode & 0777, 0604u);
     }
 }
 
@@ -167,9 +160,9 @@ mode_t KindAt(const std::string& path)
     return ::lstat(path.c_str(), &info) == 0 ? info.st_mode & S_IFMT : 0;
 }
 
-// A device, a pipe or a link to one is written to and stays what it was;
-// a pipe without reader, a block device and a link to nothing are refused
-// and left alone. Nothing else appears in the folder.
+// A device or a link to one is written to and stays what it was; a pipe
+// without reader, a block device and a link to nothing are refused and
+// left alone. Nothing else appears in the folder.
 TEST_F(AtomicFileTest, SpecialTargetsAreWrittenInPlaceNeverReplaced)
 {
     struct Case {
@@ -192,18 +185,6 @@ TEST_F(AtomicFileTest, SpecialTargetsAreWrittenInPlaceNeverReplaced)
         cases.insert(cases.end(), {{"null", ""}, {"link-to-null", ""}, {"full", "No space left on device"},
                                    {"disk", "block device"}});
     }
-    // A pipe with a reader: what fits into the pipe goes through at once.
-    const std::string pipe = dir.File("pipe");
-    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    const int readEnd = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    ASSERT_GE(readEnd, 0);
-    EXPECT_EQ(ReplaceFile(pipe, OldContents), "");
-    std::string piped(std::string(OldContents).size() + 1, '\0');
-    piped.resize(static_cast<std::size_t>(std::max<ssize_t>(0, ::read(readEnd, piped.data(), piped.size()))));
-    ::close(readEnd);
-    EXPECT_EQ(piped, OldContents);
-    EXPECT_EQ(KindAt(pipe), S_IFIFO);
-
     const std::vector<std::string> before = Listing(folder);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

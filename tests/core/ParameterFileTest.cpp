@@ -1,8 +1,6 @@
 #include "core/FileKeys.h"
 #include "core/ParameterFile.h"
 
-#include "settings/FileTestHelpers.h"
-
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -10,8 +8,6 @@
 #include <regex>
 #include <sstream>
 #include <utility>
-
-#include <sys/stat.h>
 
 namespace torvana {
 namespace {
@@ -288,41 +284,6 @@ TEST(ParameterFileReadTest, LongestWordIsAccepted)
     EXPECT_EQ(ReadText(Identification + std::string(259, 'A') + " BIKE 1", image, options).status,
               ReadStatus::Accepted);
     EXPECT_EQ(image[Offset::Bike], 1);
-}
-
-// Whatever stands at the path, the reader returns with a reason naming it
-// and loads nothing: no folder, pipe or device is read, no file over the
-// limit, and a read error is told. A file just at the limit is read.
-TEST(ParameterFileLoadTest, OnlyRegularFilesUpToTheLimitAreRead)
-{
-    test::TempDir dir;
-    const std::string pipe = dir.File("pipe");
-    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    const std::string atLimit = dir.File("at-limit.ign");
-    const std::string overLimit = dir.File("over-limit.ign");
-    std::string padded = Identification + "BIKE 3";
-    padded.resize(ParameterFileSizeLimit, ' ');
-    test::WriteText(atLimit, padded);
-    test::WriteText(overLimit, padded + " ");
-    const struct {
-        std::string path;
-        std::string says;
-    } unreadable[] = {{dir.Path().string(), "a folder"},  {pipe, "a pipe"},
-                      {"/dev/zero", "a device"},         {overLimit, "larger than 1048576 bytes"},
-                      {dir.File("none"), "cannot open"}, {"/proc/self/mem", "Input/output error"}};
-    for (const auto& [path, says] : unreadable) {
-        ParameterImage image = PatternImage();
-        FileOptions options;
-        const ReadResult result = LoadParameterFile(path, image, options);
-        EXPECT_EQ(result.status, ReadStatus::Unreadable) << path;
-        EXPECT_NE(result.message.find(path), std::string::npos) << result.message;
-        EXPECT_NE(result.message.find(says), std::string::npos) << result.message;
-        EXPECT_EQ(image, PatternImage());
-    }
-    ParameterImage image{};
-    FileOptions options;
-    EXPECT_EQ(LoadParameterFile(atLimit, image, options).status, ReadStatus::Accepted);
-    EXPECT_EQ(image[Offset::Bike], 3);
 }
 
 }  // namespace

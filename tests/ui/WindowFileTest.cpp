@@ -144,14 +144,6 @@ TEST_F(FileCommandTest, OpenOfWhatCannotBeReadSaysWhyAndTheWindowGoesOn)
     }
     EXPECT_EQ(w.Image(), before);
     EXPECT_TRUE(w.LastFileName().isEmpty());
-
-    // Editors' marks around a sound file do not keep it from loading.
-    WriteText(PathIn("marked.ign"), "\xEF\xBB\xBFKAVELTRA_KEY 37\r\nBIKE 2\r\n\x1A");
-    dialogs.openAnswer = PathIn("marked.ign");
-    w.MenuOpenClick();
-    EXPECT_EQ(sink.shown.size(), std::size(unreadable));
-    EXPECT_EQ(w.Image()[Offset::Bike], 2);
-    EXPECT_EQ(w.LastFileName(), PathIn("marked.ign"));
     Close();
     ParameterImage kept{};
     PageAllFlags flags{};
