@@ -7,6 +7,7 @@
 
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -57,12 +58,12 @@ struct Outcome {
 
 class CliTest : public testing::Test {
 protected:
+    // A folder of its own: other builds may run the same tests at once.
     void SetUp() override
     {
-        directory = fs::temp_directory_path() /
-                    ("torvana-cli-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(directory);
-        fs::create_directories(directory);
+        std::string pattern = (fs::temp_directory_path() / "torvana-cli-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        directory = pattern;
     }
     void TearDown() override { fs::remove_all(directory); }
 
