@@ -232,6 +232,8 @@ void TFormHlav::ConnectHistory()
         return file.empty() ? headerTexts.versionText : file;
     };
     host.showMessage = [this](const std::string& text) { ShowMessage(text); };
+    host.chooseFile = [this] { return dialogs->ChooseOpenFile(lastFileName); };
+    host.pages = controls.pageControl1;
     history = new HistoryWiring(*this, std::move(host), PrepareHistoryPaths());
 }
 

@@ -7,9 +7,14 @@
 #include "core/Normalise.h"
 #include "core/ParameterFile.h"
 #include "history/HistoryFile.h"
+#include "ui/history/CompareWindow.h"
 #include "ui/history/HistoryWiring.h"
+#include "ui/history/RestorePointWindow.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTreeWidget>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -187,6 +192,61 @@ TEST_F(HistoryWindowTest, DamagedHistoryStartsEmptyWithAMessage)
     EXPECT_FALSE(w.History().History().CanUndo());
     EXPECT_FALSE(UndoAction()->isEnabled());
     EXPECT_TRUE(std::filesystem::exists(DataFile("history.damaged").toStdString()));
+}
+
+// A restore point listed, filtered, taken back as one undoable step, pinned;
+// then compared with the editor and a chosen subset of its differences taken.
+TEST_F(HistoryWindowTest, RestorePointWindowAndCompareWindow)
+{
+    TFormHlav& w = Start();
+    w.show();
+    w.Controls().pageControl1->setCurrentIndex(0);
+    EnterInCell("CurveCellEdit[7][7]", "3");  // unlike the factory set that New brings
+    const EditorState first = State();
+    const QString file = QDir(Dir()).filePath("other.ign");
+    ParameterImage other = w.Image();
+    for (int column = 0; column < 4; ++column)
+        other[CurveCellOffset(3, 2, column)] ^= 4;
+    ASSERT_EQ(SaveParameterFile(file.toStdString(), other, {}), "");
+    dialogs.openAnswer = file;
+    w.MenuOpenClick();
+    sink.answer = Answer::Yes;
+    w.MenuNewClick();
+    const EditorState renewed = State();
+
+    w.History().RestorePointsAction()->trigger();
+    TFormRestorePoints* points = w.History().RestorePointWindow();
+    ASSERT_NE(points, nullptr);
+    ASSERT_EQ(points->Shown().size(), 2u);
+    EXPECT_EQ(points->Shown()[0].cause, StepCause::New);
+    auto* filter = points->findChild<QComboBox*>("ComboBoxRestoreCause");
+    filter->setCurrentIndex(filter->findData(static_cast<int>(StepCause::Open)));
+    ASSERT_EQ(points->Shown().size(), 1u);
+    points->findChild<QPushButton*>("ButtonPinRestorePoint")->click();
+    ASSERT_EQ(points->Shown().size(), 1u);
+    EXPECT_TRUE(points->Shown()[0].pinned);
+    points->findChild<QPushButton*>("ButtonRestorePoint")->click();
+    EXPECT_EQ(State(), first);
+    UndoAction()->trigger();
+    EXPECT_EQ(State(), renewed);
+
+    w.History().CompareAction()->trigger();
+    TFormCompare* compare = w.History().CompareWindow();
+    ASSERT_NE(compare, nullptr);
+    const std::size_t count = compare->DifferenceCount();
+    ASSERT_GE(count, 4u);
+    int ticked = 0;
+    for (QTreeWidgetItemIterator it(compare->Tree()); *it && ticked < 2; ++it) {
+        if ((*it)->childCount() == 0) {
+            (*it)->setCheckState(0, Qt::Checked);
+            ++ticked;
+        }
+    }
+    compare->findChild<QPushButton*>("ButtonTakeDifferences")->click();
+    EXPECT_EQ(compare->DifferenceCount(), count - 2);
+    UndoAction()->trigger();
+    EXPECT_EQ(State(), renewed);
+    EXPECT_TRUE(sink.shown.empty());
 }
 
 }  // namespace

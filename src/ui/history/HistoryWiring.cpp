@@ -1,13 +1,20 @@
 #include "ui/history/HistoryWiring.h"
 
+#include "core/Defaults.h"
+#include "core/Normalise.h"
+#include "core/ParameterFile.h"
 #include "history/HistoryFile.h"
+#include "history/ParameterDiff.h"
 #include "texts/HistoryTexts.h"
 #include "texts/LanguageTexts.h"
+#include "ui/history/CompareWindow.h"
+#include "ui/history/RestorePointWindow.h"
 #include "ui/history/StepLabel.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDateTime>
+#include <QFile>
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QMenu>
@@ -93,6 +100,8 @@ void HistoryWiring::BuildMenu()
     menuCompare->setObjectName(QStringLiteral("MenuCompare"));
     connect(menuUndo, &QAction::triggered, this, &HistoryWiring::Undo);
     connect(menuRedo, &QAction::triggered, this, &HistoryWiring::Redo);
+    connect(menuRestorePoints, &QAction::triggered, this, &HistoryWiring::ShowRestorePoints);
+    connect(menuCompare, &QAction::triggered, this, &HistoryWiring::CompareWithFile);
     qApp->installEventFilter(new UndoKeyFilter(window, this));
 }
 
@@ -212,6 +221,47 @@ void HistoryWiring::ApplyAsStep(const EditorState& state, StepCause cause, const
     host.commitPage();
     const Expectation scope = Expect(cause, detail);
     host.apply(state);
+}
+
+void HistoryWiring::ShowRestorePoints()
+{
+    if (!restoreWindow) {
+        restoreWindow = new TFormRestorePoints(&window, *this, [this](const RestorePoint& point) {
+            const QString when = QDateTime::fromMSecsSinceEpoch(point.timeMs).toString(Qt::ISODate);
+            CompareWith(ParameterSet{point.state.image, {}}, CauseText(point.cause, languageIndex).toStdString() +
+                                                                 " " + when.toStdString());
+        });
+    }
+    restoreWindow->Refresh(languageIndex);
+    restoreWindow->show();
+    restoreWindow->raise();
+}
+
+void HistoryWiring::CompareWithFile()
+{
+    const QString name = host.chooseFile();
+    if (name.isEmpty())
+        return;
+    // Read as the command line's diff reads it: over the start-up set, normalised.
+    ParameterSet other;
+    FillDefaultParameters(other.image);
+    const std::string path = QFile::encodeName(name).toStdString();
+    const ReadResult result = LoadParameterFile(path, other.image, other.options);
+    if (result.status != ReadStatus::Accepted) {
+        host.showMessage(path + ": " + (result.message.empty() ? "not a parameter file of version 37" : result.message));
+        return;
+    }
+    NormaliseImage(other.image);
+    CompareWith(other, path);
+}
+
+void HistoryWiring::CompareWith(const ParameterSet& other, const std::string& name)
+{
+    if (!compareWindow)
+        compareWindow = new TFormCompare(&window, *this, *host.pages);
+    compareWindow->CompareWith(other, name, languageIndex);
+    compareWindow->show();
+    compareWindow->raise();
 }
 
 void HistoryWiring::SetLanguage(int language)

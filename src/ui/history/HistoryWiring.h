@@ -16,8 +16,14 @@
 class QAction;
 class QMainWindow;
 class QMenu;
+class QTabWidget;
 
 namespace torvana {
+
+class TFormCompare;
+class TFormRestorePoints;
+struct ParameterSet;
+struct RestorePoint;
 
 // What the wiring needs from the window; all set by the window.
 struct HistoryHost {
@@ -29,6 +35,9 @@ struct HistoryHost {
     // The file name or the unit's version of the set on screen.
     std::function<std::string()> setName;
     std::function<void(const std::string&)> showMessage;
+    // The Open dialog for a file to compare with; empty when cancelled.
+    std::function<QString()> chooseFile;
+    const QTabWidget* pages = nullptr;
 };
 
 class HistoryWiring : public QObject {
@@ -81,6 +90,14 @@ public:
     QAction* RestorePointsAction() const { return menuRestorePoints; }
     QAction* CompareAction() const { return menuCompare; }
 
+    // The restore-point list and the Compare window (Edit menu).
+    void ShowRestorePoints();
+    void CompareWithFile();
+    void CompareWith(const ParameterSet& other, const std::string& name);
+    TFormRestorePoints* RestorePointWindow() const { return restoreWindow; }
+    TFormCompare* CompareWindow() const { return compareWindow; }
+    void ShowProblem(const std::string& text) { host.showMessage(text); }
+
     // Puts a state in as one step of the given cause (restore, compare).
     void ApplyAsStep(const EditorState& state, StepCause cause, const std::string& detail);
 
@@ -101,6 +118,8 @@ private:
     bool showing = false;
     int languageIndex = 0;
 
+    TFormRestorePoints* restoreWindow = nullptr;
+    TFormCompare* compareWindow = nullptr;
     QMenu* menuEdit = nullptr;
     QAction* menuUndo = nullptr;
     QAction* menuRedo = nullptr;
