@@ -21,8 +21,11 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QKeyEvent>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
+#include <set>
 
 namespace torvana {
 namespace {
@@ -247,6 +250,42 @@ TEST_F(HistoryWindowTest, RestorePointWindowAndCompareWindow)
     UndoAction()->trigger();
     EXPECT_EQ(State(), renewed);
     EXPECT_TRUE(sink.shown.empty());
+}
+
+// The Compare window lists exactly what torvana-cli diff lists for the same
+// two files.
+TEST_F(HistoryWindowTest, CompareListsWhatTheCommandLineDiffLists)
+{
+    TFormHlav& w = Start();
+    const QString mine = QDir(Dir()).filePath("mine.ign");
+    const QString theirs = QDir(Dir()).filePath("theirs.ign");
+    ParameterImage other = w.Image();
+    std::mt19937 random(15);
+    for (int change = 0; change < 40; ++change)
+        other[BlockSize + random() % (ImageSize - BlockSize)] = static_cast<std::uint8_t>(random());
+    ASSERT_EQ(SaveParameterFile(theirs.toStdString(), other, {}), "");
+    dialogs.saveAnswer = mine;
+    w.MenuSaveClick();
+    dialogs.openAnswer = theirs;
+    w.History().CompareAction()->trigger();
+    TFormCompare* compare = w.History().CompareWindow();
+    ASSERT_NE(compare, nullptr);
+    std::multiset<std::string> listed;
+    for (QTreeWidgetItemIterator it(compare->Tree()); *it; ++it) {
+        if ((*it)->childCount() == 0)
+            listed.insert(((*it)->text(0) + ": " + (*it)->text(1) + " -> " + (*it)->text(2)).toStdString());
+    }
+    const std::string out = QDir(Dir()).filePath("diff.txt").toStdString();
+    const std::string command = std::string(TORVANA_BINARY_DIR) + "/src/cli/torvana-cli diff " + mine.toStdString() +
+                                " " + theirs.toStdString() + " > " + out;
+    ASSERT_NE(std::system(command.c_str()), -1);
+    std::ifstream lines(out);
+    std::multiset<std::string> expected;
+    for (std::string line; std::getline(lines, line);)
+        expected.insert(line);
+    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(listed, expected);
+    EXPECT_EQ(compare->DifferenceCount(), expected.size());
 }
 
 }  // namespace
