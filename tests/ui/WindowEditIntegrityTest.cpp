@@ -1,5 +1,8 @@
 #include "WindowFixture.h"
 
+#include "core/Normalise.h"
+#include "core/ParameterFile.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -58,6 +61,40 @@ TEST_F(EditIntegrityTest, TabClickCommitsTheEditedPageOnly)
         EXPECT_EQ(w.Pages().ActivePageIndex(), Ign2);
         EXPECT_EQ(w.Image(), expected);
         EXPECT_EQ(w.Pages().SpinBox("CurveCellEdit[3][3]")->value(), expected[CurveCellOffset(Ign2, 3, 3)]);
+        window.reset();
+    }
+}
+
+// "1 = 2 = 3" arriving from a file or the unit while a follower is shown
+// lands on the first page of that follower's group.
+TEST_F(EditIntegrityTest, SameModeFromOpenOrReadLandsOnTheGroupsFirstPage)
+{
+    struct Case {
+        bool read;
+        std::size_t modeOffset;
+        int shown;
+        int first;
+    };
+    for (const Case c : {Case{false, Offset::IgnMode, 2, Ign1}, Case{true, Offset::JetMode, 7, 6},
+                         Case{true, Offset::IgnMode, 1, Ign1}, Case{false, Offset::JetMode, 5, 3}}) {
+        SCOPED_TRACE(testing::Message() << "page " << c.shown << (c.read ? " read" : " open"));
+        TFormHlav& w = Start();
+        ParameterImage incoming = w.Image();
+        incoming[c.modeOffset] = ModeCommon;
+        incoming[CurveCellOffset(c.first, 0, 0)] = 5;
+        NormaliseImage(incoming);
+        w.Controls().pageControl1->setCurrentIndex(c.shown);
+        if (c.read) {
+            unit.Preload(incoming);
+            w.MenuReadClick();
+            ASSERT_TRUE(TickUntilIdle());
+        } else {
+            dialogs.openAnswer = Dir() + "/same.ign";
+            ASSERT_EQ(SaveParameterFile(dialogs.openAnswer.toStdString(), incoming, {}), "");
+            w.MenuOpenClick();
+        }
+        EXPECT_EQ(w.Pages().ActivePageIndex(), c.first);
+        EXPECT_EQ(w.Pages().SpinBox("CurveCellEdit[0][0]")->value(), 5 * (c.first == Ign1 ? 1 : 50));
         window.reset();
     }
 }

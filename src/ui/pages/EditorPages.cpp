@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
 
 #include "link/Tracking.h"
@@ -71,7 +72,17 @@ int EditorPages::ActivePageIndex() const
 
 void EditorPages::FillActivePage(const ParameterImage& image, const PageContext& context)
 {
-    const int active = ActivePageIndex();
+    // The controls are stale from here on: a commit raised while the fill
+    // moves pages or focus must not write them back.
+    filledPage.reset();
+    int active = ActivePageIndex();
+    if (const std::optional<int> first = torvana::UpdateDisplayState(image, active).moveToPage) {
+        // The follower's tab is about to be hidden: go to its group's first
+        // page, as a mode choice does, before the tab bar picks any other.
+        const QSignalBlocker blocker(pageControl);
+        pageControl->setCurrentIndex(*first);
+        active = *first;
+    }
     if (active >= 0 && active <= PageIndex::LastCurve) {
         FillCurvePage(image, active, context.pageAllFlags);
     } else if (active == PageIndex::Poloha) {

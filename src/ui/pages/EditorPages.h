@@ -67,7 +67,8 @@ public:
 
     int ActivePageIndex() const;
 
-    // Image -> controls of the active page, then its display state.
+    // Image -> controls of the active page, then its display state; a
+    // follower page hidden by "1 = 2 = 3" gives way to its group's first.
     void FillActivePage(const ParameterImage& image, const PageContext& context);
     // Controls of the page last filled -> image; a curve page also stores
     // its "All" tick into pageAllFlags. A commit that comes while the tab
@@ -80,8 +81,8 @@ public:
     void PaintMarking(const OperatingPointMarks& marks);
 
     // Tab visibility, servo group, follower read-only view, coupling label.
-    // Moving off a follower whose tab is hidden (DisplayState::moveToPage)
-    // is the window's: it changes the active page.
+    // A fill first moves off a follower whose tab gets hidden
+    // (DisplayState::moveToPage).
     void UpdatePageDisplayState(const ParameterImage& image, int activePageIndex);
     void ApplyDisplayState(const DisplayState& state);
 
