@@ -470,6 +470,10 @@ void TFormHlav::MenuNewClick()
 
 void TFormHlav::ComboBoxBikeChange(int bike)
 {
+    // On change only: re-choosing the variant in use offers nothing.
+    if (bike == image[Offset::Bike]) {
+        return;
+    }
     const auto step = history->Expect(StepCause::Variant);
     image[Offset::Bike] = static_cast<std::uint8_t>(bike);
     MenuNewClick();

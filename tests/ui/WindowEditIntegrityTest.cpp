@@ -3,7 +3,9 @@
 #include "core/Normalise.h"
 #include "core/ParameterFile.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTabBar>
@@ -97,6 +99,33 @@ TEST_F(EditIntegrityTest, SameModeFromOpenOrReadLandsOnTheGroupsFirstPage)
         EXPECT_EQ(w.Pages().SpinBox("CurveCellEdit[0][0]")->value(), 5 * (c.first == Ign1 ? 1 : 50));
         window.reset();
     }
+}
+
+// Only a different variant chosen from the open list offers the defaults.
+TEST_F(EditIntegrityTest, EngineVariantAsksOnlyWhenChangedInTheList)
+{
+    TFormHlav& w = Shown();
+    ClickTab(PageIndex::Ruzne);
+    auto* bike = w.findChild<QComboBox*>("ComboBoxBike");
+    ASSERT_NE(bike, nullptr);
+    const ParameterImage before = w.Image();
+    const int selected = bike->currentIndex();
+    bike->setFocus(Qt::TabFocusReason);
+    for (const auto key : {Qt::Key_Down, Qt::Key_Up, Qt::Key_End, Qt::Key_PageUp}) {
+        QTest::keyClick(bike, key);
+    }
+    QTest::keyClicks(bike, "x");
+    bike->showPopup();
+    QTest::keyClick(bike->view(), Qt::Key_Return);
+    EXPECT_TRUE(sink.asked.empty());
+    EXPECT_EQ(bike->currentIndex(), selected);
+    EXPECT_EQ(w.Image(), before);
+
+    bike->showPopup();
+    QTest::keyClick(bike->view(), Qt::Key_Down);
+    QTest::keyClick(bike->view(), Qt::Key_Return);
+    EXPECT_EQ(sink.asked.size(), 1u);
+    EXPECT_EQ(w.Image()[Offset::Bike], selected + 1);
 }
 
 }  // namespace

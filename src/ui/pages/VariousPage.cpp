@@ -53,10 +53,12 @@ void FitGroupWidth(QWidget* group, int controlsRight)
     group->resize(std::max(group->width(), controlsRight + LabelLeft), group->height());
 }
 
-// Enter in the variant list moves on and commits, as in an edit box.
-class EnterCommits : public QObject {
+// Keys on the closed variant list: Enter moves on and commits, as in an edit
+// box. Stepping and type-ahead are swallowed, since a new variant offers to
+// replace the whole set; the variant is chosen in the open list (F4, Alt+Down).
+class VariantListKeys : public QObject {
 public:
-    EnterCommits(QWidget* control, PageEvents& events) : QObject(control), events(events)
+    VariantListKeys(QWidget* control, PageEvents& events) : QObject(control), events(events)
     {
         control->installEventFilter(this);
     }
@@ -66,19 +68,38 @@ public:
         if (event->type() != QEvent::KeyPress) {
             return false;
         }
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key != Qt::Key_Return && key != Qt::Key_Enter) {
-            return false;
+        const auto* press = static_cast<QKeyEvent*>(event);
+        const int key = press->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            auto* control = static_cast<QWidget*>(watched);
+            if (auto* next = control->nextInFocusChain()) {
+                next->setFocus(Qt::TabFocusReason);
+            }
+            emit events.EditCommitted();
+            return true;
         }
-        auto* control = static_cast<QWidget*>(watched);
-        if (auto* next = control->nextInFocusChain()) {
-            next->setFocus(Qt::TabFocusReason);
-        }
-        emit events.EditCommitted();
-        return true;
+        return Steps(*press);
     }
 
 private:
+    static bool Steps(const QKeyEvent& press)
+    {
+        switch (press.key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            return !(press.modifiers() & Qt::AltModifier);
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+            return true;
+        case Qt::Key_Space:
+            return false;
+        default:
+            return !press.text().isEmpty() && press.text().front().isPrint();
+        }
+    }
+
     PageEvents& events;
 };
 
@@ -113,7 +134,7 @@ int BuildOther(VariousPageControls& page, QWidget* sheet, PageEvents& events)
     FitGroupWidth(box, page.bike->geometry().right() + 1);
     QObject::connect(page.bike, &QComboBox::activated, &events,
                      [&events](int bike) { emit events.BikeChanged(bike); });
-    new EnterCommits(page.bike, events);
+    new VariantListKeys(page.bike, events);
 
     int editLeft = EditLeft;
     for (int n = 0; n < LimiterCount; ++n) {
