@@ -317,7 +317,8 @@ void TFormHlav::ShowLinkState()
         history->MarkSaved();
     }
     if (link.TakeImageChanged()) {
-        FillActivePage();
+        pages->RefillActivePage(image, PageContext{headerTexts, pageAllFlags});
+        UpdateDisplayState();
         history->TransferChangedImage();
     }
     for (std::string& text : link.TakeMessages()) {

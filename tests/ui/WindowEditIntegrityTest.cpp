@@ -128,5 +128,25 @@ TEST_F(EditIntegrityTest, EngineVariantAsksOnlyWhenChangedInTheList)
     EXPECT_EQ(w.Image()[Offset::Bike], selected + 1);
 }
 
+// "Program at once": the refills of the transfer that an edit started keep
+// what is being typed in another box, and Enter then commits it.
+TEST_F(EditIntegrityTest, TypingSurvivesTheRefillsOfAProgramAtOnce)
+{
+    TFormHlav& w = Shown();
+    w.Pages().SetProgramAtOnce(true);
+    ClickTab(Ign1);
+    TypeInto("CurveCellEdit[0][0]", "12");
+    QTest::keyClick(w.Pages().SpinBox("CurveCellEdit[0][0]"), Qt::Key_Return);
+    ASSERT_EQ(w.Link().Mode(), TransferProgram);
+
+    QSpinBox* typing = w.Pages().SpinBox("CurveCellEdit[1][1]");
+    TypeInto("CurveCellEdit[1][1]", "42");
+    ASSERT_TRUE(TickUntilIdle());
+    EXPECT_EQ(typing->text(), "42");
+    QTest::keyClick(typing, Qt::Key_Return);
+    EXPECT_EQ(w.Image()[CurveCellOffset(Ign1, 1, 1)], 42);
+    EXPECT_EQ(w.Image()[CurveCellOffset(Ign1, 0, 0)], 12);
+}
+
 }  // namespace
 }  // namespace torvana

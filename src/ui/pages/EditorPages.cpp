@@ -1,5 +1,6 @@
 #include "ui/pages/EditorPages.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -99,6 +100,17 @@ void EditorPages::FillActivePage(const ParameterImage& image, const PageContext&
     }
     filledPage = active;
     UpdatePageDisplayState(image, active);
+}
+
+void EditorPages::RefillActivePage(const ParameterImage& image, const PageContext& context)
+{
+    auto* typing = qobject_cast<UpDownSpinBox*>(QApplication::focusWidget());
+    const int page = ActivePageIndex();
+    const std::optional<QString> typed = typing ? typing->TypedText() : std::nullopt;
+    FillActivePage(image, context);
+    if (typed && page == ActivePageIndex() && !typing->isReadOnly() && typing->isVisible()) {
+        typing->KeepTyped(*typed);
+    }
 }
 
 void EditorPages::WriteActivePage(ParameterImage& image, CurvePageFlags& pageAllFlags) const

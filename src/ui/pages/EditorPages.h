@@ -70,6 +70,9 @@ public:
     // Image -> controls of the active page, then its display state; a
     // follower page hidden by "1 = 2 = 3" gives way to its group's first.
     void FillActivePage(const ParameterImage& image, const PageContext& context);
+    // A refill the user did not cause (the link changed the image): as
+    // FillActivePage, but a box being typed into keeps the typed text.
+    void RefillActivePage(const ParameterImage& image, const PageContext& context);
     // Controls of the page last filled -> image; a curve page also stores
     // its "All" tick into pageAllFlags. A commit that comes while the tab
     // control already shows another page (focus leaving a box on a tab

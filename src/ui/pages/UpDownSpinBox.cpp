@@ -42,6 +42,22 @@ void UpDownSpinBox::SetArrowsShown(bool shown)
     setReadOnly(!shown);
 }
 
+std::optional<QString> UpDownSpinBox::TypedText() const
+{
+    if (!lineEdit()->isModified()) {
+        return std::nullopt;
+    }
+    return lineEdit()->text();
+}
+
+void UpDownSpinBox::KeepTyped(const QString& text)
+{
+    const int cursor = lineEdit()->cursorPosition();
+    lineEdit()->setText(text);
+    lineEdit()->setCursorPosition(cursor);
+    lineEdit()->setModified(true);
+}
+
 void UpDownSpinBox::stepBy(int steps)
 {
     const int before = value();

@@ -3,6 +3,7 @@
 // name is the objectName; the UpDown name sits on an empty child QObject.
 
 #include <QSpinBox>
+#include <optional>
 
 namespace torvana {
 
@@ -21,6 +22,10 @@ public:
     void SetRange(int minimum, int maximum, int step);
     // Hides or shows the arrows; a box without arrows is read-only.
     void SetArrowsShown(bool shown);
+    // Text the user has typed since the box was last set, not yet committed.
+    std::optional<QString> TypedText() const;
+    // Puts typed text back after a refill, still marked as typed.
+    void KeepTyped(const QString& text);
     // An arrow step that moves the value commits it.
     void stepBy(int steps) override;
     // A typed whole number outside the range stays in the box while the user
