@@ -33,8 +33,13 @@ TEST_F(TableToolsTest, PositionsStayWithinWhatThePageShowsAndKeeps)
     EXPECT_EQ(StepPositionTable(image, PositionTable::A, StepDirection::Down, false, 1), (EditResult{true, false}));
 
     B(5) = 143;
+    B(7) = 225;  // 1125 degrees from a file: "+" leaves it, "-" lowers it
     StepPositionTable(image, PositionTable::B, StepDirection::Up, true, 0);
     EXPECT_EQ(B(5), 144);
+    EXPECT_EQ(B(7), 225);
+    StepPositionTable(image, PositionTable::B, StepDirection::Down, false, 7);
+    EXPECT_EQ(B(7), 224);
+    B(7) = 72;
     EXPECT_EQ(B(6), 73);
     // The next page write stores the stepped table unchanged.
     const ParameterImage stepped = image;

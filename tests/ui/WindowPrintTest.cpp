@@ -251,3 +251,34 @@ TEST_F(WindowTest, PrintButtonWithoutADefaultPrinterSaysSo)
 
 }  // namespace
 }  // namespace torvana
+
+namespace torvana {
+namespace {
+
+// The throttle row labels printed white get their colours back, and the
+// marking of the row in use goes on after printing.
+TEST_F(WindowTest, RowLabelsKeepTheirMarkingAfterPrinting)
+{
+    TFormHlav& w = Start();
+    w.Controls().pageControl1->setCurrentIndex(0);
+    w.show();
+    Tick(30);
+    ASSERT_GT(w.Live().LiveRpm, 0);
+    const auto colours = [&w] {
+        QStringList seen;
+        for (const QString& name : CurveRowLabelNames()) {
+            seen << w.findChild<QLabel*>(name)->palette().color(QPalette::Window).name();
+        }
+        return seen;
+    };
+    const QStringList marked = colours();
+    ASSERT_TRUE(marked.contains(QColor(0, 255, 0).name()));
+    dialogs.pdfAnswer = Dir() + "/view.pdf";
+    w.MenuPrintPdfClick();
+    EXPECT_EQ(colours(), marked);
+    Tick();
+    EXPECT_EQ(colours(), marked);
+}
+
+}  // namespace
+}  // namespace torvana

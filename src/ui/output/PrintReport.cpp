@@ -74,6 +74,7 @@ public:
         HideOtherTabs();
         for (const QString& name : w.whiteLabelNames) {
             if (auto* label = w.window->findChild<QWidget*>(name)) {
+                whitened.push_back({label, label->palette(), label->autoFillBackground()});
                 SetWindowColour(label, Qt::white);
             }
         }
@@ -98,6 +99,12 @@ public:
         }
         for (const auto& [box, symbols] : hiddenArrows) {
             box->setButtonSymbols(symbols);
+        }
+        // The marking paints a label only when its colour changes, so each
+        // label gets back exactly the colour it had.
+        for (const Whitened& label : whitened) {
+            label.widget->setPalette(label.palette);
+            label.widget->setAutoFillBackground(label.filled);
         }
         for (int index : hiddenTabs) {
             w.pages->setTabVisible(index, true);
@@ -178,6 +185,12 @@ private:
     std::vector<QWidget*> hiddenWidgets;
     std::vector<std::pair<QAbstractSpinBox*, QAbstractSpinBox::ButtonSymbols>> hiddenArrows;
     std::vector<int> hiddenTabs;
+    struct Whitened {
+        QWidget* widget;
+        QPalette palette;
+        bool filled;
+    };
+    std::vector<Whitened> whitened;
 };
 
 // The page in the painter's coordinates: the origin is the printable
