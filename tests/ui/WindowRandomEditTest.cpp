@@ -272,7 +272,8 @@ protected:
             ASSERT_TRUE(b) << box->objectName().toStdString();
             const int shown = std::clamp(image[b->offsets.front()] * b->scale + b->bias, box->minimum(), box->maximum());
             if (pending.count(box) != 0) {
-                if (box->value() == shown) {
+                // Text that is no number yet leaves the value as it was.
+                if (box->cleanText() == QString::number(shown)) {
                     pending.erase(box);
                 }
                 continue;
