@@ -47,6 +47,10 @@ const std::array<Texts, static_cast<std::size_t>(HistoryText::Count)>& Table()
         {"differing parameters", "abweichende Parameter", "paramètres différents", "rozdílných parametrů"},
         {"The unit could not be read:", "Das Gerät konnte nicht gelesen werden:", "L'unité n'a pas pu être lue :",
          "Jednotku nelze přečíst:"},
+        {"Undo and Redo wait until the transfer with the unit has ended.",
+         "Rückgängig und Wiederholen warten, bis die Übertragung mit dem Gerät beendet ist.",
+         "Annuler et Rétablir attendent la fin du transfert avec l'unité.",
+         "Zpět a Znovu čekají, až skončí přenos s jednotkou."},
     }};
     return table;
 }

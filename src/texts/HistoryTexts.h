@@ -43,6 +43,7 @@ enum class HistoryText {
     CompareEqual,
     CompareCount,
     UnitReadFailed,
+    TransferRunning,
     Count,
 };
 

@@ -233,6 +233,7 @@ void TFormHlav::ConnectHistory()
     };
     host.showMessage = [this](const std::string& text) { ShowMessage(text); };
     host.chooseFile = [this] { return dialogs->ChooseOpenFile(lastFileName); };
+    host.transferRunning = [this] { return link.Mode() != TransferIdle; };
     host.pages = controls.pageControl1;
     history = new HistoryWiring(*this, std::move(host), PrepareHistoryPaths());
 }

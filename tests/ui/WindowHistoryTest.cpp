@@ -182,6 +182,14 @@ TEST_F(HistoryWindowTest, HistoryOutlivesARestart)
     UndoAction()->trigger();
     EXPECT_EQ(State(), before);
     EXPECT_TRUE(again.History().History().CanRedo());
+    // While a Read runs the image is the transfer's: undo waits and says so.
+    again.MenuReadClick();
+    const EditorState reading = State();
+    RedoAction()->trigger();
+    EXPECT_EQ(State(), reading);
+    ASSERT_EQ(sink.shown.size(), 1u);
+    EXPECT_EQ(sink.shown[0], "Undo and Redo wait until the transfer with the unit has ended.");
+    sink.shown.clear();
     EXPECT_TRUE(sink.shown.empty());
 }
 

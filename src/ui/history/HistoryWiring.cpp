@@ -190,8 +190,18 @@ void HistoryWiring::KeepRestorePoint(StepCause cause)
         host.showMessage(HistoryTextFor(HistoryText::RestorePointError, languageIndex) + "\n" + failure);
 }
 
+bool HistoryWiring::RefusedDuringTransfer() const
+{
+    if (!host.transferRunning())
+        return false;
+    host.showMessage(HistoryTextFor(HistoryText::TransferRunning, languageIndex));
+    return true;
+}
+
 void HistoryWiring::Undo()
 {
+    if (RefusedDuringTransfer())
+        return;
     host.commitPage();
     if (!history.CanUndo())
         return;
@@ -202,6 +212,8 @@ void HistoryWiring::Undo()
 
 void HistoryWiring::Redo()
 {
+    if (RefusedDuringTransfer())
+        return;
     host.commitPage();
     if (history.CanRedo())
         Show(history.Redo());
@@ -218,6 +230,8 @@ void HistoryWiring::Show(const EditorState& state)
 
 void HistoryWiring::ApplyAsStep(const EditorState& state, StepCause cause, const std::string& detail)
 {
+    if (RefusedDuringTransfer())
+        return;
     host.commitPage();
     const Expectation scope = Expect(cause, detail);
     host.apply(state);

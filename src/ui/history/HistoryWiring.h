@@ -35,6 +35,8 @@ struct HistoryHost {
     // The file name or the unit's version of the set on screen.
     std::function<std::string()> setName;
     std::function<void(const std::string&)> showMessage;
+    // True while a Program, Verify or Read runs: the image is the transfer's.
+    std::function<bool()> transferRunning;
     // The Open dialog for a file to compare with; empty when cancelled.
     std::function<QString()> chooseFile;
     const QTabWidget* pages = nullptr;
@@ -105,6 +107,8 @@ private:
     void BuildMenu();
     void Show(const EditorState& state);
     void UpdateActions();
+    // Shows why when a transfer runs.
+    bool RefusedDuringTransfer() const;
 
     QMainWindow& window;
     HistoryHost host;
