@@ -132,6 +132,19 @@ protected:
             editing.insert(focused);
         }
         std::set<std::size_t> allowed;
+        const int page = window->Pages().ActivePageIndex();
+        if (!editing.empty() && IsCurvePage(page) && IsFirstOfGroup(page) &&
+            GroupMode(window->Image(), page) == ModeCommon) {
+            // "1 = 2 = 3": a write of the first page makes the followers copies.
+            for (int f = page + 1; f <= page + 2; ++f) {
+                for (std::size_t o = CurveAxisOffset(f); o < CurveAxisOffset(f + 1); ++o) {
+                    allowed.insert(o);
+                }
+                for (std::size_t o = CurveTableOffset(f); o < CurveTableOffset(f + 1); ++o) {
+                    allowed.insert(o);
+                }
+            }
+        }
         for (UpDownSpinBox* box : editing) {
             if (const auto b = BindingOf(box->objectName(), window->Pages().ActivePageIndex(), window->Image())) {
                 allowed.insert(b->offsets.begin(), b->offsets.end());
