@@ -2,9 +2,9 @@
 
 #include "core/AtomicFile.h"
 #include "core/FileKeys.h"
+#include "core/NumberText.h"
 #include "core/WordScanner.h"
 
-#include <cstdio>
 #include <ostream>
 #include <string_view>
 
@@ -15,34 +15,44 @@ constexpr std::string_view LineEnd = "\r\n";
 constexpr std::string_view IdentificationKey = "KAVELTRA_KEY";
 constexpr std::uint16_t IdentificationNumber = ParameterFileVersion;
 constexpr std::size_t QuotedWordLimit = 32;
-constexpr std::size_t NumberFieldCapacity = 16;
+constexpr std::size_t ParameterFileTypicalSize = 16 * 1024;  // a written file is about 13 kB
+constexpr int IdentificationFieldWidth = 3;
+constexpr int NumberFieldWidth = 5;
 
 void AppendNumber(std::string& line, const FileElement& element, int value)
 {
-    char field[NumberFieldCapacity];
+    const auto asUnsigned = static_cast<long long>(static_cast<unsigned>(value));
     switch (element.encoding) {
-    case Encoding::Identification: std::snprintf(field, sizeof field, "%3u ", unsigned(value)); break;
+    case Encoding::Identification:
+        AppendRightAligned(line, asUnsigned, IdentificationFieldWidth);
+        line += ' ';
+        break;
     case Encoding::Flag:
     case Encoding::InvertedFlag:
-    case Encoding::Option: std::snprintf(field, sizeof field, "%5d", value); break;
-    case Encoding::Signed: std::snprintf(field, sizeof field, "%5d ", value); break;
-    default: std::snprintf(field, sizeof field, "%5u ", unsigned(value)); break;
+    case Encoding::Option: AppendRightAligned(line, value, NumberFieldWidth); break;
+    case Encoding::Signed:
+        AppendRightAligned(line, value, NumberFieldWidth);
+        line += ' ';
+        break;
+    default:
+        AppendRightAligned(line, asUnsigned, NumberFieldWidth);
+        line += ' ';
+        break;
     }
-    line += field;
 }
 
 void AppendKey(std::string& text, const FileKey& key, const ParameterImage& image,
                const FileOptions& options)
 {
-    const std::string blankField(KeyFieldWidth, ' ');
     std::size_t next = 0;
     for (std::size_t line = 0; line < key.lineLengths.size(); ++line) {
         if (line == 0) {
-            std::string field(key.name);
-            field.resize(key.fieldWidth, ' ');
-            text += field;
+            const auto width = static_cast<std::size_t>(key.fieldWidth);
+            const std::string_view name = key.name.substr(0, width);
+            text += name;
+            text.append(width - name.size(), ' ');
         } else if (key.indentContinuation) {
-            text += blankField;
+            text.append(static_cast<std::size_t>(KeyFieldWidth), ' ');
         }
         for (int i = 0; i < key.lineLengths[line]; ++i, ++next) {
             AppendNumber(text, key.elements[next], FileValue(key.elements[next], image, options));
@@ -52,7 +62,7 @@ void AppendKey(std::string& text, const FileKey& key, const ParameterImage& imag
     if (key.trailer == Trailer::EmptyLine) {
         text += LineEnd;
     } else if (key.trailer == Trailer::BlankField) {
-        text += blankField;
+        text.append(static_cast<std::size_t>(KeyFieldWidth), ' ');
         text += LineEnd;
     }
 }
@@ -60,6 +70,7 @@ void AppendKey(std::string& text, const FileKey& key, const ParameterImage& imag
 std::string ParameterFileText(const ParameterImage& image, const FileOptions& options)
 {
     std::string text;
+    text.reserve(ParameterFileTypicalSize);
     for (const FileKey& key : ParameterFileKeys()) {
         AppendKey(text, key, image, options);
     }
