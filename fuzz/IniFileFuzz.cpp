@@ -1,5 +1,7 @@
-// Any byte sequence as the settings file, then one write. The written value
-// reads back, and no other key of the probed ones changes its value.
+// Any byte sequence as the settings file's text, then one write. The written
+// value reads back, and no other key of the probed ones changes its value.
+// The text stays in memory: the file around it is the atomic writer's and
+// the bounded reader's, tested on their own.
 
 #include "FuzzSupport.h"
 #include "settings/IniFile.h"
@@ -7,6 +9,7 @@
 #include <array>
 #include <cctype>
 #include <string>
+#include <string_view>
 
 namespace torvana {
 namespace {
@@ -30,13 +33,13 @@ constexpr std::array<Probe, 8> Probes = {{
 
 constexpr std::array<const char*, 4> Values = {"1", "-2147483648", "", "C:\\tuning\\base map.ign"};
 
-std::array<std::string, Probes.size()> ReadAll(const IniFile& file)
+std::array<std::string, Probes.size()> ReadAll(std::string_view text)
 {
     // A value that is missing reads as this default, which no value equals.
     static const std::string missing(1, '\x01');
     std::array<std::string, Probes.size()> values;
     for (std::size_t i = 0; i < Probes.size(); ++i)
-        values[i] = file.ReadString(Probes[i].section, Probes[i].key, missing);
+        values[i] = IniTextValue(text, Probes[i].section, Probes[i].key).value_or(missing);
     return values;
 }
 
@@ -61,13 +64,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The first byte picks the write; the rest is the file.
     const std::size_t probeIndex = data[0] % Probes.size();
     const char* value = Values[(data[0] / Probes.size()) % Values.size()];
-    WriteScratch(data + 1, size - 1);
-    IniFile file(ScratchPath());
+    const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
 
-    const auto before = ReadAll(file);
+    const auto before = ReadAll(text);
     const Probe& written = Probes[probeIndex];
-    Require(file.WriteString(written.section, written.key, value), "the file is written");
-    const auto after = ReadAll(file);
+    const std::string writtenText = IniTextWith(text, written.section, written.key, value);
+    const auto after = ReadAll(writtenText);
     for (std::size_t i = 0; i < Probes.size(); ++i) {
         if (SameKey(Probes[i], written))
             Require(after[i] == value, "the written value reads back");

@@ -50,15 +50,9 @@ struct LoadResult {
     std::string reason;
 };
 
-LoadResult Load(const std::string& path)
+IniLines ParseLines(std::string_view rest)
 {
-    const FileReadResult read = ReadFileUpTo(path, IniFileSizeLimit);
-    if (read.status == FileReadStatus::Missing)
-        return {IniLines{}, {}};
-    if (read.status != FileReadStatus::Read)
-        return {std::nullopt, read.reason};
     IniLines result;
-    std::string_view rest = read.contents;
     if (rest.starts_with(ByteOrderMark)) {
         result.byteOrderMark = ByteOrderMark;
         rest.remove_prefix(ByteOrderMark.size());
@@ -73,7 +67,17 @@ LoadResult Load(const std::string& path)
         }
         result.lines.emplace_back(line);
     }
-    return {std::move(result), {}};
+    return result;
+}
+
+LoadResult Load(const std::string& path)
+{
+    const FileReadResult read = ReadFileUpTo(path, IniFileSizeLimit);
+    if (read.status == FileReadStatus::Missing)
+        return {IniLines{}, {}};
+    if (read.status != FileReadStatus::Read)
+        return {std::nullopt, read.reason};
+    return {ParseLines(read.contents), {}};
 }
 
 // Section name of a "[name]" line, or nullopt for any other line.
@@ -145,16 +149,21 @@ std::optional<int> ParseInteger(std::string_view text)
     return value;
 }
 
+std::optional<std::string> FindValue(const IniLines& file, std::string_view section, std::string_view key)
+{
+    const KeyPlace place = Find(file.lines, section, key);
+    if (!place.keyLine)
+        return std::nullopt;
+    return std::string(KeyValue(file.lines[*place.keyLine])->second);
+}
+
 std::optional<std::string> FindValue(const std::string& path, std::string_view section,
                                      std::string_view key)
 {
     const auto file = Load(path).file;
     if (!file)
         return std::nullopt;
-    const KeyPlace place = Find(file->lines, section, key);
-    if (!place.keyLine)
-        return std::nullopt;
-    return std::string(KeyValue(file->lines[*place.keyLine])->second);
+    return FindValue(*file, section, key);
 }
 
 // A line break in a name or value would split the entry into other lines.
@@ -184,6 +193,17 @@ std::string WithEntry(IniLines file, const std::string& section, const std::stri
 }
 
 }  // namespace
+
+std::optional<std::string> IniTextValue(std::string_view text, std::string_view section, std::string_view key)
+{
+    return FindValue(ParseLines(text), section, key);
+}
+
+std::string IniTextWith(std::string_view text, const std::string& section, const std::string& key,
+                        const std::string& value)
+{
+    return WithEntry(ParseLines(text), section, key, value);
+}
 
 IniFile::IniFile(std::string path) : path(std::move(path)) {}
 

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace torvana {
 
@@ -40,5 +41,10 @@ public:
 private:
     std::string path;
 };
+
+// The same lookup and write on a settings file's text, without the file.
+std::optional<std::string> IniTextValue(std::string_view text, std::string_view section, std::string_view key);
+std::string IniTextWith(std::string_view text, const std::string& section, const std::string& key,
+                        const std::string& value);
 
 }  // namespace torvana

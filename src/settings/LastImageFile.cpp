@@ -1,7 +1,8 @@
 #include "settings/LastImageFile.h"
 
+#include "core/NumberText.h"
+
 #include <cctype>
-#include <cstdio>
 #include <optional>
 #include <string_view>
 
@@ -86,9 +87,8 @@ bool ReadBytes(WordReader& reader, std::array<std::uint8_t, N>& bytes, LastImage
 
 void AppendNumber(std::string& text, unsigned number)
 {
-    char field[NumberFieldWidth + 2];
-    std::snprintf(field, sizeof field, "%5u ", number);
-    text += field;
+    AppendRightAligned(text, number, NumberFieldWidth);
+    text += ' ';
 }
 
 }  // namespace
@@ -143,6 +143,8 @@ std::optional<std::string> LastImageProblem(const LastImageReading& reading, con
 std::string FormatLastImage(const ParameterImage& image, const PageAllFlags& flags)
 {
     std::string text;
+    text.reserve(LastImageNumberCount * (NumberFieldWidth + 1) + ImageSize / NumbersPerLine +
+                 ImageSize / NumbersPerParagraph);
     for (std::size_t offset = 0; offset < image.size(); ++offset) {
         AppendNumber(text, image[offset]);
         const std::size_t count = offset + 1;
