@@ -33,7 +33,7 @@ constexpr std::uint8_t DefaultBike = 0;
 
 // The parameter set as the tool builds it from a file: defaults for
 // variant 0, then the file's keys, then the consistency rules.
-bool LoadImage(const std::string& path, ParameterImage& image)
+bool LoadImage(const std::string& path, bool raw, ParameterImage& image)
 {
     image.fill(0);
     image[Offset::Bike] = DefaultBike;
@@ -54,7 +54,8 @@ bool LoadImage(const std::string& path, ParameterImage& image)
             return false;
         }
     }
-    NormaliseImage(image);
+    if (!raw)
+        NormaliseImage(image);
     return true;
 }
 
@@ -83,7 +84,7 @@ int main(int argc, char** argv)
     }
 
     ParameterImage image{};
-    if (!LoadImage(arguments->imagePath, image))
+    if (!LoadImage(arguments->imagePath, arguments->rawImage, image))
         return ExitUsage;
     UnitSimulator unit(arguments->simulator);
     unit.Preload(image);

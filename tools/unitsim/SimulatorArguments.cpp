@@ -1,5 +1,7 @@
 #include "SimulatorArguments.h"
 
+#include "link/UnitLink.h"
+
 #include <charconv>
 #include <limits>
 
@@ -9,6 +11,7 @@ namespace {
 
 constexpr int MaxPercent = 100;
 constexpr int MaxByte = 255;
+constexpr int MaxNoisePerSecond = 1000;
 
 std::optional<long long> WholeNumber(const std::string& text, long long low, long long high)
 {
@@ -54,6 +57,12 @@ std::optional<SimulatorArguments> ParseSimulatorArguments(const std::vector<std:
             faults.silent = true;
         } else if (option == "--no-reading") {
             faults.readingRefused = true;
+        } else if (option == "--owned-pattern") {
+            faults.ownedPattern = true;
+        } else if (option == "--coolant-failed") {
+            faults.coolantSensorFailed = true;
+        } else if (option == "--raw") {
+            parsed.rawImage = true;
         } else if (option == "--image" || option == "--link") {
             const std::string* text = value();
             if (text == nullptr)
@@ -75,6 +84,10 @@ std::optional<SimulatorArguments> ParseSimulatorArguments(const std::vector<std:
                 faults.versionByte = static_cast<int>(*n);
             else if (option == "--verify-diff" && (n = number(0, ImageSize - 1)))
                 faults.verifyDiffOffset = static_cast<std::size_t>(*n);
+            else if (option == "--noise" && (n = number(0, MaxNoisePerSecond)))
+                faults.noisePerSecond = static_cast<int>(*n);
+            else if (option == "--store-stops-at" && (n = number(0, UnitStoreFull)))
+                faults.storeStopsAt = static_cast<std::uint16_t>(*n);
             else if (option == "--hang-up-after" && (n = number(0, std::numeric_limits<int>::max())))
                 parsed.hangUpAfter = static_cast<std::size_t>(*n);
             else if (error.empty())
@@ -92,6 +105,7 @@ std::string SimulatorUsage()
            "Plays the engine unit on a pseudo-terminal and prints its device path.\n"
            "  --link PATH          also reach the device through a symbolic link at PATH\n"
            "  --image FILE.ign     parameter set the unit holds (default: factory set)\n"
+           "  --raw                hold the --image set as it stands, without the consistency rules\n"
            "  --idle               engine stopped (rpm 0, throttle 0)\n"
            "  --seed N             seed of the faults below (default 1)\n"
            "  --drop PCT           share of replies never sent\n"
@@ -102,6 +116,10 @@ std::string SimulatorUsage()
            "  --no-reading         refuse to be read\n"
            "  --version-byte N     report image version N instead of 37\n"
            "  --verify-diff OFFSET read-back replies differ at image OFFSET\n"
+           "  --noise N            N stray bytes a second between replies\n"
+           "  --store-stops-at N   the store count after programming stops at N\n"
+           "  --owned-pattern      the unit's own bytes hold a pattern instead of zeros\n"
+           "  --coolant-failed     report a failed coolant temperature sensor\n"
            "  --hang-up-after N    close the device after N requests, as if unplugged; run on\n"
            "  --help               this text\n";
 }

@@ -14,6 +14,7 @@ struct SimulatorArguments {
     SimulatorOptions simulator;
     std::string imagePath;  // .ign to preload; empty: factory defaults
     std::string linkPath;   // symbolic link to the device; empty: none
+    bool rawImage = false;  // the image file as it stands, not normalised
     // Requests answered before the pseudo-terminal is closed while the
     // program runs on, as when a unit is unplugged; empty: never.
     std::optional<std::size_t> hangUpAfter;

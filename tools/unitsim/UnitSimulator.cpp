@@ -1,7 +1,9 @@
 #include "UnitSimulator.h"
 
 #include "core/Header.h"
+#include "link/MonitorFrame.h"
 #include "link/UnitLink.h"
+#include "link/UnitOwnedBytes.h"
 
 #include <algorithm>
 
@@ -22,11 +24,15 @@ constexpr std::uint8_t ReadingRefusedValue = 0;
 constexpr int Percent = 100;
 constexpr std::uint8_t CorruptionMask = 0x5A;
 constexpr std::uint8_t DifferenceMask = 0x01;
+constexpr std::uint64_t MillisecondsPerSecond = 1000;
+constexpr std::uint8_t PatternFactor = 37;
+constexpr std::uint8_t PatternBias = 11;
 
 }  // namespace
 
 UnitSimulator::UnitSimulator(const SimulatorOptions& options)
-    : options(options), random(options.faults.seed), noise(options.faults.seed + 1)
+    : options(options), random(options.faults.seed), noise(options.faults.seed + 1),
+      noiseTimes(options.faults.seed + 2)
 {
     std::copy_n(FirmwareCharacters, sizeof FirmwareCharacters - 1, store.begin() + Offset::FirmwareVersionChars);
     store[Offset::FirmwareVersionNumber] = FirmwareNumber;
@@ -35,13 +41,46 @@ UnitSimulator::UnitSimulator(const SimulatorOptions& options)
     store[Offset::FirmwareYear] = FirmwareYear;
     store[Offset::FirmwareHour] = FirmwareHour;
     store[Offset::FirmwareMinute] = FirmwareMinute;
+    FillOwnedPattern();
     RefreshHeader();
+    AddNoise();
 }
 
 void UnitSimulator::Preload(const ParameterImage& image)
 {
     std::copy(image.begin() + BlockOffset(1), image.end(), store.begin() + BlockOffset(1));
+    FillOwnedPattern();
     RefreshHeader();
+}
+
+std::uint8_t UnitSimulator::OwnedPatternByte(std::size_t offset)
+{
+    return static_cast<std::uint8_t>(offset * PatternFactor + PatternBias);
+}
+
+void UnitSimulator::FillOwnedPattern()
+{
+    if (!options.faults.ownedPattern)
+        return;
+    for (std::size_t offset = 0; offset < ImageSize; ++offset) {
+        if (IsUnitOwnedOffset(offset))
+            store[offset] = OwnedPatternByte(offset);
+    }
+}
+
+// Noise bytes come at irregular times, half to one and a half of the mean
+// gap apart, behind whatever reply is already on its way.
+void UnitSimulator::AddNoise()
+{
+    const int rate = options.faults.noisePerSecond;
+    if (rate <= 0)
+        return;
+    const std::uint64_t gap = MillisecondsPerSecond / static_cast<std::uint64_t>(rate);
+    while (nextNoise <= now) {
+        if (nextNoise > 0)
+            replies.push_back(Reply{nextNoise, {static_cast<std::uint8_t>(noise())}});
+        nextNoise += gap / 2 + noiseTimes() % (gap + 1);
+    }
 }
 
 // The header follows the stored parameters: a unit programmed with
@@ -65,6 +104,7 @@ void UnitSimulator::Receive(std::span<const std::uint8_t> bytes)
 void UnitSimulator::AdvanceMilliseconds(std::uint64_t milliseconds)
 {
     now += milliseconds;
+    AddNoise();
 }
 
 std::vector<std::uint8_t> UnitSimulator::TakeOutput()
@@ -82,14 +122,17 @@ std::uint16_t UnitSimulator::StoreRemaining() const
     if (!storeStarted)
         return 0;
     const std::uint64_t elapsed = now - *storeStarted;
+    const std::uint16_t floor = options.faults.storeStopsAt.value_or(0);
     if (elapsed >= StoreMilliseconds)
-        return 0;
-    return static_cast<std::uint16_t>(UnitStoreFull - UnitStoreFull * elapsed / StoreMilliseconds);
+        return floor;
+    const auto remaining = static_cast<std::uint16_t>(UnitStoreFull - UnitStoreFull * elapsed / StoreMilliseconds);
+    return std::max(remaining, floor);
 }
 
 void UnitSimulator::Answer(const UnitFrame& request)
 {
-    if (options.faults.silent)
+    const auto& limit = options.faults.answerLimit;
+    if (options.faults.silent || (limit && requestsReceived > *limit))
         return;
     const std::uint8_t command = request[FrameCommandIndex];
     if (command == Command::MonitorRequest) {
@@ -131,7 +174,12 @@ UnitFrame UnitSimulator::MonitorReply()
     counters.storeRemaining = StoreRemaining();
     counters.programmings = programmings;
     counters.framesAnswered = static_cast<std::uint16_t>(framesAnswered);
-    return EncodeMonitorFrame(sample, counters);
+    UnitFrame frame = EncodeMonitorFrame(sample, counters);
+    if (options.faults.coolantSensorFailed) {
+        frame[MonitorField::WaterTemp] = 0;
+        SealFrame(frame);
+    }
+    return frame;
 }
 
 void UnitSimulator::Queue(UnitFrame reply)

@@ -30,6 +30,11 @@ struct SimulatorFaults {
     bool readingRefused = false;
     int versionByte = ImageVersion;
     std::optional<std::size_t> verifyDiffOffset;  // read-back replies differ here
+    int noisePerSecond = 0;   // stray bytes on an otherwise quiet line
+    std::optional<std::size_t> answerLimit;      // requests answered before the unit falls silent
+    std::optional<std::uint16_t> storeStopsAt;   // the store count never goes below this
+    bool ownedPattern = false;  // the unit's own bytes hold a recognisable pattern
+    bool coolantSensorFailed = false;
 };
 
 struct SimulatorOptions {
@@ -63,6 +68,8 @@ public:
 
     const ParameterImage& Store() const { return store; }
     std::uint16_t StoreRemaining() const;
+    // The value of a unit-owned byte when the pattern fault is on.
+    static std::uint8_t OwnedPatternByte(std::size_t offset);
     std::uint16_t Programmings() const { return programmings; }
     // Replies made, including those a fault then dropped.
     std::size_t FramesAnswered() const { return framesAnswered; }
@@ -76,6 +83,8 @@ private:
     };
 
     void RefreshHeader();
+    void FillOwnedPattern();
+    void AddNoise();
     void Answer(const UnitFrame& request);
     UnitFrame BlockReply(std::uint8_t request);
     UnitFrame MonitorReply();
@@ -88,6 +97,8 @@ private:
     std::deque<Reply> replies;
     std::mt19937 random;  // which replies the faults hit
     std::mt19937 noise;   // contents of stray bytes
+    std::mt19937 noiseTimes;
+    std::uint64_t nextNoise = 0;
     std::uint64_t now = 0;
     std::optional<std::uint64_t> storeStarted;
     std::uint16_t programmings = InitialProgrammings;
