@@ -54,6 +54,7 @@ void UnitLink::PollReceive()
     if (frame[FrameCommandIndex] == Command::MonitorReply) {
         if (monitorHandler && monitorHandler(frame)) {
             silenceTicks = 0;
+            NoteStoreReport();
         }
         return;
     }
@@ -66,6 +67,8 @@ void UnitLink::SendBlockFrame()
     const BlockData data = transferMode == TransferRead ? BlockData::Zeros : BlockData::Image;
     const UnitFrame frame = BuildBlockFrame(blockCommand, image, data);
     if (line != nullptr) {
+        // Stray bytes left in the queue would spoil the reply to this request.
+        line->Purge();
         line->WriteAndDrain(frame.data(), FrameSize);
     }
 }
@@ -74,7 +77,11 @@ void UnitLink::SendMonitorRequest()
 {
     static const UnitFrame request = BuildMonitorRequest();
     if (line != nullptr) {
+        line->Purge();
         line->WriteAndDrain(request.data(), FrameSize);
+    }
+    if (storeWatch.active) {
+        storeWatch.requested = true;
     }
 }
 
@@ -104,10 +111,15 @@ void UnitLink::HandleBlockReply(const UnitFrame& frame)
 void UnitLink::HandleReadReply(const UnitFrame& frame, int block)
 {
     const auto data = FrameData(frame);
-    std::copy(data.begin(), data.end(), ImageBlock(image, block).begin());
+    std::copy(data.begin(), data.end(), ImageBlock(receivedSet, block).begin());
     if (block == FirstReadBlock) {
-        headerTexts = DecodeHeader(image);
-        if (image[Offset::ReadingAllowed] != ReadingAllowedValue) {
+        headerTexts = DecodeHeader(receivedSet);
+        const bool refused = receivedSet[Offset::ReadingAllowed] != ReadingAllowedValue;
+        if (refused || receivedSet[Offset::ImageVersion] != ImageVersion) {
+            // A Read that stops at the header leaves the unit's header behind.
+            std::copy(data.begin(), data.end(), ImageBlock(image, block).begin());
+        }
+        if (refused) {
             ShowStatus(messages.TextNoReading, true);
             transferMode = TransferIdle;
             resultShownThisTick = true;
@@ -115,7 +127,7 @@ void UnitLink::HandleReadReply(const UnitFrame& frame, int block)
             transferEnd = TransferEnd::NoReading;
             return;
         }
-        if (image[Offset::ImageVersion] != ImageVersion) {
+        if (receivedSet[Offset::ImageVersion] != ImageVersion) {
             transferMode = TransferIdle;
             NormaliseAndRefill();
             transferEnd = TransferEnd::VersionMismatch;
@@ -127,6 +139,7 @@ void UnitLink::HandleReadReply(const UnitFrame& frame, int block)
         AdvanceBlock();
         return;
     }
+    image = receivedSet;
     NormaliseAndRefill();
     SwitchToVerify();
 }
@@ -135,9 +148,11 @@ void UnitLink::HandleVerifyReply(const UnitFrame& frame, int block)
 {
     const auto data = FrameData(frame);
     const std::size_t start = BlockOffset(static_cast<std::size_t>(block));
+    const bool asReceived = readCheckedAsReceived && pendingReadCheck;
+    const ParameterImage& reference = asReceived ? receivedSet : image;
     for (std::size_t i = 0; i < BlockSize; ++i) {
         // The unit keeps its own engine-speed-doubling flag.
-        if (start + i != Offset::Rpm2 && data[i] != image[start + i]) {
+        if (start + i != Offset::Rpm2 && data[i] != reference[start + i]) {
             return;
         }
     }
@@ -150,6 +165,10 @@ void UnitLink::HandleVerifyReply(const UnitFrame& frame, int block)
     transferMode = TransferIdle;
     transferEnd = TransferEnd::VerifyOk;
     resultShownThisTick = true;
+    if (programSucceeded) {
+        storeWatch = StoreWatch{};
+        storeWatch.active = true;
+    }
 }
 
 void UnitLink::HandleProgramReply(const UnitFrame& frame, int block)
@@ -241,7 +260,13 @@ void UnitLink::FailTransfer()
 
 void UnitLink::ShowStoreProgress()
 {
-    if (unitStoreRemaining > 0) {
+    if (storeWatch.active) {
+        WatchStore();
+        return;
+    }
+    // A count from frames that stopped coming is no progress, and never
+    // covers an error.
+    if (unitStoreRemaining > 0 && silenceTicks < SilenceLimit && !status.red) {
         // Updates a status line that is still shown; never shows it again.
         status.text = messages.TextSaving;
         status.red = false;
@@ -256,12 +281,57 @@ void UnitLink::ShowStoreProgress()
     }
 }
 
+void UnitLink::NoteStoreReport()
+{
+    if (!storeWatch.active || !storeWatch.requested) {
+        return;
+    }
+    if (!storeWatch.reported || unitStoreRemaining < storeWatch.lastRemaining) {
+        storeWatch.stallTicks = 0;
+    }
+    storeWatch.reported = true;
+    storeWatch.lastRemaining = unitStoreRemaining;
+}
+
+void UnitLink::WatchStore()
+{
+    if (storeWatch.reported && unitStoreRemaining == 0) {
+        storeWatch.active = false;
+        storeEnd = StoreEnd::Stored;
+        status.text = messages.TextProgramDevice + OkSuffix;
+        status.red = false;
+        status.white = false;
+        gauge.value = GaugeMax;
+        return;
+    }
+    if (++storeWatch.stallTicks > StoreStallTicks) {
+        storeWatch.active = false;
+        storeEnd = silenceTicks >= SilenceLimit ? StoreEnd::Lost : StoreEnd::Stalled;
+        programSucceeded = false;
+        ShowStatus(messages.TextProgramError, true);
+        return;
+    }
+    status.text = messages.TextSaving;
+    status.red = false;
+    status.white = false;
+    messageCountdown = StatusTicks;
+    // Until the unit has answered after the verify pass nothing is known stored.
+    const int stored = storeWatch.reported ? UnitStoreFull - static_cast<int>(unitStoreRemaining) : 0;
+    gauge.value = std::clamp(stored * GaugeMax / UnitStoreFull, 0, GaugeMax);
+}
+
 void UnitLink::CountdownStep()
 {
     if (messageCountdown == 0) {
         return;
     }
     --messageCountdown;
+    // A running transfer or store keeps its progress in view; a printing
+    // date goes as it would.
+    if (messageCountdown == 0 && (transferMode != TransferIdle || storeWatch.active) && !status.white) {
+        messageCountdown = StatusTicks;
+        return;
+    }
     if (messageCountdown == 0) {
         status.visible = false;
         gauge.visible = false;
@@ -287,6 +357,9 @@ void UnitLink::Begin(TransferMode mode, std::uint8_t command, const std::string&
     ShowStatus(text, false);
     gauge = {0, true};
     transferEnd.reset();
+    storeEnd.reset();
+    storeWatch = StoreWatch{};
+    pendingReadCheck = mode == TransferRead;
     resultShownThisTick = false;
 }
 
@@ -305,6 +378,7 @@ void UnitLink::StartVerify()
 void UnitLink::StartRead()
 {
     Begin(TransferRead, ReadBackCommand(FirstReadBlock), messages.TextRead);
+    receivedSet = image;
     readStarted = true;
 }
 
@@ -376,6 +450,11 @@ bool UnitLink::TakeReadStarted()
 std::optional<TransferEnd> UnitLink::TakeTransferEnd()
 {
     return std::exchange(transferEnd, std::nullopt);
+}
+
+std::optional<StoreEnd> UnitLink::TakeStoreEnd()
+{
+    return std::exchange(storeEnd, std::nullopt);
 }
 
 }  // namespace torvana

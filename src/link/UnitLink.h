@@ -25,6 +25,10 @@ enum TransferMode : std::uint8_t { TransferIdle = 0, TransferProgram = 1, Transf
 // How a transfer ended; Program and Read end in their Verify pass.
 enum class TransferEnd { VerifyOk, Error, NoReading, VersionMismatch };
 
+// How the unit's store after a verified Program ended: finished, its count
+// stopped moving, or the unit stopped answering.
+enum class StoreEnd { Stored, Stalled, Lost };
+
 constexpr int ReceiveBufferSize = 15000;
 constexpr int GaugeMax = 19;
 constexpr int StatusTicks = 200;        // about 11 s of 55 ms ticks
@@ -33,6 +37,7 @@ constexpr int MaxSends = 5;
 constexpr int MonitorTicks = 6;
 constexpr int SilenceLimit = 18;        // the indicator shows on the 19th silent tick
 constexpr int UnitStoreFull = 1903;     // the unit's store count right after programming
+constexpr int StoreStallTicks = 91;     // about 5 s without store progress ends the store in error
 constexpr const char* OkSuffix = " OK";
 
 // LabelHlaseni: "normal" is the button-face colour, red is pure red.
@@ -89,6 +94,13 @@ public:
     void StartVerify();
     void StartRead();
 
+    // The command line checks a Read's verify pass against the blocks as
+    // received, so that a unit holding a set that needs normalising still
+    // reads; the window checks against the normalised set.
+    void SetReadCheckedAsReceived(bool asReceived) { readCheckedAsReceived = asReceived; }
+    // The blocks of the last Read as the unit sent them.
+    const ParameterImage& ReceivedSet() const { return receivedSet; }
+
     // After every edit: programs when the box was just checked or when image
     // offsets 100..1999 changed since the last call.
     void ProgramOnChange(bool boxChecked);
@@ -115,6 +127,11 @@ public:
     bool TakeReadStarted();
     // Set once when a transfer has ended.
     std::optional<TransferEnd> TakeTransferEnd();
+    // Set once when the store after a verified Program has ended.
+    std::optional<StoreEnd> TakeStoreEnd();
+    // True from a verified Program until the unit has reported its store
+    // finished, or the store has failed.
+    bool Storing() const { return storeWatch.active; }
 
     // Transfer and port state.
     TransferMode Mode() const { return transferMode; }
@@ -137,6 +154,8 @@ private:
     void HandleVerifyReply(const UnitFrame& frame, int block);
     void HandleProgramReply(const UnitFrame& frame, int block);
     void ShowStoreProgress();
+    void WatchStore();
+    void NoteStoreReport();
 
     ParameterImage& image;
     const MessageTable& messages;
@@ -164,6 +183,22 @@ private:
     std::optional<HeaderTexts> headerTexts;
     bool readStarted = false;
     std::optional<TransferEnd> transferEnd;
+    std::optional<StoreEnd> storeEnd;
+
+    // A Read fills a copy; the image takes it only once every block arrived.
+    ParameterImage receivedSet{};
+    bool readCheckedAsReceived = false;
+    bool pendingReadCheck = false;  // the verify pass that follows a Read
+
+    // The store after a verified Program counts only from monitor frames
+    // that answer requests sent after the verify pass.
+    struct StoreWatch {
+        bool active = false;
+        bool requested = false;  // a monitor request went out since the verify pass
+        bool reported = false;   // and an answer to it came back
+        int stallTicks = 0;
+        std::uint16_t lastRemaining = 0;
+    } storeWatch;
     // A result shown by this tick's reply stays for the tick before the
     // idle progress may replace it.
     bool resultShownThisTick = false;

@@ -24,6 +24,16 @@ protected:
         });
     }
 
+    // The unit answers a monitor request sent after the verify pass with
+    // its store count.
+    void ReportStore(std::uint16_t remaining)
+    {
+        Ticks(MonitorTicks);
+        link.SetUnitStoreRemaining(remaining);
+        line.QueueFrame(MonitorFrame(0));
+        link.PollReceive();
+    }
+
     std::vector<UnitFrame> monitored;
     bool monitorAccepts = true;
 };
@@ -157,6 +167,11 @@ TEST_F(TickTest, ProgramOkShowsUntilTheCountdownEnds)
     link.StartProgram();
     RunUntilIdle();
     link.Tick();
+    // Nothing heard from the unit since the verify pass: still storing.
+    EXPECT_EQ(link.Status().text, "Saving:");
+    EXPECT_EQ(link.Gauge().value, 0);
+    ReportStore(0);
+    link.Tick();
     EXPECT_EQ(link.Status().text, "Program device: OK");
     EXPECT_EQ(link.Gauge().value, GaugeMax);
     Ticks(StatusTicks);
@@ -168,7 +183,7 @@ TEST_F(TickTest, SavingFollowsTheUnitStoreCount)
 {
     link.StartProgram();
     RunUntilIdle();
-    link.SetUnitStoreRemaining(952);
+    ReportStore(952);
     link.Tick();
     EXPECT_EQ(link.Status().text, "Saving:");
     EXPECT_FALSE(link.Status().red);
@@ -176,14 +191,14 @@ TEST_F(TickTest, SavingFollowsTheUnitStoreCount)
     EXPECT_EQ(link.Gauge().value, 9);
     EXPECT_EQ(link.MessageCountdown(), StatusTicks - 1);
 
-    link.SetUnitStoreRemaining(1);
+    ReportStore(1);
     link.Tick();
     EXPECT_EQ(link.Gauge().value, 18);
-    link.SetUnitStoreRemaining(UnitStoreFull + 500);
+    ReportStore(UnitStoreFull + 500);
     link.Tick();
     EXPECT_EQ(link.Gauge().value, 0);
 
-    link.SetUnitStoreRemaining(0);
+    ReportStore(0);
     link.Tick();
     EXPECT_EQ(link.Status().text, "Program device: OK");
 }
