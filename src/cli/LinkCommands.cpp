@@ -2,11 +2,13 @@
 
 #include "cli/FileCommands.h"
 #include "cli/LinkSession.h"
+#include "core/FileKeys.h"
 #include "link/PortNames.h"
 #include "settings/ConfigPaths.h"
 #include "settings/IniFile.h"
 
 #include <charconv>
+#include <iostream>
 
 namespace torvana {
 
@@ -55,6 +57,25 @@ int Checked(int exitCode, const std::string& failure)
     return exitCode;
 }
 
+// The file keeps what the editor would hold: the normalised set. What
+// normalisation changed is said, so that nothing changes unnoticed.
+void ReportNormalisation(const ParameterImage& received, const ParameterImage& normalised)
+{
+    const FileOptions options;
+    for (const FileKey& key : ParameterFileKeys()) {
+        for (std::size_t i = 0; i < key.elements.size(); ++i) {
+            const FileElement& element = key.elements[i];
+            if (element.encoding == Encoding::Identification)
+                continue;
+            const int before = FileValue(element, received, options);
+            const int after = FileValue(element, normalised, options);
+            if (before != after)
+                std::cerr << "torvana-cli: normalised " << key.name << '[' << i << "]: " << before << " -> " << after
+                          << std::endl;
+        }
+    }
+}
+
 int RunRead(const Arguments& arguments)
 {
     const ParsedArguments parsed = ParseArguments(arguments, With(PortOptions, "-o"), 0, 0);
@@ -62,8 +83,11 @@ int RunRead(const Arguments& arguments)
     const auto output = parsed.values.find("-o");
 
     ParameterImage image = EditorStartImage();
+    ParameterImage received{};
     std::string failure;
-    const int code = Checked(ReadUnit(device, image, failure), failure);
+    const int code = Checked(ReadUnit(device, image, received, failure), failure);
+    if (code == ExitSuccess)
+        ReportNormalisation(received, image);
     if (code == ExitSuccess)
         StoreParameterSet(output == parsed.values.end() ? std::string() : output->second, image, FileOptions{});
     return code;
@@ -120,20 +144,24 @@ int RunMonitor(const Arguments& arguments)
 const CliCommand Commands[] = {
     {"read", "--port DEVICE | --com N [-o FILE]",
      "Reads the unit's parameter set (blocks 0 to 19, then a verify pass) and writes it as a parameter\n"
-     "file to FILE, or to standard output. Progress goes to standard error. Exit 1 when the unit\n"
+     "file to FILE, or to standard output; each value that normalisation changed is named on\n"
+     "standard error. Progress goes to standard error. Exit 1 when the unit\n"
      "refuses, reports another version or the transfer fails; 2 when the port cannot be opened.",
      RunRead},
     {"program", "--port DEVICE | --com N FILE",
      "Programs the parameter set of FILE into the unit, verifies it and waits until the unit has\n"
-     "stored it. Progress goes to standard error. Exit 1 when the transfer fails.",
+     "stored it. The bytes that belong to the unit are read from it first and kept. Progress goes\n"
+     "to standard error. Exit 1 when the transfer fails or the store stops.",
      RunProgram},
     {"verify", "--port DEVICE | --com N FILE",
-     "Compares the unit's parameter set with FILE. Exit 1 when they differ or the unit does not answer.",
+     "Compares the unit's parameter set with FILE; the bytes that belong to the unit are not\n"
+     "compared. Exit 1 when they differ or the unit does not answer.",
      RunVerify},
     {"monitor", "--port DEVICE | --com N [--count N] [--csv FILE] [--ext]",
      "Shows the unit's live values: one \"Label: text\" line per monitor label and a blank line after\n"
      "each frame; --ext adds the sensor voltages; --csv FILE logs the values instead, one row per\n"
-     "frame. Runs until N frames were shown, or until interrupted; exit 2 when the port goes away.",
+     "frame. Runs until N frames were shown, or until interrupted; exit 2 when the port goes away,\n"
+     "exit 1 when with --count no frame comes for 5 s.",
      RunMonitor},
 };
 

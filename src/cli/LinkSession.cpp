@@ -6,6 +6,7 @@
 #include "link/MonitorView.h"
 #include "link/QtSerialLine.h"
 #include "link/UnitLink.h"
+#include "link/UnitOwnedBytes.h"
 #include "texts/MessageTable.h"
 
 #include <QCoreApplication>
@@ -26,6 +27,8 @@ namespace {
 constexpr int ExitSuccess = 0;
 // The servo labels carry their readings; the command line always shows them.
 constexpr bool ServoShown = true;
+constexpr int MillisecondsPerSecond = 1000;
+constexpr int MonitorGiveUpTicks = MonitorGiveUpSeconds * MillisecondsPerSecond / LinkTickMilliseconds;
 
 // The event loop the timer needs; the serial port must be made after it.
 std::unique_ptr<QCoreApplication> EnsureApplication()
@@ -92,15 +95,8 @@ public:
         return end == TransferEnd::VerifyOk ? ExitSuccess : ExitTransferFailed;
     }
 
-    // Keeps a status text off stderr until ReleaseStatus: the link shows
-    // "Program device: OK" as soon as the verify pass ends, before the unit
-    // has reported its store.
-    void WithholdStatus(std::string text) { withheldStatus = std::move(text); }
-    void ReleaseStatus()
-    {
-        withheldStatus.clear();
-        ReportStatus();
-    }
+    // A quiet session writes no progress to stderr.
+    void SetQuiet(bool quiet) { this->quiet = quiet; }
 
     // The line closes itself when the device goes away and never comes back.
     bool LineLost() const { return !line.IsOpen(); }
@@ -118,7 +114,7 @@ private:
     void ReportStatus()
     {
         const StatusLine& status = link.Status();
-        if (!status.visible || status.text.empty() || status.text == withheldStatus)
+        if (quiet || !status.visible || status.text.empty())
             return;
         std::string shown = status.text;
         if (!status.red && link.Gauge().visible)
@@ -138,7 +134,7 @@ private:
     bool extendedMonitor;
     int monitorFrames = 0;
     std::string lastStatus;
-    std::string withheldStatus;
+    bool quiet = false;
 };
 
 bool IsTestLabel(std::string_view name)
@@ -149,17 +145,20 @@ bool IsTestLabel(std::string_view name)
 
 }  // namespace
 
-int ReadUnit(const std::string& device, ParameterImage& image, std::string& failure)
+int ReadUnit(const std::string& device, ParameterImage& image, ParameterImage& received, std::string& failure)
 {
     LinkSession session(image, false);
     if (!session.Open(device, failure))
         return ExitTransferFailed;
+    session.Link().SetReadCheckedAsReceived(true);
     session.Link().StartRead();
-    return session.Run([&]() -> std::optional<int> {
+    const int code = session.Run([&]() -> std::optional<int> {
         if (const auto end = session.Link().TakeTransferEnd())
             return session.TransferResult(*end);
         return std::nullopt;
     });
+    received = session.Link().ReceivedSet();
+    return code;
 }
 
 int TransferToUnit(const std::string& device, ParameterImage& image, bool program, std::string& failure)
@@ -168,13 +167,33 @@ int TransferToUnit(const std::string& device, ParameterImage& image, bool progra
     if (!session.Open(device, failure))
         return ExitTransferFailed;
     UnitLink& link = session.Link();
-    program ? link.StartProgram() : link.StartVerify();
+    const std::string& modeError = program ? session.Messages().TextProgramError : session.Messages().TextVerifyError;
+    const ParameterImage fileSet = image;
 
+    // First the unit's own bytes, quietly: a Read replaces the image.
+    link.SetReadCheckedAsReceived(true);
+    session.SetQuiet(true);
+    link.StartRead();
+    std::optional<TransferEnd> readEnd;
+    session.Run([&]() -> std::optional<int> {
+        readEnd = link.TakeTransferEnd();
+        return readEnd ? std::optional<int>(ExitSuccess) : std::nullopt;
+    });
+    image = fileSet;
+    if (readEnd == TransferEnd::VerifyOk) {
+        CopyUnitOwnedBytes(link.ReceivedSet(), image);
+    } else if (readEnd == TransferEnd::NoReading) {
+        std::cerr << "torvana-cli: the unit refuses reading; its own bytes are taken from the file" << std::endl;
+    } else {
+        session.TransferResult(TransferEnd::Error);
+        std::cerr << modeError << std::endl;
+        return ExitTransferFailed;
+    }
+    session.SetQuiet(false);
+    link.HideStatus();
+
+    program ? link.StartProgram() : link.StartVerify();
     bool storing = false;
-    int framesAtVerify = 0;
-    const std::string programOk = session.Messages().TextProgramDevice + OkSuffix;
-    if (program)
-        session.WithholdStatus(programOk);
     return session.Run([&]() -> std::optional<int> {
         if (!storing) {
             const auto end = link.TakeTransferEnd();
@@ -183,20 +202,18 @@ int TransferToUnit(const std::string& device, ParameterImage& image, bool progra
             if (!program || *end != TransferEnd::VerifyOk)
                 return session.TransferResult(*end);
             storing = true;
-            framesAtVerify = session.MonitorFrames();
+        }
+        const auto stored = link.TakeStoreEnd();
+        if (!stored)
             return std::nullopt;
-        }
-        // Until a monitor frame has come the unit's store count is not known.
-        if (session.MonitorFrames() > framesAtVerify && link.UnitStoreRemaining() == 0 &&
-            link.Status().text == programOk) {
-            session.ReleaseStatus();
+        if (*stored == StoreEnd::Stored)
             return ExitSuccess;
-        }
-        if (link.ConnectionLabelVisible()) {
+        if (*stored == StoreEnd::Lost)
             std::cerr << "torvana-cli: the unit stopped answering while storing the parameters" << std::endl;
-            return ExitTransferFailed;
-        }
-        return std::nullopt;
+        else
+            std::cerr << "torvana-cli: the unit's store stopped with " << link.UnitStoreRemaining()
+                      << " still to store" << std::endl;
+        return ExitTransferFailed;
     });
 }
 
@@ -219,18 +236,23 @@ int MonitorUnit(const std::string& device, const MonitorSettings& settings, std:
         return ExitTransferFailed;
     const auto start = std::chrono::steady_clock::now();
     int shown = 0;
-    bool silent = false;
+    int silentTicks = 0;
     return session.Run([&]() -> std::optional<int> {
         if (session.LineLost()) {
             failure = "port " + device + " went away (" + session.LineError() + ")";
             return ExitTransferFailed;
         }
-        const bool lost = session.Link().ConnectionLabelVisible();
-        if (lost && !silent)
-            std::cerr << "torvana-cli: no answer from the unit" << std::endl;
-        silent = lost;
-        if (session.MonitorFrames() == shown)
+        if (session.MonitorFrames() == shown) {
+            ++silentTicks;
+            if (settings.frameCount > 0 && silentTicks >= MonitorGiveUpTicks) {
+                std::cerr << "torvana-cli: no answer from the unit for " << MonitorGiveUpSeconds << " s" << std::endl;
+                return ExitTransferFailed;
+            }
+            if (settings.frameCount == 0 && silentTicks == SilenceLimit + 1)
+                std::cerr << "torvana-cli: no answer from the unit" << std::endl;
             return std::nullopt;
+        }
+        silentTicks = 0;
         shown = session.MonitorFrames();
         if (csv) {
             const auto elapsed =

@@ -14,11 +14,18 @@ constexpr int LinkTickMilliseconds = 55;
 // When one of these returns with failure set, nothing was transferred or the
 // result could not be kept: the port could not be opened, a file not written.
 
-// Read and its verify pass; image holds the unit's set on success.
-int ReadUnit(const std::string& device, ParameterImage& image, std::string& failure);
+// Read and its verify pass; on success image holds the unit's set,
+// normalised, and received the blocks as the unit sent them.
+int ReadUnit(const std::string& device, ParameterImage& image, ParameterImage& received, std::string& failure);
 
-// Program (then verify and wait for the unit's store progress) or Verify alone.
+// Program (then verify and wait for the unit's store progress) or Verify
+// alone. The unit's own bytes, which a parameter file does not carry, are
+// read from the unit first and go into image.
 int TransferToUnit(const std::string& device, ParameterImage& image, bool program, std::string& failure);
+
+// Without --count a silent unit is only reported; with it, this long
+// without a frame ends the monitor.
+constexpr int MonitorGiveUpSeconds = 5;
 
 struct MonitorSettings {
     int frameCount = 0;  // 0: until interrupted

@@ -16,9 +16,12 @@ LiveCsv::LiveCsv(std::ostream& out) : out(out)
 bool LiveCsv::WriteRow(long long milliseconds, const LiveValues& live)
 {
     out << milliseconds << ',' << live.LiveRpm << ',' << int{live.LiveTpsPercent} << ',' << live.LiveTpsMillivolts
-        << ',' << live.LiveLambdaMillivolts << ',' << live.LivePressure << ','
-        << int{live.LiveWaterTemp} - TemperatureBias << ',';
-    // An air sensor error arrives as 0 and is kept so: no temperature to log.
+        << ',' << live.LiveLambdaMillivolts << ',' << live.LivePressure << ',';
+    // A failed sensor has no temperature to log: the coolant's substitute
+    // is for the tracking only, and the air sensor's error arrives as 0.
+    if (!live.WaterSensorError)
+        out << int{live.LiveWaterTemp} - TemperatureBias;
+    out << ',';
     if (live.LiveAirTemp != 0)
         out << int{live.LiveAirTemp} - TemperatureBias;
     out << ','

@@ -14,6 +14,7 @@ struct LiveValues {
     int LiveLambdaMillivolts = 0;
     std::uint16_t LivePressure = 0;  // 0.1 kPa
     std::uint8_t LiveWaterTemp = 0;  // °C + 100; a sensor error is kept as 180
+    bool WaterSensorError = false;   // the 180 above is a substitute, not a reading
     std::uint8_t LiveAirTemp = 0;    // °C + 100; 0 = sensor error
     std::uint16_t LiveStartTime = 0;
     std::uint16_t UnitStoreRemaining = 0;

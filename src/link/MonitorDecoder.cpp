@@ -174,7 +174,8 @@ void DecodeSensors(const FrameReader& in, bool extended, LiveValues& live, Monit
 
     const int waterMillivolts = in.Millivolts(F::WaterSensor);
     GaugeState& waterGauge = view[MonitorGauge::CGaugeVoda];
-    if (live.LiveWaterTemp == SensorError) {
+    live.WaterSensorError = live.LiveWaterTemp == SensorError;
+    if (live.WaterSensorError) {
         live.LiveWaterTemp = WaterErrorSubstitute;
         Put(view, MonitorLabel::LabelVoda,
             extended ? Format("TW= ERROR = %d mV", waterMillivolts) : std::string("TW= ERROR"), Colour::Red);

@@ -39,11 +39,12 @@ const std::string Tool = TORVANA_BINARY_DIR "/src/cli/torvana-cli";
 constexpr int CommandTimeoutMs = 30000;
 constexpr int PollStepMs = 20;
 constexpr int HangUpRequests = 7;
-// Blocks 0..19 of the Program pass, 1..19 of its Verify pass, then the first
+// The Read of the unit's own bytes (blocks 0..19 and a Verify pass), blocks
+// 0..19 of the Program pass, 1..19 of its Verify pass, then the first
 // monitor request.
 constexpr int ProgramPassBlocks = 20;
 constexpr int VerifyPassBlocks = 19;
-constexpr int RequestsBeforeStoring = ProgramPassBlocks + VerifyPassBlocks + 1;
+constexpr int RequestsBeforeStoring = 2 * (ProgramPassBlocks + VerifyPassBlocks) + 1;
 constexpr const char* KillAtProgress = " 6/19";
 constexpr const char* ProgressMark = "/19";
 constexpr int CsvHeaderAndRow = 2;
