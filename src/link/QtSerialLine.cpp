@@ -21,6 +21,7 @@ bool QtSerialLine::Open(const std::string& deviceName)
 {
     Close();
     errorText.clear();
+    permissionDenied = false;
     port->setPortName(QString::fromStdString(deviceName));
     port->setReadBufferSize(LineInputQueueSize);
     // Unix: QSerialPort holds a lock file and TIOCEXCL, so the port is ours alone.
@@ -30,6 +31,7 @@ bool QtSerialLine::Open(const std::string& deviceName)
                             && port->setFlowControl(QSerialPort::NoFlowControl);
     if (!configured) {
         errorText = port->errorString().toStdString();
+        permissionDenied = port->error() == QSerialPort::PermissionError;
         Close();
         return false;
     }

@@ -25,6 +25,8 @@ public:
     // ErrorText says why.
     bool Open(const std::string& deviceName);
     const std::string& ErrorText() const { return errorText; }
+    // The last Open failed because the user may not use the device.
+    bool PermissionDenied() const { return permissionDenied; }
 
     int QueuedBytes() override;
     int Read(std::uint8_t* buffer, int max) override;
@@ -39,6 +41,7 @@ private:
 
     std::unique_ptr<QSerialPort> port;
     std::string errorText;
+    bool permissionDenied = false;
 };
 
 }  // namespace torvana

@@ -49,6 +49,14 @@ void SetMessageTexts(MessageTable& t, int languageIndex)
                             "Date et heur de l´imprimé:   ", "Datum a čas tisku:  "});
     t.TextNoReading = pick({"No reading!", "Lesen verboten!", "Pas axessible!", "Zákaz čtení!"});
     t.TextManualOpenError = pick(ManualOpenErrorLeads) + t.TextManualFile + ManualOpenErrorTail;
+    t.TextComPermission = pick({"No permission to use %1: add your user to the group %2 "
+                                "(sudo usermod -aG %2 $USER), then log in again.",
+                                "Keine Berechtigung für %1: Benutzer zur Gruppe %2 hinzufügen "
+                                "(sudo usermod -aG %2 $USER) und neu anmelden.",
+                                "Pas d'autorisation pour %1 : ajoutez votre utilisateur au groupe %2 "
+                                "(sudo usermod -aG %2 $USER), puis reconnectez-vous.",
+                                "Chybí oprávnění k %1: přidejte uživatele do skupiny %2 "
+                                "(sudo usermod -aG %2 $USER) a znovu se přihlaste."});
 }
 
 }  // namespace torvana

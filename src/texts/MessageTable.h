@@ -37,6 +37,8 @@ struct MessageTable {
     std::string TextPrintDate;
     std::string TextNoReading;
     std::string TextManualOpenError;  // composed: lead text, file name, " !"
+    // Beyond the message slots of the window's design: %1 the device, %2 its group.
+    std::string TextComPermission;
 };
 
 // Fills every slot for the language (0 English, 1 German, 2 French, 3 Czech;

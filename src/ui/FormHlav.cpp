@@ -83,7 +83,7 @@ TFormHlav::TFormHlav(const QStringList& arguments, WindowServices services)
         services.dialogs = ownDialogs.get();
     }
     if (!services.ports) {
-        ownPorts = std::make_unique<SerialPortOpener>(settings);
+        ownPorts = std::make_unique<SerialPortOpener>(settings, messageTable);
         services.ports = ownPorts.get();
     }
     messages = services.messages;
@@ -361,7 +361,7 @@ void TFormHlav::OpenComPort()
     line = ports->Open(comPortNumber, error);
     link.SetLine(line.get());
     if (!line) {
-        ShowMessage(messageTable.TextComOpenError);
+        ShowMessage(error.empty() ? messageTable.TextComOpenError : messageTable.TextComOpenError + "\n" + error);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "ui/PortOpener.h"
 
+#include "link/PortAccess.h"
 #include "link/PortNames.h"
 #include "link/QtSerialLine.h"
 
@@ -8,8 +9,9 @@ namespace torvana {
 std::unique_ptr<SerialLine> SerialPortOpener::Open(int comPortNumber, std::string& error)
 {
     auto line = std::make_unique<QtSerialLine>();
-    if (!line->Open(ComPortDevice(comPortNumber, &settings))) {
-        error = line->ErrorText();
+    const std::string device = ComPortDevice(comPortNumber, &settings);
+    if (!line->Open(device)) {
+        error = PortOpenReason(messages, line->ErrorText(), line->PermissionDenied(), device);
         return nullptr;
     }
     return line;

@@ -10,6 +10,7 @@
 namespace torvana {
 
 class IniFile;
+struct MessageTable;
 
 class PortOpener {
 public:
@@ -19,13 +20,16 @@ public:
 };
 
 // The device that section PORTS of the settings file names for the number.
+// A failure names the device, the system's reason and, when the user may
+// not use it, what to do, in the messages' current language.
 class SerialPortOpener : public PortOpener {
 public:
-    explicit SerialPortOpener(const IniFile& settings) : settings(settings) {}
+    SerialPortOpener(const IniFile& settings, const MessageTable& messages) : settings(settings), messages(messages) {}
     std::unique_ptr<SerialLine> Open(int comPortNumber, std::string& error) override;
 
 private:
     const IniFile& settings;
+    const MessageTable& messages;
 };
 
 }  // namespace torvana

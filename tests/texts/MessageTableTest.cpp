@@ -24,7 +24,7 @@ std::vector<const std::string*> AllSlots(const MessageTable& t)
             &t.TextProgramDevice,    &t.TextVersionMismatch, &t.TextVerify,            &t.TextRead,
             &t.TextSaving,           &t.TextNumberOfProgramming, &t.TextComOpenError,  &t.TextOpenFileError,
             &t.TextDefaultQuestion,  &t.TextFileVersionMismatch, &t.TextPrintDate,     &t.TextNoReading,
-            &t.TextManualOpenError};
+            &t.TextManualOpenError, &t.TextComPermission};
 }
 
 TEST(MessageTableTest, EverySlotFilledWithValidUtf8InEveryLanguage)

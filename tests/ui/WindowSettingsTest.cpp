@@ -26,7 +26,7 @@ TEST_F(WindowTest, ExitAndStartBringBackSettingsAndTheUnsavedImage)
     first.Image()[CurveCellOffset(5, 9, 14)] = 44;  // never saved to a file, not on the page shown
     const ParameterImage atExit = first.Image();
     Close();
-    EXPECT_EQ(sink.shown, std::vector<std::string>{"Erreur connections PC!"});  // already French
+    EXPECT_EQ(sink.shown, std::vector<std::string>{"Erreur connections PC!\nno such port"});  // already French
 
     const IniFile ini((Dir() + "/torvana/Torvana_R.ini").toStdString());
     EXPECT_EQ(ini.ReadInteger("FORM_HLAV", "Language", -1), 2);

@@ -84,7 +84,7 @@ TEST_F(WindowTest, PortThatCannotOpenIsReportedAndStartUpGoesOn)
     ports.refuse = true;
     TFormHlav& w = Start();
     ASSERT_EQ(sink.shown.size(), 1u);
-    EXPECT_EQ(sink.shown[0], "Com opening error!");
+    EXPECT_EQ(sink.shown[0], "Com opening error!\nno such port");
     EXPECT_EQ(w.Link().Line(), nullptr);
 
     // Silence makes the connection label show on the 19th tick.
@@ -102,7 +102,7 @@ TEST_F(WindowTest, ChoosingAPortReopensItAndChecksOnlyItsItem)
     EXPECT_EQ(w.ComPortNumber(), 3);
     EXPECT_TRUE(w.Controls().menuCom[2]->isChecked());
     EXPECT_EQ(CheckedCount(w.Controls().menuCom), 1);
-    EXPECT_EQ(sink.shown, std::vector<std::string>{"Com opening error!"});
+    EXPECT_EQ(sink.shown, std::vector<std::string>{"Com opening error!\nno such port"});
     // The same port again: closed and opened once more.
     w.MenuCom1Click(1);
     w.MenuCom1Click(1);
