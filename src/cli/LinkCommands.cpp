@@ -85,7 +85,7 @@ int RunRead(const Arguments& arguments)
     ParameterImage image = EditorStartImage();
     ParameterImage received{};
     std::string failure;
-    const int code = Checked(ReadUnit(device, image, received, failure), failure);
+    const int code = Checked(ReadUnit(device, image, failure, &received), failure);
     if (code == ExitSuccess)
         ReportNormalisation(received, image);
     if (code == ExitSuccess)

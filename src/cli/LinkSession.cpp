@@ -145,7 +145,7 @@ bool IsTestLabel(std::string_view name)
 
 }  // namespace
 
-int ReadUnit(const std::string& device, ParameterImage& image, ParameterImage& received, std::string& failure)
+int ReadUnit(const std::string& device, ParameterImage& image, std::string& failure, ParameterImage* received)
 {
     LinkSession session(image, false);
     if (!session.Open(device, failure))
@@ -157,7 +157,8 @@ int ReadUnit(const std::string& device, ParameterImage& image, ParameterImage& r
             return session.TransferResult(*end);
         return std::nullopt;
     });
-    received = session.Link().ReceivedSet();
+    if (received != nullptr)
+        *received = session.Link().ReceivedSet();
     return code;
 }
 

@@ -15,8 +15,9 @@ constexpr int LinkTickMilliseconds = 55;
 // result could not be kept: the port could not be opened, a file not written.
 
 // Read and its verify pass; on success image holds the unit's set,
-// normalised, and received the blocks as the unit sent them.
-int ReadUnit(const std::string& device, ParameterImage& image, ParameterImage& received, std::string& failure);
+// normalised, and received (when given) the blocks as the unit sent them.
+int ReadUnit(const std::string& device, ParameterImage& image, std::string& failure,
+             ParameterImage* received = nullptr);
 
 // Program (then verify and wait for the unit's store progress) or Verify
 // alone. The unit's own bytes, which a parameter file does not carry, are
