@@ -166,9 +166,8 @@ TEST_F(LinkCli, ReadOfASetThatNeedsNormalisingWritesItAndSaysWhatChanged)
 
     ParameterImage image{};
     FillDefaultParameters(image);
-    std::istringstream in(text);
     FileOptions options;
-    ReadParameterFile(in, image, options);
+    ReadParameterFile(text, image, options);
     NormaliseImage(image);
     std::ostringstream normalised;
     WriteParameterFile(normalised, image, FileOptions{});
