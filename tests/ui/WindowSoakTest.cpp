@@ -9,11 +9,13 @@
 #include <QCoreApplication>
 #include <QTabWidget>
 #include <array>
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 
 #if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/allocator_interface.h>
+// The sanitizer runtime exports its allocator's count; GCC ships no header for it.
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #else
 #include <malloc.h>
 #endif
