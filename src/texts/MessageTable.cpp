@@ -57,6 +57,10 @@ void SetMessageTexts(MessageTable& t, int languageIndex)
                                 "(sudo usermod -aG %2 $USER), puis reconnectez-vous.",
                                 "Chybí oprávnění k %1: přidejte uživatele do skupiny %2 "
                                 "(sudo usermod -aG %2 $USER) a znovu se přihlaste."});
+    t.TextValueLimited = pick({"Outside this box's range: the parameter set holds %1",
+                               "Außerhalb des Bereichs dieses Feldes: der Kenndatensatz enthält %1",
+                               "Hors de la plage de ce champ : le jeu de paramètres contient %1",
+                               "Mimo rozsah tohoto pole: sada parametrů obsahuje %1"});
 }
 
 }  // namespace torvana

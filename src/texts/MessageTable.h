@@ -39,6 +39,8 @@ struct MessageTable {
     std::string TextManualOpenError;  // composed: lead text, file name, " !"
     // Beyond the message slots of the window's design: %1 the device, %2 its group.
     std::string TextComPermission;
+    // Hint of an edit box whose range limits the stored value; %1 is that value.
+    std::string TextValueLimited;
 };
 
 // Fills every slot for the language (0 English, 1 German, 2 French, 3 Czech;

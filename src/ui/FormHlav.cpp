@@ -396,7 +396,7 @@ void TFormHlav::WriteActivePage()
 
 void TFormHlav::FillActivePage()
 {
-    pages->FillActivePage(image, PageContext{headerTexts, pageAllFlags});
+    pages->FillActivePage(image, PageContext{headerTexts, pageAllFlags, messageTable.TextValueLimited});
     UpdateDisplayState();
 }
 

@@ -139,12 +139,14 @@ TEST_F(PagesTest, FillShowsDisplayUnitsAndWriteStoresBytes)
     EXPECT_EQ(Written()[Offset::RetardValue], 95);
 }
 
-TEST_F(PagesTest, OutOfRangeCorrectionBecomesTheControlsLimit)
+TEST_F(PagesTest, OutOfRangeCorrectionIsKeptUntilItsBoxIsEdited)
 {
     image[Offset::DruckCorrection] = 5;
     Show(PageIndex::Korekce);
     EXPECT_EQ(Spin("EditTlakKor[0]")->value(), 10);
-    EXPECT_EQ(Written()[Offset::DruckCorrection], 10);
+    EXPECT_EQ(Written()[Offset::DruckCorrection], 5);
+    Spin("EditTlakKor[0]")->setValue(12);
+    EXPECT_EQ(Written()[Offset::DruckCorrection], 12);
 }
 
 TEST_F(PagesTest, TypedValueIsTruncatedToTheStep)

@@ -60,13 +60,16 @@ CurvePageValues FillCurvePage(const ParameterImage& image, int t,
 }
 
 void WriteCurvePage(const CurvePageValues& values, int t, ParameterImage& image,
-                    std::array<std::uint8_t, CurveCount>& pageAllFlags)
+                    std::array<std::uint8_t, CurveCount>& pageAllFlags, const CurvePageValues* edited)
 {
     if (!IsCurve(t))
         return;
+    const codec::Edited<CurvePageValues> on(edited);
     const std::size_t axisPitch = CurveAxisOffset(1) - CurveAxisOffset(0);
     const std::size_t tablePitch = CurveTableOffset(1) - CurveTableOffset(0);
     for (int c = 0; c < CurveColumns; ++c) {
+        if (!on(&CurvePageValues::rpm, c))
+            continue;
         const std::uint8_t newValue = codec::StoreDivided(values.rpm[c], Ranges::EngineSpeed);
         UpdateFollowers(image, t, CurveAxisOffset(t), axisPitch, c, newValue);
         image[CurveAxisOffset(t) + c] = newValue;
@@ -74,13 +77,16 @@ void WriteCurvePage(const CurvePageValues& values, int t, ParameterImage& image,
     const UpDownRange cellRange = CurveCellRange(t);
     for (int r = 0; r < CurveRows; ++r) {
         for (int c = 0; c < CurveColumns; ++c) {
+            if (edited != nullptr && !edited->cell[r][c])
+                continue;
             const std::uint8_t newValue = codec::StoreDivided(values.cell[r][c], cellRange);
             const std::size_t o = CurveColumns * r + c;
             UpdateFollowers(image, t, CurveTableOffset(t), tablePitch, o, newValue);
             image[CurveTableOffset(t) + o] = newValue;
         }
     }
-    pageAllFlags[t] = codec::StoreTick(values.all);
+    if (on(&CurvePageValues::all))
+        pageAllFlags[t] = codec::StoreTick(values.all);
 }
 
 }  // namespace torvana

@@ -27,7 +27,10 @@ CurvePageValues FillCurvePage(const ParameterImage& image, int t,
 // group also moves the followers: Coupled adds each changed byte's difference
 // to them, limited to 0..255; "1 = 2 = 3" copies every byte. A follower page
 // writes only its own table. A table number outside 0..8 writes nothing.
+// With a mask (codec::Edited) only the changed controls are stored, and only
+// their followers move.
 void WriteCurvePage(const CurvePageValues& values, int t, ParameterImage& image,
-                    std::array<std::uint8_t, CurveCount>& pageAllFlags);
+                    std::array<std::uint8_t, CurveCount>& pageAllFlags,
+                    const CurvePageValues* edited = nullptr);
 
 }  // namespace torvana

@@ -5,6 +5,8 @@
 
 #include "ui/binding/UpDownRange.h"
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace torvana::codec {
@@ -35,5 +37,27 @@ inline void StoreItemIndex(int index, std::uint8_t& byte)
     if (index >= 0)
         byte = static_cast<std::uint8_t>(index);
 }
+
+// Which controls a page write stores: every one without a mask, else those
+// whose member is non-zero in a mask of the values' own shape.
+template <class Values>
+class Edited {
+public:
+    explicit Edited(const Values* mask) : mask(mask) {}
+
+    template <class T>
+    bool operator()(T Values::*member) const
+    {
+        return mask == nullptr || static_cast<bool>(mask->*member);
+    }
+    template <class T, std::size_t N>
+    bool operator()(std::array<T, N> Values::*member, int i) const
+    {
+        return mask == nullptr || static_cast<bool>((mask->*member)[i]);
+    }
+
+private:
+    const Values* mask;
+};
 
 }  // namespace torvana::codec

@@ -31,18 +31,29 @@ KnockPageValues FillKnockPage(const ParameterImage& image)
     return v;
 }
 
-void WriteKnockPage(const KnockPageValues& v, ParameterImage& image)
+void WriteKnockPage(const KnockPageValues& v, ParameterImage& image, const KnockPageValues* edited)
 {
+    using V = KnockPageValues;
+    const Edited<V> on(edited);
     for (int i = 0; i < KnockIndexCount; ++i) {
-        Byte(image, KnockArray::Rpm, i) = StoreDivided(v.rpm[i], Ranges::EngineSpeed);
-        StoreItemIndex(v.knockFrek[i], Byte(image, KnockArray::KnockFrek, i));
-        StoreItemIndex(v.refFrek[i], Byte(image, KnockArray::RefFrek, i));
-        StoreItemIndex(v.level[i], Byte(image, KnockArray::Level, i));
-        Byte(image, KnockArray::HigherGain, i) = StoreTick(v.higherGain[i]);
-        StoreItemIndex(v.timeConst[i], Byte(image, KnockArray::TimeConst, i));
-        Byte(image, KnockArray::Start, i) = StoreBiased(v.start[i], Ranges::KnockStart, SignedBias);
-        Byte(image, KnockArray::End, i) = StoreBiased(v.end[i], Ranges::KnockEnd, SignedBias);
-        Byte(image, KnockArray::Alarm, i) = StoreDivided(v.alarm[i], Ranges::KnockAlarm);
+        if (on(&V::rpm, i))
+            Byte(image, KnockArray::Rpm, i) = StoreDivided(v.rpm[i], Ranges::EngineSpeed);
+        if (on(&V::knockFrek, i))
+            StoreItemIndex(v.knockFrek[i], Byte(image, KnockArray::KnockFrek, i));
+        if (on(&V::refFrek, i))
+            StoreItemIndex(v.refFrek[i], Byte(image, KnockArray::RefFrek, i));
+        if (on(&V::level, i))
+            StoreItemIndex(v.level[i], Byte(image, KnockArray::Level, i));
+        if (on(&V::higherGain, i))
+            Byte(image, KnockArray::HigherGain, i) = StoreTick(v.higherGain[i]);
+        if (on(&V::timeConst, i))
+            StoreItemIndex(v.timeConst[i], Byte(image, KnockArray::TimeConst, i));
+        if (on(&V::start, i))
+            Byte(image, KnockArray::Start, i) = StoreBiased(v.start[i], Ranges::KnockStart, SignedBias);
+        if (on(&V::end, i))
+            Byte(image, KnockArray::End, i) = StoreBiased(v.end[i], Ranges::KnockEnd, SignedBias);
+        if (on(&V::alarm, i))
+            Byte(image, KnockArray::Alarm, i) = StoreDivided(v.alarm[i], Ranges::KnockAlarm);
     }
 }
 

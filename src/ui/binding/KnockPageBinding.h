@@ -23,6 +23,8 @@ struct KnockPageValues {
 };
 
 KnockPageValues FillKnockPage(const ParameterImage& image);
-void WriteKnockPage(const KnockPageValues& values, ParameterImage& image);
+// edited: see codec::Edited; null stores every control.
+void WriteKnockPage(const KnockPageValues& values, ParameterImage& image,
+                    const KnockPageValues* edited = nullptr);
 
 }  // namespace torvana

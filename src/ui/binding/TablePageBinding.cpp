@@ -34,16 +34,24 @@ PositionPageValues FillPositionPage(const ParameterImage& image)
     return v;
 }
 
-void WritePositionPage(const PositionPageValues& v, ParameterImage& image)
+void WritePositionPage(const PositionPageValues& v, ParameterImage& image, const PositionPageValues* edited)
 {
+    using V = PositionPageValues;
+    const Edited<V> on(edited);
     for (int i = 0; i < AxisLength; ++i) {
-        image[Offset::PositionARpm + i] = StoreDivided(v.polohaARpm[i], Ranges::EngineSpeed);
-        image[Offset::PositionA + i] = StoreDivided(v.polohaA[i], Ranges::PositionAngle);
-        image[Offset::PositionBRpm + i] = StoreDivided(v.polohaBRpm[i], Ranges::EngineSpeed);
-        image[Offset::PositionB + i] = StoreDivided(v.polohaB[i], Ranges::PositionAngle);
+        if (on(&V::polohaARpm, i))
+            image[Offset::PositionARpm + i] = StoreDivided(v.polohaARpm[i], Ranges::EngineSpeed);
+        if (on(&V::polohaA, i))
+            image[Offset::PositionA + i] = StoreDivided(v.polohaA[i], Ranges::PositionAngle);
+        if (on(&V::polohaBRpm, i))
+            image[Offset::PositionBRpm + i] = StoreDivided(v.polohaBRpm[i], Ranges::EngineSpeed);
+        if (on(&V::polohaB, i))
+            image[Offset::PositionB + i] = StoreDivided(v.polohaB[i], Ranges::PositionAngle);
     }
-    StoreItemIndex(v.radioPolohaA, image[Offset::PositionAReference]);
-    StoreItemIndex(v.radioPolohaB, image[Offset::PositionBReference]);
+    if (on(&V::radioPolohaA))
+        StoreItemIndex(v.radioPolohaA, image[Offset::PositionAReference]);
+    if (on(&V::radioPolohaB))
+        StoreItemIndex(v.radioPolohaB, image[Offset::PositionBReference]);
 }
 
 ServoPageValues FillServoPage(const ParameterImage& image)
@@ -63,18 +71,27 @@ ServoPageValues FillServoPage(const ParameterImage& image)
     return v;
 }
 
-void WriteServoPage(const ServoPageValues& v, ParameterImage& image)
+void WriteServoPage(const ServoPageValues& v, ParameterImage& image, const ServoPageValues* edited)
 {
+    using V = ServoPageValues;
+    const Edited<V> on(edited);
     for (int i = 0; i < ServoPoints; ++i) {
-        image[Offset::RpmServo + i] = StoreDivided(v.servoRpm[i], Ranges::EngineSpeed);
-        image[Offset::VoltServo + i] = StoreDivided(v.servoNap[i], Ranges::ServoVoltage);
+        if (on(&V::servoRpm, i))
+            image[Offset::RpmServo + i] = StoreDivided(v.servoRpm[i], Ranges::EngineSpeed);
+        if (on(&V::servoNap, i))
+            image[Offset::VoltServo + i] = StoreDivided(v.servoNap[i], Ranges::ServoVoltage);
     }
-    image[Offset::ServoHyster] = StoreDivided(v.servoHyster, Ranges::ServoHyster);
-    image[Offset::ServoEnable] = StoreTick(v.servoEnable);
+    if (on(&V::servoHyster))
+        image[Offset::ServoHyster] = StoreDivided(v.servoHyster, Ranges::ServoHyster);
+    if (on(&V::servoEnable))
+        image[Offset::ServoEnable] = StoreTick(v.servoEnable);
     for (int n = 0; n < PowerOutCount; ++n) {
-        image[Offset::PowerOutLevel1 + n] = StoreDivided(v.powerOutA[n], Ranges::PowerOut);
-        image[Offset::PowerOutLevel2 + n] = StoreDivided(v.powerOutB[n], Ranges::PowerOut);
-        image[Offset::PowerOutReversed + n] = StoreTick(v.powerOutInv[n]);
+        if (on(&V::powerOutA, n))
+            image[Offset::PowerOutLevel1 + n] = StoreDivided(v.powerOutA[n], Ranges::PowerOut);
+        if (on(&V::powerOutB, n))
+            image[Offset::PowerOutLevel2 + n] = StoreDivided(v.powerOutB[n], Ranges::PowerOut);
+        if (on(&V::powerOutInv, n))
+            image[Offset::PowerOutReversed + n] = StoreTick(v.powerOutInv[n]);
     }
 }
 
@@ -100,23 +117,34 @@ CorrectionsPageValues FillCorrectionsPage(const ParameterImage& image)
     return v;
 }
 
-void WriteCorrectionsPage(const CorrectionsPageValues& v, ParameterImage& image)
+void WriteCorrectionsPage(const CorrectionsPageValues& v, ParameterImage& image,
+                          const CorrectionsPageValues* edited)
 {
+    using V = CorrectionsPageValues;
+    const Edited<V> on(edited);
     for (int i = 0; i < PressurePoints; ++i) {
-        image[Offset::DruckAxis + i] = StoreDivided(v.tlakTlak[i], PressureAxisRange(i));
-        image[Offset::DruckCorrection + i] = StoreDivided(v.tlakKor[i], Ranges::Correction);
+        if (on(&V::tlakTlak, i))
+            image[Offset::DruckAxis + i] = StoreDivided(v.tlakTlak[i], PressureAxisRange(i));
+        if (on(&V::tlakKor, i))
+            image[Offset::DruckCorrection + i] = StoreDivided(v.tlakKor[i], Ranges::Correction);
     }
     for (int i = 0; i < TemperaturePoints; ++i) {
-        image[Offset::WaterTemp + i] = StoreDivided(v.voda[i], Ranges::Correction);
-        image[Offset::AirTemp + i] = StoreDivided(v.vzduch[i], Ranges::Correction);
+        if (on(&V::voda, i))
+            image[Offset::WaterTemp + i] = StoreDivided(v.voda[i], Ranges::Correction);
+        if (on(&V::vzduch, i))
+            image[Offset::AirTemp + i] = StoreDivided(v.vzduch[i], Ranges::Correction);
     }
     for (int i = 0; i < RetardPoints; ++i) {
-        image[Offset::RetardTemp + i] = StoreBiased(v.retardTemp[i], RetardTempRange(i), SignedBias);
-        image[Offset::RetardValue + i] = StoreBiased(v.retardRetard[i], Ranges::RetardValue, SignedBias);
+        if (on(&V::retardTemp, i))
+            image[Offset::RetardTemp + i] = StoreBiased(v.retardTemp[i], RetardTempRange(i), SignedBias);
+        if (on(&V::retardRetard, i))
+            image[Offset::RetardValue + i] = StoreBiased(v.retardRetard[i], Ranges::RetardValue, SignedBias);
     }
     for (int i = 0; i < ChokePoints; ++i) {
-        image[Offset::ChokeTime + i] = StoreDivided(v.syticCas[i], Ranges::ChokeTime);
-        image[Offset::ChokeCorrection + i] = StoreBiased(v.syticKorekce[i], Ranges::ChokeCorrection, ChokeBias);
+        if (on(&V::syticCas, i))
+            image[Offset::ChokeTime + i] = StoreDivided(v.syticCas[i], Ranges::ChokeTime);
+        if (on(&V::syticKorekce, i))
+            image[Offset::ChokeCorrection + i] = StoreBiased(v.syticKorekce[i], Ranges::ChokeCorrection, ChokeBias);
     }
 }
 

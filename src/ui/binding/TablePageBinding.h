@@ -53,14 +53,18 @@ struct CorrectionsPageValues {
 
 // Fill converts every byte to its display value without limiting it: the
 // controls keep it inside their ranges (ClampToRange). Write limits each
-// position to its control's range, converts it and stores it.
+// position to its control's range, converts it and stores it; with a mask
+// (codec::Edited) only the controls the tuner changed.
 PositionPageValues FillPositionPage(const ParameterImage& image);
-void WritePositionPage(const PositionPageValues& values, ParameterImage& image);
+void WritePositionPage(const PositionPageValues& values, ParameterImage& image,
+                       const PositionPageValues* edited = nullptr);
 
 ServoPageValues FillServoPage(const ParameterImage& image);
-void WriteServoPage(const ServoPageValues& values, ParameterImage& image);
+void WriteServoPage(const ServoPageValues& values, ParameterImage& image,
+                    const ServoPageValues* edited = nullptr);
 
 CorrectionsPageValues FillCorrectionsPage(const ParameterImage& image);
-void WriteCorrectionsPage(const CorrectionsPageValues& values, ParameterImage& image);
+void WriteCorrectionsPage(const CorrectionsPageValues& values, ParameterImage& image,
+                          const CorrectionsPageValues* edited = nullptr);
 
 }  // namespace torvana

@@ -42,25 +42,42 @@ VariousPageValues FillVariousPage(const ParameterImage& image)
     return v;
 }
 
-void WriteVariousPage(const VariousPageValues& v, ParameterImage& image)
+void WriteVariousPage(const VariousPageValues& v, ParameterImage& image, const VariousPageValues* edited)
 {
-    StoreItemIndex(v.bike, image[Offset::Bike]);
+    using V = VariousPageValues;
+    const Edited<V> on(edited);
+    if (on(&V::bike))
+        StoreItemIndex(v.bike, image[Offset::Bike]);
     for (int n = 0; n < LimiterCount; ++n)
-        image[Offset::Limiter + n] = StoreDivided(v.omez[n], Ranges::Limiter);
-    image[Offset::NoReading] = StoreTick(v.zakazCteni);
-    image[Offset::Rpm2] = StoreTick(v.rpm2Krat);
-    image[Offset::ActLim1] = StoreInverted(v.aktLimiter1);
-    image[Offset::ActRpm] = StoreInverted(v.aktRpm);
-    image[Offset::ActOil] = StoreTick(v.aktTlakOleje);
-    image[Offset::Tps0] = StoreDivided(v.tps0, Ranges::Tps0);
-    image[Offset::Tps100] = static_cast<std::uint8_t>(
-        ClampToRange(v.tps100, Ranges::Tps100) / Ranges::Tps100.step + Tps100StoredShift);
-    image[Offset::AccelThreshold] = StoreDivided(v.akcelPrah, Ranges::AccelThreshold);
-    image[Offset::AccelSize] = StoreDivided(v.akcelJet, Ranges::AccelSize);
-    image[Offset::StartJet] = StoreDivided(v.startJet, Ranges::StartJet);
-    image[Offset::TempWarning] = StoreDivided(v.tempWarning, Ranges::TempWarning);
-    StoreItemIndex(v.radioPolohaA, image[Offset::PositionAReference]);
-    StoreItemIndex(v.radioPolohaB, image[Offset::PositionBReference]);
+        if (on(&V::omez, n))
+            image[Offset::Limiter + n] = StoreDivided(v.omez[n], Ranges::Limiter);
+    if (on(&V::zakazCteni))
+        image[Offset::NoReading] = StoreTick(v.zakazCteni);
+    if (on(&V::rpm2Krat))
+        image[Offset::Rpm2] = StoreTick(v.rpm2Krat);
+    if (on(&V::aktLimiter1))
+        image[Offset::ActLim1] = StoreInverted(v.aktLimiter1);
+    if (on(&V::aktRpm))
+        image[Offset::ActRpm] = StoreInverted(v.aktRpm);
+    if (on(&V::aktTlakOleje))
+        image[Offset::ActOil] = StoreTick(v.aktTlakOleje);
+    if (on(&V::tps0))
+        image[Offset::Tps0] = StoreDivided(v.tps0, Ranges::Tps0);
+    if (on(&V::tps100))
+        image[Offset::Tps100] = static_cast<std::uint8_t>(
+            ClampToRange(v.tps100, Ranges::Tps100) / Ranges::Tps100.step + Tps100StoredShift);
+    if (on(&V::akcelPrah))
+        image[Offset::AccelThreshold] = StoreDivided(v.akcelPrah, Ranges::AccelThreshold);
+    if (on(&V::akcelJet))
+        image[Offset::AccelSize] = StoreDivided(v.akcelJet, Ranges::AccelSize);
+    if (on(&V::startJet))
+        image[Offset::StartJet] = StoreDivided(v.startJet, Ranges::StartJet);
+    if (on(&V::tempWarning))
+        image[Offset::TempWarning] = StoreDivided(v.tempWarning, Ranges::TempWarning);
+    if (on(&V::radioPolohaA))
+        StoreItemIndex(v.radioPolohaA, image[Offset::PositionAReference]);
+    if (on(&V::radioPolohaB))
+        StoreItemIndex(v.radioPolohaB, image[Offset::PositionBReference]);
 }
 
 }  // namespace torvana

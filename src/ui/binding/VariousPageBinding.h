@@ -32,6 +32,8 @@ struct VariousPageValues {
 };
 
 VariousPageValues FillVariousPage(const ParameterImage& image);
-void WriteVariousPage(const VariousPageValues& values, ParameterImage& image);
+// edited: see codec::Edited; null stores every control.
+void WriteVariousPage(const VariousPageValues& values, ParameterImage& image,
+                      const VariousPageValues* edited = nullptr);
 
 }  // namespace torvana

@@ -182,16 +182,16 @@ template <std::size_t N>
 void ShowColumn(const std::array<UpDownSpinBox*, N>& boxes, const std::array<int, N>& values)
 {
     for (std::size_t i = 0; i < N; ++i) {
-        boxes[i]->setValue(values[i]);
+        boxes[i]->Show(values[i]);
     }
 }
 
 template <std::size_t N>
-std::array<int, N> ReadColumn(const std::array<UpDownSpinBox*, N>& boxes)
+std::array<int, N> ReadColumn(const std::array<UpDownSpinBox*, N>& boxes, const ControlReader& read)
 {
     std::array<int, N> values{};
     for (std::size_t i = 0; i < N; ++i) {
-        values[i] = boxes[i]->value();
+        values[i] = read.Number(boxes[i]);
     }
     return values;
 }
@@ -209,17 +209,17 @@ void ShowCorrectionsValues(const CorrectionsPageControls& page, const Correction
     ShowColumn(page.syticKorekce, values.syticKorekce);
 }
 
-CorrectionsPageValues ReadCorrectionsValues(const CorrectionsPageControls& page)
+CorrectionsPageValues ReadCorrectionsValues(const CorrectionsPageControls& page, const ControlReader& read)
 {
     CorrectionsPageValues values;
-    values.tlakTlak = ReadColumn(page.tlakTlak);
-    values.tlakKor = ReadColumn(page.tlakKor);
-    values.voda = ReadColumn(page.voda);
-    values.vzduch = ReadColumn(page.vzduch);
-    values.retardTemp = ReadColumn(page.retardTemp);
-    values.retardRetard = ReadColumn(page.retardRetard);
-    values.syticCas = ReadColumn(page.syticCas);
-    values.syticKorekce = ReadColumn(page.syticKorekce);
+    values.tlakTlak = ReadColumn(page.tlakTlak, read);
+    values.tlakKor = ReadColumn(page.tlakKor, read);
+    values.voda = ReadColumn(page.voda, read);
+    values.vzduch = ReadColumn(page.vzduch, read);
+    values.retardTemp = ReadColumn(page.retardTemp, read);
+    values.retardRetard = ReadColumn(page.retardRetard, read);
+    values.syticCas = ReadColumn(page.syticCas, read);
+    values.syticKorekce = ReadColumn(page.syticKorekce, read);
     return values;
 }
 

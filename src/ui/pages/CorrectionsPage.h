@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "ui/pages/ControlReader.h"
 #include "ui/binding/TablePageBinding.h"
 #include "ui/pages/PageEvents.h"
 #include "ui/pages/PageWidgets.h"
@@ -35,6 +36,7 @@ struct CorrectionsPageControls {
 CorrectionsPageControls BuildCorrectionsPage(QWidget* sheet, PageEvents& events);
 
 void ShowCorrectionsValues(const CorrectionsPageControls& page, const CorrectionsPageValues& values);
-CorrectionsPageValues ReadCorrectionsValues(const CorrectionsPageControls& page);
+CorrectionsPageValues ReadCorrectionsValues(const CorrectionsPageControls& page,
+                                            const ControlReader& read = ValueReader());
 
 }  // namespace torvana

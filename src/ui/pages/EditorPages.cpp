@@ -5,12 +5,15 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QScopedValueRollback>
 #include <QTabWidget>
 
 #include "link/Tracking.h"
 #include "ui/binding/PageBinding.h"
+#include "ui/pages/ControlReader.h"
 #include "ui/pages/CorrectionsPage.h"
 #include "ui/pages/CurveGrid.h"
 #include "ui/pages/KnockPage.h"
@@ -62,6 +65,34 @@ EditorPages::EditorPages(QTabWidget* pageControl)
     correctionsPage = std::make_unique<CorrectionsPageControls>(BuildCorrectionsPage(korekce, *this));
 
     connect(pageControl, &QTabWidget::currentChanged, this, &PageEvents::PageChanged);
+    TrackChanges();
+}
+
+void EditorPages::TrackChanges()
+{
+    // A value set by anything but a fill, or a user's touch that may leave
+    // the value as it was (typing the limit over a limited value).
+    const auto record = [this](const QObject* control) {
+        return [this, control] {
+            if (!filling) {
+                changed.insert(control);
+            }
+        };
+    };
+    for (auto* box : pageControl->findChildren<UpDownSpinBox*>()) {
+        connect(box, &QSpinBox::valueChanged, this, record(box));
+        connect(box->findChild<QLineEdit*>(), &QLineEdit::textEdited, this, record(box));
+    }
+    for (auto* list : pageControl->findChildren<QComboBox*>()) {
+        connect(list, &QComboBox::currentIndexChanged, this, record(list));
+        connect(list, &QComboBox::activated, this, record(list));
+    }
+    for (auto* box : pageControl->findChildren<QCheckBox*>()) {
+        connect(box, &QCheckBox::toggled, this, record(box));
+    }
+    for (auto* group : pageControl->findChildren<RadioGroup*>()) {
+        connect(group, &RadioGroup::ItemClicked, this, record(group));
+    }
 }
 
 EditorPages::~EditorPages() = default;
@@ -73,6 +104,7 @@ int EditorPages::ActivePageIndex() const
 
 void EditorPages::FillActivePage(const ParameterImage& image, const PageContext& context)
 {
+    const QScopedValueRollback<bool> fill(filling, true);
     // The controls are stale from here on: a commit raised while the fill
     // moves pages or focus must not write them back.
     filledPage.reset();
@@ -99,6 +131,8 @@ void EditorPages::FillActivePage(const ParameterImage& image, const PageContext&
         ShowCorrectionsValues(*correctionsPage, torvana::FillCorrectionsPage(image));
     }
     filledPage = active;
+    changed.clear();
+    MarkLimitedValues(context.limitedHint);
     UpdatePageDisplayState(image, active);
 }
 
@@ -110,6 +144,21 @@ void EditorPages::RefillActivePage(const ParameterImage& image, const PageContex
     FillActivePage(image, context);
     if (typed && page == ActivePageIndex() && !typing->isReadOnly() && typing->isVisible()) {
         typing->KeepTyped(*typed);
+        changed.insert(typing);
+    }
+}
+
+void EditorPages::MarkLimitedValues(const std::string& hint)
+{
+    QWidget* sheet = pageControl->currentWidget();
+    if (sheet == nullptr) {
+        return;
+    }
+    const QString text = QString::fromStdString(hint);
+    for (auto* box : sheet->findChildren<UpDownSpinBox*>()) {
+        const std::optional<int> stored = box->LimitedFrom();
+        painter->SetLimited(box, stored.has_value());
+        box->setToolTip(stored ? text.arg(*stored) : QString());
     }
 }
 
@@ -119,20 +168,27 @@ void EditorPages::WriteActivePage(ParameterImage& image, CurvePageFlags& pageAll
         return;
     }
     const int active = *filledPage;
+    const ChangedReader edits(changed);
     if (active >= 0 && active <= PageIndex::LastCurve) {
         WriteCurvePage(image, active, pageAllFlags);
     } else if (active == PageIndex::Poloha) {
-        torvana::WritePositionPage(ReadPositionValues(*positionPage), image);
+        const PositionPageValues mask = ReadPositionValues(*positionPage, edits);
+        torvana::WritePositionPage(ReadPositionValues(*positionPage), image, &mask);
     } else if (active == PageIndex::Servo) {
-        torvana::WriteServoPage(ReadServoValues(*servoPage), image);
+        const ServoPageValues mask = ReadServoValues(*servoPage, edits);
+        torvana::WriteServoPage(ReadServoValues(*servoPage), image, &mask);
         servoPage->groupBox->setVisible(image[Offset::ServoEnable] != 0);
     } else if (active == PageIndex::Knock) {
-        torvana::WriteKnockPage(ReadKnockValues(*knockPage), image);
+        const KnockPageValues mask = ReadKnockValues(*knockPage, edits);
+        torvana::WriteKnockPage(ReadKnockValues(*knockPage), image, &mask);
     } else if (active == PageIndex::Ruzne) {
-        torvana::WriteVariousPage(
-            ReadVariousValues(*variousPage, positionPage->a.reference, positionPage->b.reference), image);
+        RadioGroup* a = positionPage->a.reference;
+        RadioGroup* b = positionPage->b.reference;
+        const VariousPageValues mask = ReadVariousValues(*variousPage, a, b, edits);
+        torvana::WriteVariousPage(ReadVariousValues(*variousPage, a, b), image, &mask);
     } else if (active == PageIndex::Korekce) {
-        torvana::WriteCorrectionsPage(ReadCorrectionsValues(*correctionsPage), image);
+        const CorrectionsPageValues mask = ReadCorrectionsValues(*correctionsPage, edits);
+        torvana::WriteCorrectionsPage(ReadCorrectionsValues(*correctionsPage), image, &mask);
     }
 }
 
@@ -142,11 +198,11 @@ void EditorPages::FillCurvePage(const ParameterImage& image, int curve, const Cu
     SetCurveCellRange(*curveGrid, curve);
     const CurvePageValues values = torvana::FillCurvePage(image, curve, flags);
     for (int c = 0; c < CurveColumns; ++c) {
-        curveGrid->rpmEdits[c]->setValue(values.rpm[c]);
+        curveGrid->rpmEdits[c]->Show(values.rpm[c]);
     }
     for (int r = 0; r < CurveRows; ++r) {
         for (int c = 0; c < CurveColumns; ++c) {
-            curveGrid->cellEdits[r][c]->setValue(values.cell[r][c]);
+            curveGrid->cellEdits[r][c]->Show(values.cell[r][c]);
         }
     }
     curveGrid->pageAllCheckBox->setChecked(values.all);
@@ -154,17 +210,21 @@ void EditorPages::FillCurvePage(const ParameterImage& image, int curve, const Cu
 
 void EditorPages::WriteCurvePage(ParameterImage& image, int curve, CurvePageFlags& flags) const
 {
-    CurvePageValues values;
-    for (int c = 0; c < CurveColumns; ++c) {
-        values.rpm[c] = curveGrid->rpmEdits[c]->value();
-    }
-    for (int r = 0; r < CurveRows; ++r) {
+    const auto read = [this](const ControlReader& reader) {
+        CurvePageValues values;
         for (int c = 0; c < CurveColumns; ++c) {
-            values.cell[r][c] = curveGrid->cellEdits[r][c]->value();
+            values.rpm[c] = reader.Number(curveGrid->rpmEdits[c]);
         }
-    }
-    values.all = curveGrid->pageAllCheckBox->isChecked();
-    torvana::WriteCurvePage(values, curve, image, flags);
+        for (int r = 0; r < CurveRows; ++r) {
+            for (int c = 0; c < CurveColumns; ++c) {
+                values.cell[r][c] = reader.Number(curveGrid->cellEdits[r][c]);
+            }
+        }
+        values.all = reader.Tick(curveGrid->pageAllCheckBox);
+        return values;
+    };
+    const CurvePageValues mask = read(ChangedReader(changed));
+    torvana::WriteCurvePage(read(ValueReader()), curve, image, flags, &mask);
 }
 
 void EditorPages::PaintMarking(const OperatingPointMarks& marks)
@@ -281,6 +341,7 @@ void EditorPages::ApplyDisplayState(const DisplayState& state)
 
 void EditorPages::SetItemList(const QString& target, const QStringList& items)
 {
+    const QScopedValueRollback<bool> newTexts(filling, true);
     if (auto* combo = pageControl->findChild<QComboBox*>(target)) {
         const int selected = combo->currentIndex();
         combo->clear();

@@ -15,10 +15,12 @@
 // Values move between the controls and the image only through the binding
 // module; the widgets here convert nothing.
 
+#include <QSet>
 #include <QString>
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <optional>
 
 #include "core/Header.h"
@@ -56,6 +58,8 @@ using CurvePageFlags = std::array<std::uint8_t, CurveCount>;
 struct PageContext {
     HeaderTexts header;             // version labels of TabSheet_Ruzne
     CurvePageFlags pageAllFlags{};  // the "All" tick of each curve page
+    // Hint of a box whose range limits the stored value; %1 is that value.
+    std::string limitedHint;
 };
 
 class EditorPages : public PageEvents {
@@ -77,6 +81,8 @@ public:
     // its "All" tick into pageAllFlags. A commit that comes while the tab
     // control already shows another page (focus leaving a box on a tab
     // click) thus writes the page the user edited, never stale controls.
+    // Only the controls the user changed since the fill are written: a
+    // control showing a limited value never rewrites its byte unasked.
     void WriteActivePage(ParameterImage& image, CurvePageFlags& pageAllFlags) const;
 
     // Lime for the marked controls of the active page's tables, the normal
@@ -100,6 +106,9 @@ public:
     QSpinBox* SpinBox(const QString& editOrUpDownName) const;
 
 private:
+    // Records every user change of a page control between two fills.
+    void TrackChanges();
+    void MarkLimitedValues(const std::string& hint);
     void FillCurvePage(const ParameterImage& image, int curve, const CurvePageFlags& flags);
     void WriteCurvePage(ParameterImage& image, int curve, CurvePageFlags& flags) const;
 
@@ -114,6 +123,8 @@ private:
     std::array<QWidget*, CurveCount> curveSheets{};
     // The page whose controls show the image; none before the first fill.
     std::optional<int> filledPage;
+    QSet<const QObject*> changed;
+    bool filling = false;
 };
 
 }  // namespace torvana

@@ -179,31 +179,31 @@ KnockPageControls BuildKnockPage(QWidget* sheet, PageEvents& events)
 void ShowKnockValues(const KnockPageControls& page, const KnockPageValues& values)
 {
     for (int i = 0; i < KnockIndexCount; ++i) {
-        page.rpm[i]->setValue(values.rpm[i]);
+        page.rpm[i]->Show(values.rpm[i]);
         page.knockFrek[i]->setCurrentIndex(values.knockFrek[i]);
         page.refFrek[i]->setCurrentIndex(values.refFrek[i]);
         page.level[i]->setCurrentIndex(values.level[i]);
         page.higherGain[i]->setChecked(values.higherGain[i]);
         page.timeConst[i]->setCurrentIndex(values.timeConst[i]);
-        page.start[i]->setValue(values.start[i]);
-        page.end[i]->setValue(values.end[i]);
-        page.alarm[i]->setValue(values.alarm[i]);
+        page.start[i]->Show(values.start[i]);
+        page.end[i]->Show(values.end[i]);
+        page.alarm[i]->Show(values.alarm[i]);
     }
 }
 
-KnockPageValues ReadKnockValues(const KnockPageControls& page)
+KnockPageValues ReadKnockValues(const KnockPageControls& page, const ControlReader& read)
 {
     KnockPageValues values;
     for (int i = 0; i < KnockIndexCount; ++i) {
-        values.rpm[i] = page.rpm[i]->value();
-        values.knockFrek[i] = page.knockFrek[i]->currentIndex();
-        values.refFrek[i] = page.refFrek[i]->currentIndex();
-        values.level[i] = page.level[i]->currentIndex();
-        values.higherGain[i] = page.higherGain[i]->isChecked();
-        values.timeConst[i] = page.timeConst[i]->currentIndex();
-        values.start[i] = page.start[i]->value();
-        values.end[i] = page.end[i]->value();
-        values.alarm[i] = page.alarm[i]->value();
+        values.rpm[i] = read.Number(page.rpm[i]);
+        values.knockFrek[i] = read.Item(page.knockFrek[i]);
+        values.refFrek[i] = read.Item(page.refFrek[i]);
+        values.level[i] = read.Item(page.level[i]);
+        values.higherGain[i] = read.Tick(page.higherGain[i]);
+        values.timeConst[i] = read.Item(page.timeConst[i]);
+        values.start[i] = read.Number(page.start[i]);
+        values.end[i] = read.Number(page.end[i]);
+        values.alarm[i] = read.Number(page.alarm[i]);
     }
     return values;
 }

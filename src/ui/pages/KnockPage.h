@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "ui/pages/ControlReader.h"
 #include "core/ImageLayout.h"
 #include "ui/binding/KnockPageBinding.h"
 #include "ui/pages/UpDownSpinBox.h"
@@ -47,6 +48,6 @@ int KnockColumnLeft(int column);
 KnockPageControls BuildKnockPage(QWidget* sheet, PageEvents& events);
 
 void ShowKnockValues(const KnockPageControls& page, const KnockPageValues& values);
-KnockPageValues ReadKnockValues(const KnockPageControls& page);
+KnockPageValues ReadKnockValues(const KnockPageControls& page, const ControlReader& read = ValueReader());
 
 }  // namespace torvana

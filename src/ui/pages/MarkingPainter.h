@@ -3,6 +3,7 @@
 // so that a tick repaints only the controls whose colour changes.
 
 #include <QHash>
+#include <QSet>
 
 #include "link/Colour.h"
 
@@ -12,11 +13,18 @@ namespace torvana {
 
 class MarkingPainter {
 public:
-    // Lime when marked, else the control's normal colour.
+    // Lime when marked, else the control's resting colour.
     void Paint(QWidget* control, bool marked);
+    // A control that shows a limited value rests in yellow instead of its
+    // normal colour.
+    void SetLimited(QWidget* control, bool limited);
 
 private:
+    void Apply(QWidget* control);
+
     QHash<QWidget*, Colour> lastColour;
+    QSet<QWidget*> marked;
+    QSet<QWidget*> limited;
 };
 
 }  // namespace torvana

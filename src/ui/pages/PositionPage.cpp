@@ -96,26 +96,26 @@ PositionPageControls BuildPositionPage(QWidget* sheet, PageEvents& events)
 void ShowPositionValues(const PositionPageControls& page, const PositionPageValues& values)
 {
     for (int i = 0; i < RowLength; ++i) {
-        page.a.rpm[i]->setValue(values.polohaARpm[i]);
-        page.a.angle[i]->setValue(values.polohaA[i]);
-        page.b.rpm[i]->setValue(values.polohaBRpm[i]);
-        page.b.angle[i]->setValue(values.polohaB[i]);
+        page.a.rpm[i]->Show(values.polohaARpm[i]);
+        page.a.angle[i]->Show(values.polohaA[i]);
+        page.b.rpm[i]->Show(values.polohaBRpm[i]);
+        page.b.angle[i]->Show(values.polohaB[i]);
     }
     page.a.reference->SetItemIndex(values.radioPolohaA);
     page.b.reference->SetItemIndex(values.radioPolohaB);
 }
 
-PositionPageValues ReadPositionValues(const PositionPageControls& page)
+PositionPageValues ReadPositionValues(const PositionPageControls& page, const ControlReader& read)
 {
     PositionPageValues values;
     for (int i = 0; i < RowLength; ++i) {
-        values.polohaARpm[i] = page.a.rpm[i]->value();
-        values.polohaA[i] = page.a.angle[i]->value();
-        values.polohaBRpm[i] = page.b.rpm[i]->value();
-        values.polohaB[i] = page.b.angle[i]->value();
+        values.polohaARpm[i] = read.Number(page.a.rpm[i]);
+        values.polohaA[i] = read.Number(page.a.angle[i]);
+        values.polohaBRpm[i] = read.Number(page.b.rpm[i]);
+        values.polohaB[i] = read.Number(page.b.angle[i]);
     }
-    values.radioPolohaA = page.a.reference->ItemIndex();
-    values.radioPolohaB = page.b.reference->ItemIndex();
+    values.radioPolohaA = read.Item(page.a.reference);
+    values.radioPolohaB = read.Item(page.b.reference);
     return values;
 }
 

@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "ui/pages/ControlReader.h"
 #include "ui/binding/TablePageBinding.h"
 #include "ui/pages/PageEvents.h"
 #include "ui/pages/PageWidgets.h"
@@ -37,6 +38,7 @@ struct PositionPageControls {
 PositionPageControls BuildPositionPage(QWidget* sheet, PageEvents& events);
 
 void ShowPositionValues(const PositionPageControls& page, const PositionPageValues& values);
-PositionPageValues ReadPositionValues(const PositionPageControls& page);
+PositionPageValues ReadPositionValues(const PositionPageControls& page,
+                                      const ControlReader& read = ValueReader());
 
 }  // namespace torvana

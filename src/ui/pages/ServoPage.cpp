@@ -99,31 +99,31 @@ ServoPageControls BuildServoPage(QWidget* sheet, PageEvents& events)
 void ShowServoValues(const ServoPageControls& page, const ServoPageValues& values)
 {
     for (int i = 0; i < RowLength; ++i) {
-        page.rpm[i]->setValue(values.servoRpm[i]);
-        page.voltage[i]->setValue(values.servoNap[i]);
+        page.rpm[i]->Show(values.servoRpm[i]);
+        page.voltage[i]->Show(values.servoNap[i]);
     }
-    page.hyster->setValue(values.servoHyster);
+    page.hyster->Show(values.servoHyster);
     page.enable->setChecked(values.servoEnable);
     for (int n = 0; n < PowerOutputCount; ++n) {
-        page.level1[n]->setValue(values.powerOutA[n]);
-        page.level2[n]->setValue(values.powerOutB[n]);
+        page.level1[n]->Show(values.powerOutA[n]);
+        page.level2[n]->Show(values.powerOutB[n]);
         page.reversed[n]->setChecked(values.powerOutInv[n]);
     }
 }
 
-ServoPageValues ReadServoValues(const ServoPageControls& page)
+ServoPageValues ReadServoValues(const ServoPageControls& page, const ControlReader& read)
 {
     ServoPageValues values;
     for (int i = 0; i < RowLength; ++i) {
-        values.servoRpm[i] = page.rpm[i]->value();
-        values.servoNap[i] = page.voltage[i]->value();
+        values.servoRpm[i] = read.Number(page.rpm[i]);
+        values.servoNap[i] = read.Number(page.voltage[i]);
     }
-    values.servoHyster = page.hyster->value();
-    values.servoEnable = page.enable->isChecked();
+    values.servoHyster = read.Number(page.hyster);
+    values.servoEnable = read.Tick(page.enable);
     for (int n = 0; n < PowerOutputCount; ++n) {
-        values.powerOutA[n] = page.level1[n]->value();
-        values.powerOutB[n] = page.level2[n]->value();
-        values.powerOutInv[n] = page.reversed[n]->isChecked();
+        values.powerOutA[n] = read.Number(page.level1[n]);
+        values.powerOutB[n] = read.Number(page.level2[n]);
+        values.powerOutInv[n] = read.Tick(page.reversed[n]);
     }
     return values;
 }

@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "ui/pages/ControlReader.h"
 #include "ui/binding/TablePageBinding.h"
 #include "ui/pages/PageEvents.h"
 #include "ui/pages/PageWidgets.h"
@@ -38,6 +39,6 @@ struct ServoPageControls {
 ServoPageControls BuildServoPage(QWidget* sheet, PageEvents& events);
 
 void ShowServoValues(const ServoPageControls& page, const ServoPageValues& values);
-ServoPageValues ReadServoValues(const ServoPageControls& page);
+ServoPageValues ReadServoValues(const ServoPageControls& page, const ControlReader& read = ValueReader());
 
 }  // namespace torvana

@@ -67,6 +67,12 @@ void UpDownSpinBox::stepBy(int steps)
     }
 }
 
+void UpDownSpinBox::Show(int value)
+{
+    setValue(value);
+    limitedFrom = value == this->value() ? std::nullopt : std::optional<int>(value);
+}
+
 QValidator::State UpDownSpinBox::validate(QString& input, int& pos) const
 {
     const QValidator::State state = QSpinBox::validate(input, pos);

@@ -20,6 +20,10 @@ public:
                   QWidget* parent);
 
     void SetRange(int minimum, int maximum, int step);
+    // A fill: the value as the range allows it. When the range limited it,
+    // LimitedFrom() keeps the value asked for, until the next Show.
+    void Show(int value);
+    std::optional<int> LimitedFrom() const { return limitedFrom; }
     // Hides or shows the arrows; a box without arrows is read-only.
     void SetArrowsShown(bool shown);
     // Text the user has typed since the box was last set, not yet committed.
@@ -47,6 +51,7 @@ protected:
 
 private:
     unsigned triggers;
+    std::optional<int> limitedFrom;
     // Enter moves the focus on and commits once; the exit it causes must not
     // commit a second time.
     bool movingFocusOnEnter = false;

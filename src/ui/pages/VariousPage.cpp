@@ -238,39 +238,39 @@ void ShowVariousValues(const VariousPageControls& page, const VariousPageValues&
     page.aktTlakOleje->setChecked(values.aktTlakOleje);
     page.bike->setCurrentIndex(values.bike);
     for (int n = 0; n < LimiterCount; ++n) {
-        page.limiters[n]->setValue(values.omez[n]);
+        page.limiters[n]->Show(values.omez[n]);
     }
-    page.tps0->setValue(values.tps0);
-    page.tps100->setValue(values.tps100);
-    page.akcelPrah->setValue(values.akcelPrah);
-    page.akcelJet->setValue(values.akcelJet);
-    page.startJet->setValue(values.startJet);
-    page.tempWarning->setValue(values.tempWarning);
+    page.tps0->Show(values.tps0);
+    page.tps100->Show(values.tps100);
+    page.akcelPrah->Show(values.akcelPrah);
+    page.akcelJet->Show(values.akcelJet);
+    page.startJet->Show(values.startJet);
+    page.tempWarning->Show(values.tempWarning);
     radioA->SetItemIndex(values.radioPolohaA);
     radioB->SetItemIndex(values.radioPolohaB);
 }
 
 VariousPageValues ReadVariousValues(const VariousPageControls& page, const RadioGroup* radioA,
-                                    const RadioGroup* radioB)
+                                    const RadioGroup* radioB, const ControlReader& read)
 {
     VariousPageValues values;
-    values.bike = page.bike->currentIndex();
+    values.bike = read.Item(page.bike);
     for (int n = 0; n < LimiterCount; ++n) {
-        values.omez[n] = page.limiters[n]->value();
+        values.omez[n] = read.Number(page.limiters[n]);
     }
-    values.zakazCteni = page.zakazCteni->isChecked();
-    values.rpm2Krat = page.rpm2Krat->isChecked();
-    values.aktLimiter1 = page.aktLimiter1->isChecked();
-    values.aktRpm = page.aktRpm->isChecked();
-    values.aktTlakOleje = page.aktTlakOleje->isChecked();
-    values.tps0 = page.tps0->value();
-    values.tps100 = page.tps100->value();
-    values.akcelPrah = page.akcelPrah->value();
-    values.akcelJet = page.akcelJet->value();
-    values.startJet = page.startJet->value();
-    values.tempWarning = page.tempWarning->value();
-    values.radioPolohaA = radioA->ItemIndex();
-    values.radioPolohaB = radioB->ItemIndex();
+    values.zakazCteni = read.Tick(page.zakazCteni);
+    values.rpm2Krat = read.Tick(page.rpm2Krat);
+    values.aktLimiter1 = read.Tick(page.aktLimiter1);
+    values.aktRpm = read.Tick(page.aktRpm);
+    values.aktTlakOleje = read.Tick(page.aktTlakOleje);
+    values.tps0 = read.Number(page.tps0);
+    values.tps100 = read.Number(page.tps100);
+    values.akcelPrah = read.Number(page.akcelPrah);
+    values.akcelJet = read.Number(page.akcelJet);
+    values.startJet = read.Number(page.startJet);
+    values.tempWarning = read.Number(page.tempWarning);
+    values.radioPolohaA = read.Item(radioA);
+    values.radioPolohaB = read.Item(radioB);
     return values;
 }
 

@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "ui/pages/ControlReader.h"
 #include "ui/binding/VariousPageBinding.h"
 #include "core/Header.h"
 #include "ui/pages/PageEvents.h"
@@ -49,6 +50,6 @@ class RadioGroup;
 void ShowVariousValues(const VariousPageControls& page, const VariousPageValues& values,
                        const HeaderTexts& header, RadioGroup* radioA, RadioGroup* radioB);
 VariousPageValues ReadVariousValues(const VariousPageControls& page, const RadioGroup* radioA,
-                                    const RadioGroup* radioB);
+                                    const RadioGroup* radioB, const ControlReader& read = ValueReader());
 
 }  // namespace torvana
