@@ -318,7 +318,7 @@ void TFormHlav::ShowLinkState()
         history->MarkSaved();
     }
     if (link.TakeImageChanged()) {
-        pages->RefillActivePage(image, PageContext{headerTexts, pageAllFlags});
+        pages->RefillActivePage(image, PageContext{headerTexts, pageAllFlags, messageTable.TextValueLimited});
         UpdateDisplayState();
         history->TransferChangedImage();
     }
