@@ -107,15 +107,28 @@ std::string Quoted(std::string_view word)
     return "\"" + std::string(word) + "\"";
 }
 
-ReadResult Rejected(int line, const std::string& what)
+ReadResult Rejected(int line, const std::string& what, ReadFault fault)
 {
-    return {ReadStatus::Rejected, "line " + std::to_string(line) + ": " + what, line};
+    ReadResult result{ReadStatus::Rejected, "line " + std::to_string(line) + ": " + what, line};
+    result.fault = fault;
+    return result;
+}
+
+ReadResult ScanRejected(const WordScanner& scanner)
+{
+    ReadResult result = Rejected(scanner.Line(), scanner.Fault(),
+                                 scanner.FaultKind() == ScanFault::NotText ? ReadFault::NotText : ReadFault::WordTooLong);
+    result.byte = scanner.FaultByte();
+    return result;
 }
 
 ReadResult NotANumber(const WordScanner& scanner, std::string_view word, std::string_view key)
 {
-    return Rejected(scanner.Line(),
-                    Quoted(word) + " where a number of " + std::string(key) + " is expected");
+    ReadResult result = Rejected(scanner.Line(), Quoted(word) + " where a number of " + std::string(key) + " is expected",
+                                 ReadFault::NotANumber);
+    result.word = Quoted(word);
+    result.key = key;
+    return result;
 }
 
 }  // namespace
@@ -141,7 +154,7 @@ ReadResult ReadParameterFile(std::string_view text, ParameterImage& image, FileO
         versionMatched = number == IdentificationNumber;
     }
     if (scanner.Faulty()) {
-        return Rejected(scanner.Line(), scanner.Fault());
+        return ScanRejected(scanner);
     }
     if (!versionMatched) {
         return {ReadStatus::VersionMismatch, "no identification with version " + std::to_string(ParameterFileVersion), 0};
@@ -165,7 +178,7 @@ ReadResult ReadParameterFile(std::string_view text, ParameterImage& image, FileO
         }
     }
     if (scanner.Faulty()) {
-        return Rejected(scanner.Line(), scanner.Fault());
+        return ScanRejected(scanner);
     }
     image = newImage;
     options = newOptions;

@@ -28,10 +28,22 @@ enum class ReadStatus {
     Unreadable,       // no file, not a regular file, too large or a read error: see message
 };
 
+// Why a file was rejected, for a message in the user's language.
+enum class ReadFault {
+    None,
+    NotText,      // byte: a control byte inside a word
+    WordTooLong,  // a word longer than MaxWordLength
+    NotANumber,   // word where a number of key is expected
+};
+
 struct ReadResult {
     ReadStatus status = ReadStatus::VersionMismatch;
     std::string message;  // for Rejected: what and on which line
     int line = 0;
+    ReadFault fault = ReadFault::None;
+    unsigned char byte = 0;
+    std::string word;  // quoted, cut after a few characters
+    std::string key;
 };
 
 // Reads a file's text into a copy of image/options and replaces them only

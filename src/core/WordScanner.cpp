@@ -57,11 +57,14 @@ bool WordScanner::Next(std::string_view& word)
             char what[FaultTextCapacity];
             std::snprintf(what, sizeof what, "byte 0x%02X is not text", c);
             fault = what;
+            faultKind = ScanFault::NotText;
+            faultByte = c;
             return false;
         }
     }
     if (position - start > MaxWordLength) {
         fault = "word longer than " + std::to_string(MaxWordLength) + " characters";
+        faultKind = ScanFault::WordTooLong;
         return false;
     }
     word = text.substr(start, position - start);

@@ -13,6 +13,12 @@ namespace torvana {
 // Longest word a parameter file may hold.
 constexpr std::size_t MaxWordLength = 259;
 
+enum class ScanFault {
+    None,
+    NotText,      // a control byte (FaultByte) inside a word
+    WordTooLong,  // longer than MaxWordLength
+};
+
 class WordScanner {
 public:
     explicit WordScanner(std::string_view text);
@@ -24,6 +30,8 @@ public:
     int Line() const { return line; }
     bool Faulty() const { return !fault.empty(); }
     const std::string& Fault() const { return fault; }
+    ScanFault FaultKind() const { return faultKind; }
+    unsigned char FaultByte() const { return faultByte; }
 
 private:
     std::string_view text;
@@ -31,6 +39,8 @@ private:
     int line = 1;         // of the last word
     int currentLine = 1;  // at position
     std::string fault;
+    ScanFault faultKind = ScanFault::None;
+    unsigned char faultByte = 0;
 };
 
 }  // namespace torvana

@@ -1,6 +1,7 @@
 #include "settings/LastImageFile.h"
 
 #include "core/NumberText.h"
+#include "texts/MessageTable.h"
 
 #include <cctype>
 #include <optional>
@@ -119,24 +120,23 @@ bool ReadLastImageFile(const std::string& path, ParameterImage& image, PageAllFl
     return ReadLastImage(path, image, flags).file == FileReadStatus::Read;
 }
 
-std::optional<std::string> LastImageProblem(const LastImageReading& reading, const std::string& path)
+std::optional<std::string> LastImageProblem(const LastImageReading& reading, const std::string& path,
+                                            int languageIndex)
 {
-    const std::string lead = "The last parameter set " + path;
-    const std::string rest = "; the rest keep their factory values.";
+    MessageTable texts;
+    SetMessageTexts(texts, languageIndex);
+    const std::string read = std::to_string(reading.numbers);
+    const std::string all = std::to_string(LastImageNumberCount);
     switch (reading.file) {
     case FileReadStatus::Missing: return std::nullopt;
     case FileReadStatus::Unreadable:
-    case FileReadStatus::TooLarge:
-        return lead + " could not be read (" + reading.reason + "); the factory set is shown.";
+    case FileReadStatus::TooLarge: return FillIn(texts.TextLastImageUnreadable, {path, reading.reason});
     case FileReadStatus::Read: break;
     }
-    const std::string count = std::to_string(reading.numbers) + " of " +
-                              std::to_string(LastImageNumberCount) + " values were read";
     if (reading.stopLine != 0)
-        return lead + " is damaged at line " + std::to_string(reading.stopLine) + " (not a number): " +
-               count + rest;
+        return FillIn(texts.TextLastImageDamaged, {path, std::to_string(reading.stopLine), read, all});
     if (reading.numbers < ImageSize)
-        return lead + " is incomplete: " + count + rest;
+        return FillIn(texts.TextLastImageIncomplete, {path, read, all});
     return std::nullopt;
 }
 

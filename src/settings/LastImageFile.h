@@ -48,7 +48,9 @@ bool ReadLastImageFile(const std::string& path, ParameterImage& image, PageAllFl
 // What to tell the user when the file existed but did not give the whole
 // image or ended at text that is not a number; nullopt when there is nothing
 // to tell (a missing file is a first start).
-std::optional<std::string> LastImageProblem(const LastImageReading& reading, const std::string& path);
+// In the language given (0 English .. 3 Czech).
+std::optional<std::string> LastImageProblem(const LastImageReading& reading, const std::string& path,
+                                            int languageIndex = 0);
 
 // Replaces the file as a whole; false (and the previous file kept) on
 // failure, with reason, when given, saying why.

@@ -1,5 +1,7 @@
 #include "settings/SettingsStore.h"
 
+#include "texts/MessageTable.h"
+
 #include <climits>
 
 namespace torvana {
@@ -21,7 +23,6 @@ constexpr const char* ExtMonitorKey = "CheckBoxExtMonitor->Checked";
 constexpr const char* AllServoKey = "CheckBoxAll_Servo->Checked";
 constexpr const char* AllPolohaAKey = "CheckBoxAll_PolohaA->Checked";
 constexpr const char* AllPolohaBKey = "CheckBoxAll_PolohaB->Checked";
-constexpr const char* WriteErrorLead = "Unable to write to ";
 constexpr std::size_t FileNameLimit = PATH_MAX;
 
 // Low byte of the stored value when it lies in [first, last]; else current.
@@ -110,7 +111,9 @@ std::optional<std::string> SaveSettings(IniFile& ini, const StoredSettings& sett
     write.Check(AllPolohaBKey, settings.allPolohaB);
     if (write.Ok())
         return std::nullopt;
-    return WriteErrorLead + ini.Path() + "\n" + write.Reason();
+    MessageTable texts;
+    SetMessageTexts(texts, settings.languageIndex);
+    return FillIn(texts.TextUnableToWrite, {ini.Path()}) + "\n" + write.Reason();
 }
 
 }  // namespace torvana

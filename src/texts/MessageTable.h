@@ -5,6 +5,8 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace torvana {
 
@@ -41,7 +43,25 @@ struct MessageTable {
     std::string TextComPermission;
     // Hint of an edit box whose range limits the stored value; %1 is that value.
     std::string TextValueLimited;
+
+    // Messages of this program beyond the designed ones; %1, %2 ... stand
+    // for what FillIn puts in.
+    std::string TextFileRejected;         // file, line, what is wrong
+    std::string TextByteNotText;          // byte in two hex digits
+    std::string TextWordTooLong;          // longest word
+    std::string TextNotANumber;           // word, key
+    std::string TextLastImageUnreadable;  // file, the system's reason
+    std::string TextLastImageDamaged;     // file, line, values read, values in all
+    std::string TextLastImageIncomplete;  // file, values read, values in all
+    std::string TextUnableToWrite;        // file; the system's reason follows on the next line
+    std::string TextNoDefaultPrinter;
+    std::string TextPrinterRefused;       // printer
+    std::string TextPdfWriteError;        // file, the system's reason
 };
+
+// pattern with %1 replaced by the first value, %2 by the second, and so on
+// (up to %9); a number without a value stays as it is.
+std::string FillIn(std::string_view pattern, const std::vector<std::string>& values);
 
 // Fills every slot for the language (0 English, 1 German, 2 French, 3 Czech;
 // anything else counts as English).

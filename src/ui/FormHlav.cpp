@@ -11,6 +11,7 @@
 #include "ui/FileDialogs.h"
 #include "ui/Hint.h"
 #include "ui/LanguageApplier.h"
+#include "ui/FileMessages.h"
 #include "ui/MessageSink.h"
 #include "ui/MonitorArea.h"
 #include "ui/Painting.h"
@@ -441,6 +442,7 @@ void TFormHlav::SetLanguageTexts()
     for (std::size_t i = 0; i < controls.menuLanguage.size(); ++i) {
         controls.menuLanguage[i]->setChecked(i == languageIndex);
     }
+    qtTranslations.Apply(languageIndex);
     ApplyLanguageTexts(this, LanguageTexts(), languageIndex,
                        [this](const QString& target, const QStringList& items) { pages->SetItemList(target, items); });
     history->SetLanguage(languageIndex);
@@ -498,7 +500,7 @@ void TFormHlav::MenuOpenClick()
         } else if (result.status == ReadStatus::VersionMismatch) {
             ShowMessage(messageTable.TextFileVersionMismatch);
         } else if (result.status == ReadStatus::Rejected) {
-            ShowMessage(LocalPath(name) + ": " + result.message);
+            ShowMessage(RejectedFileMessage(messageTable, LocalPath(name), result));
         } else {
             monitor->ExtMonitor()->setChecked(options.extMonitor);
             const auto step = history->Expect(StepCause::Open, LocalPath(name));
@@ -556,6 +558,7 @@ void TFormHlav::PrintTo(const PrintTarget& target)
     w.hiddenNames = MainWindowPrintHiddenNames();
     w.whiteLabelNames = CurveRowLabelNames();
     w.textPrintDate = messageTable.TextPrintDate;
+    w.languageIndex = languageIndex;
     w.setPrintingFlag = [this](bool printing) { SetPrintingFlag(printing); };
     // The link owns the status line: it keeps the date and counts it down.
     w.armMessageCountdown = [this](int ticks) {
@@ -646,7 +649,7 @@ void TFormHlav::LoadSettings()
 {
     LoadWindowSettings(settings, SettingsParts());
     const LastImageReading reading = ReadLastImage(paths.lastImageFile, image, pageAllFlags);
-    if (const auto problem = LastImageProblem(reading, paths.lastImageFile)) {
+    if (const auto problem = LastImageProblem(reading, paths.lastImageFile, languageIndex)) {
         ShowMessage(*problem);
     }
 }
@@ -661,7 +664,8 @@ void TFormHlav::SaveSettings()
     }
     std::string reason;
     if (!WriteLastImageFile(paths.lastImageFile, image, pageAllFlags, &reason)) {
-        message += (message.empty() ? "" : "\n\n") + std::string("Unable to write to ") + paths.lastImageFile + "\n" + reason;
+        message += (message.empty() ? "" : "\n\n") + FillIn(messageTable.TextUnableToWrite, {paths.lastImageFile}) +
+                   "\n" + reason;
     }
     if (const std::string failure = history->Save(); !failure.empty()) {
         message += (message.empty() ? "" : "\n\n") + failure;

@@ -10,6 +10,7 @@
 #include "settings/ConfigPaths.h"
 #include "settings/IniFile.h"
 #include "texts/MessageTable.h"
+#include "ui/QtTranslations.h"
 #include "ui/WindowDesign.h"
 #include "ui/tools/Coupling.h"
 #include "ui/tools/EditStep.h"
@@ -151,6 +152,7 @@ private:
     FileDialogs* dialogs = nullptr;
     PortOpener* ports = nullptr;
 
+    QtTranslations qtTranslations;
     UnitLink link;
     std::unique_ptr<SerialLine> line;
     QTimer timer1;

@@ -288,7 +288,9 @@ TEST_F(PrintReportTest, NoDefaultPrinterIsReportedAndTheWindowComesBack)
         GTEST_SKIP() << "this machine has a default printer";
     }
     EXPECT_FALSE(PrintParameters(setup, PrintTarget{}));
-    EXPECT_EQ(shownMessages, std::vector<std::string>({NoDefaultPrinterText}));
+    MessageTable english;
+    SetMessageTexts(english, English);
+    EXPECT_EQ(shownMessages, std::vector<std::string>{english.TextNoDefaultPrinter});
     EXPECT_TRUE(restoredWhenShown);
     EXPECT_TRUE(Current().buttonShown);
     EXPECT_EQ(Current().tabsShown, before.tabsShown);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
@@ -25,6 +26,50 @@ std::vector<const std::string*> AllSlots(const MessageTable& t)
             &t.TextSaving,           &t.TextNumberOfProgramming, &t.TextComOpenError,  &t.TextOpenFileError,
             &t.TextDefaultQuestion,  &t.TextFileVersionMismatch, &t.TextPrintDate,     &t.TextNoReading,
             &t.TextManualOpenError, &t.TextComPermission};
+}
+
+std::vector<const std::string*> AddedSlots(const MessageTable& t)
+{
+    return {&t.TextFileRejected,        &t.TextByteNotText,      &t.TextWordTooLong,    &t.TextNotANumber,
+            &t.TextLastImageUnreadable, &t.TextLastImageDamaged, &t.TextLastImageIncomplete, &t.TextUnableToWrite,
+            &t.TextNoDefaultPrinter,    &t.TextPrinterRefused,   &t.TextPdfWriteError};
+}
+
+// The numbered places of a pattern, in order of appearance.
+std::string Places(const std::string& pattern)
+{
+    std::string places;
+    for (std::size_t i = 0; i + 1 < pattern.size(); ++i) {
+        if (pattern[i] == '%' && pattern[i + 1] >= '1' && pattern[i + 1] <= '9') {
+            places += pattern[i + 1];
+        }
+    }
+    std::sort(places.begin(), places.end());
+    return places;
+}
+
+TEST(MessageTableTest, AddedMessagesExistInEveryLanguageWithTheSamePlaces)
+{
+    const MessageTable english = Filled(English);
+    for (int language = German; language < LanguageCount; ++language) {
+        SCOPED_TRACE(language);
+        const MessageTable table = Filled(language);
+        const auto slots = AddedSlots(table);
+        const auto englishSlots = AddedSlots(english);
+        for (std::size_t i = 0; i < slots.size(); ++i) {
+            EXPECT_TRUE(test::IsValidUtf8(*slots[i])) << *slots[i];
+            EXPECT_NE(*slots[i], *englishSlots[i]) << "slot " << i << " untranslated";
+            EXPECT_EQ(Places(*slots[i]), Places(*englishSlots[i])) << *slots[i];
+        }
+    }
+}
+
+TEST(MessageTableTest, FillInPutsEachValueInItsPlace)
+{
+    EXPECT_EQ(FillIn("%2 at %1, %2", {"a", "b"}), "b at a, b");
+    EXPECT_EQ(FillIn("100 % and %3 %1", {"x"}), "100 % and %3 x");
+    EXPECT_EQ(FillIn("%1", {"%2", "y"}), "%2");
+    EXPECT_EQ(FillIn("ends in %", {}), "ends in %");
 }
 
 TEST(MessageTableTest, EverySlotFilledWithValidUtf8InEveryLanguage)

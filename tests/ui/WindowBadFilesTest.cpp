@@ -113,6 +113,14 @@ protected:
         EXPECT_EQ(Listing(ConfigFolder()), names) << "a temporary file is left behind";
     }
 
+    // The lead of a failed write in the language the window closed in.
+    static std::string UnableToWrite(const std::string& path, int language)
+    {
+        MessageTable texts;
+        SetMessageTexts(texts, language);
+        return FillIn(texts.TextUnableToWrite, {path}) + "\n";
+    }
+
     QString configRoot;
     std::string settingsBefore;
     std::string lastImageBefore;
@@ -185,9 +193,9 @@ TEST_F(BadFilesTest, CloseOnAReadOnlyFolderSaysSoAndKeepsBothFiles)
     ASSERT_TRUE(mount.MakeReadOnly());
     SecondRunCloses();
     ASSERT_EQ(sink.shown.size(), 1u);
-    EXPECT_EQ(sink.shown[0].rfind("Unable to write to " + SettingsFile() + "\n", 0), 0u) << sink.shown[0];
+    EXPECT_EQ(sink.shown[0].rfind(UnableToWrite(SettingsFile(), FirstRunLanguage + 1), 0), 0u) << sink.shown[0];
     EXPECT_NE(sink.shown[0].find("Read-only file system"), std::string::npos) << sink.shown[0];
-    EXPECT_NE(sink.shown[0].find("Unable to write to " + LastImageFile() + "\n"), std::string::npos) << sink.shown[0];
+    EXPECT_NE(sink.shown[0].find(UnableToWrite(LastImageFile(), FirstRunLanguage + 1)), std::string::npos) << sink.shown[0];
     ExpectBothFilesKept();
 }
 
@@ -200,9 +208,9 @@ TEST_F(BadFilesTest, CloseOnAFullDiskSaysSoAndKeepsBothFiles)
     ASSERT_TRUE(mount.Fill());
     SecondRunCloses();
     ASSERT_EQ(sink.shown.size(), 1u);
-    EXPECT_EQ(sink.shown[0].rfind("Unable to write to " + SettingsFile() + "\n", 0), 0u) << sink.shown[0];
+    EXPECT_EQ(sink.shown[0].rfind(UnableToWrite(SettingsFile(), FirstRunLanguage + 1), 0), 0u) << sink.shown[0];
     EXPECT_NE(sink.shown[0].find("No space left on device"), std::string::npos) << sink.shown[0];
-    EXPECT_NE(sink.shown[0].find("Unable to write to " + LastImageFile() + "\n"), std::string::npos) << sink.shown[0];
+    EXPECT_NE(sink.shown[0].find(UnableToWrite(LastImageFile(), FirstRunLanguage + 1)), std::string::npos) << sink.shown[0];
     ExpectBothFilesKept();
 }
 
@@ -217,7 +225,7 @@ TEST_F(BadFilesTest, SettingsFileThatCannotBeReplacedSaysSoAndStillKeepsTheParam
     ASSERT_TRUE(mount.Pin(SettingsFile()));
     SecondRunCloses();
     ASSERT_EQ(sink.shown.size(), 1u);
-    EXPECT_EQ(sink.shown[0].rfind("Unable to write to " + SettingsFile() + "\n", 0), 0u) << sink.shown[0];
+    EXPECT_EQ(sink.shown[0].rfind(UnableToWrite(SettingsFile(), FirstRunLanguage + 1), 0), 0u) << sink.shown[0];
     EXPECT_NE(sink.shown[0].find("Device or resource busy"), std::string::npos) << sink.shown[0];
     EXPECT_EQ(sink.shown[0].find(LastImageFile()), std::string::npos) << sink.shown[0];
     EXPECT_EQ(ReadText(SettingsFile()), settingsBefore);
@@ -237,7 +245,7 @@ TEST_F(BadFilesTest, LastImageThatCannotBeReplacedIsToldAfterTheSettingsAreWritt
     ASSERT_TRUE(mount.Pin(LastImageFile()));
     SecondRunCloses();
     ASSERT_EQ(sink.shown.size(), 1u);
-    EXPECT_EQ(sink.shown[0].rfind("Unable to write to " + LastImageFile() + "\n", 0), 0u) << sink.shown[0];
+    EXPECT_EQ(sink.shown[0].rfind(UnableToWrite(LastImageFile(), FirstRunLanguage + 1), 0), 0u) << sink.shown[0];
     EXPECT_NE(sink.shown[0].find("Device or resource busy"), std::string::npos) << sink.shown[0];
     EXPECT_EQ(ReadText(LastImageFile()), lastImageBefore);
     EXPECT_EQ(IniFile(SettingsFile()).ReadInteger("FORM_HLAV", "Language"), FirstRunLanguage + 1);
@@ -268,7 +276,7 @@ TEST_F(BadFilesTest, CloseInAFolderWithoutWritePermissionKeepsBothFiles)
     SecondRunCloses();
     std::filesystem::permissions(ConfigFolder(), std::filesystem::perms::owner_all);
     ASSERT_EQ(sink.shown.size(), 1u);
-    EXPECT_EQ(sink.shown[0].rfind("Unable to write to " + SettingsFile() + "\n", 0), 0u) << sink.shown[0];
+    EXPECT_EQ(sink.shown[0].rfind(UnableToWrite(SettingsFile(), FirstRunLanguage + 1), 0), 0u) << sink.shown[0];
     EXPECT_NE(sink.shown[0].find("Permission denied"), std::string::npos) << sink.shown[0];
     ExpectBothFilesKept();
 }
@@ -335,7 +343,7 @@ TEST_F(BadFilesTest, SettingsFileTooLargeIsNotReadAndNotReplaced)
     EXPECT_EQ(w.LanguageIndex(), 0);
     Close();
     ASSERT_EQ(sink.shown.size(), 1u);
-    EXPECT_EQ(sink.shown[0].rfind("Unable to write to " + SettingsFile() + "\n", 0), 0u) << sink.shown[0];
+    EXPECT_EQ(sink.shown[0].rfind(UnableToWrite(SettingsFile(), English), 0), 0u) << sink.shown[0];
     EXPECT_NE(sink.shown[0].find("larger than"), std::string::npos) << sink.shown[0];
     EXPECT_EQ(ReadText(SettingsFile()), text);
 }
@@ -384,7 +392,8 @@ TEST_F(BadFilesTest, TruncatedLastImageKeepsWhatItHoldsAndSaysTheRestIsFactory)
     WriteText(LastImageFile(), lastImageBefore.substr(0, FiveHundredNumbers));
     TFormHlav& w = Start();
     ASSERT_EQ(sink.shown.size(), 1u);
-    EXPECT_NE(sink.shown[0].find("is incomplete: 500 of 2009 values were read"), std::string::npos)
+    // In German, the language of the first run.
+    EXPECT_NE(sink.shown[0].find("ist unvollständig: 500 von 2009 Werten wurden gelesen"), std::string::npos)
         << sink.shown[0];
     ParameterImage expected = FactorySet();
     std::copy(shownAtExit.begin(), shownAtExit.begin() + NumbersInFiveParagraphs, expected.begin());

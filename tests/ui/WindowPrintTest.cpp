@@ -244,7 +244,9 @@ TEST_F(WindowTest, PrintButtonWithoutADefaultPrinterSaysSo)
     TFormHlav& w = Start();
     const WindowLook before = LookOf(w);
     w.Controls().speedButtonPrint->click();
-    EXPECT_EQ(sink.shown, std::vector<std::string>{NoDefaultPrinterText});
+    MessageTable english;
+    SetMessageTexts(english, English);
+    EXPECT_EQ(sink.shown, std::vector<std::string>{english.TextNoDefaultPrinter});
     EXPECT_FALSE(w.PrintingFlag());
     EXPECT_EQ(LookOf(w), before);
 }

@@ -1,5 +1,7 @@
 #include "ui/output/PrintReport.h"
 
+#include "texts/MessageTable.h"
+
 #include <QAbstractSpinBox>
 #include <QFile>
 #include <QImage>
@@ -212,32 +214,37 @@ bool PrintOnDevice(QPagedPaintDevice& device, QWidget* clientArea)
 }
 
 // Each returns why the page was not printed, or nothing.
-std::optional<std::string> PrintToDefaultPrinter(const PrintWindow& w)
+std::optional<std::string> PrintToDefaultPrinter(const PrintWindow& w, const MessageTable& texts)
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
-        return NoDefaultPrinterText;
+        return texts.TextNoDefaultPrinter;
     }
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("Torvana"));
     if (!PrintOnDevice(printer, w.clientArea)) {
-        return QStringLiteral("The printer %1 did not take the print job").arg(info.printerName()).toStdString();
+        return FillIn(texts.TextPrinterRefused, {info.printerName().toStdString()});
     }
     return std::nullopt;
 }
 
-std::optional<std::string> PrintToPdf(const PrintWindow& w, const PrintTarget& target)
+std::optional<std::string> PdfFailure(const MessageTable& texts, const PrintTarget& target, const QFile& file)
+{
+    return FillIn(texts.TextPdfWriteError, {target.pdfFileName.toStdString(), file.errorString().toStdString()});
+}
+
+std::optional<std::string> PrintToPdf(const PrintWindow& w, const PrintTarget& target, const MessageTable& texts)
 {
     QFile file(target.pdfFileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        return (target.pdfFileName + QStringLiteral(": ") + file.errorString()).toStdString();
+        return PdfFailure(texts, target, file);
     }
     QPdfWriter writer(&file);
     writer.setCreator(QStringLiteral("Torvana"));
     writer.setTitle(QStringLiteral("Torvana"));
     writer.setPageLayout(target.pdfLayout);
     if (!PrintOnDevice(writer, w.clientArea)) {
-        return (target.pdfFileName + QStringLiteral(": ") + file.errorString()).toStdString();
+        return PdfFailure(texts, target, file);
     }
     return std::nullopt;
 }
@@ -349,11 +356,13 @@ void PaintClientArea(QPainter& painter, QWidget* clientArea, QRectF page)
 
 bool PrintParameters(const PrintWindow& window, const PrintTarget& target)
 {
+    MessageTable texts;
+    SetMessageTexts(texts, window.languageIndex);
     std::optional<std::string> failure;
     {
         const PreparedForPrint prepared(window);
-        failure = target.kind == PrintTarget::Kind::PdfFile ? PrintToPdf(window, target)
-                                                            : PrintToDefaultPrinter(window);
+        failure = target.kind == PrintTarget::Kind::PdfFile ? PrintToPdf(window, target, texts)
+                                                            : PrintToDefaultPrinter(window, texts);
     }
     // The window is whole again before the user reads why nothing was printed.
     if (failure) {

@@ -23,7 +23,6 @@ namespace torvana {
 
 constexpr int PrintMessageTicks = 200;  // status line stays about 11 s
 constexpr const char* PrintDateTimeGap = "    ";
-constexpr const char* NoDefaultPrinterText = "There is no default printer currently selected";
 
 // The largest rectangle with the proportions of source that fits page, at
 // page's top-left corner: full page width unless the height would then
@@ -57,6 +56,7 @@ struct PrintWindow {
     QStringList hiddenNames;        // looked up below window
     QStringList whiteLabelNames;    // looked up below window
     std::string textPrintDate;
+    int languageIndex = 0;  // of the failure messages
     QLocale locale = QLocale::system();
     std::function<QDateTime()> clock = [] { return QDateTime::currentDateTime(); };
     std::function<void(bool printing)> setPrintingFlag = [](bool) {};
