@@ -63,7 +63,8 @@ protected:
     {
         ASSERT_TRUE(fs::exists(SimulatorProgram)) << "build the torvana-unitsim target first";
         directory = fs::temp_directory_path() /
-                    ("torvana-link-cli-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+                    ("torvana-link-cli-" + std::to_string(::getpid()) + "-" +
+                     std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(directory);
         fs::create_directories(directory);
     }

@@ -1,5 +1,6 @@
 #include "core/ParameterFile.h"
 
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -24,7 +25,7 @@ protected:
     void SetUp() override
     {
         directory = fs::temp_directory_path() /
-                    ("torvana-save-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+                    ("torvana-save-" + std::to_string(::getpid()) + "-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(directory);
         fs::create_directories(directory);
         image[Offset::Bike] = 3;

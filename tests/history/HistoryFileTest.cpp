@@ -4,6 +4,7 @@
 #include "core/AtomicFile.h"
 #include "history/HistoryFile.h"
 
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -51,7 +52,7 @@ protected:
     void SetUp() override
     {
         folder = std::filesystem::temp_directory_path() /
-                 ("torvana-history-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                 ("torvana-history-" + std::to_string(::getpid()) + "-" +
                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder);

@@ -4,6 +4,7 @@
 #include "core/AtomicFile.h"
 #include "history/RestorePoints.h"
 
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -17,7 +18,7 @@ protected:
     void SetUp() override
     {
         folder = std::filesystem::temp_directory_path() /
-                 ("torvana-restore-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                 ("torvana-restore-" + std::to_string(::getpid()) + "-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         std::filesystem::remove_all(folder);
     }
     void TearDown() override { std::filesystem::remove_all(folder); }
