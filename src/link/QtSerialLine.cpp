@@ -2,15 +2,38 @@
 
 #include <QSerialPort>
 
+#include <thread>
+
+#ifdef __linux__
+#include <sys/ioctl.h>
+#include <termios.h>
+#endif
+
 namespace torvana {
 
 namespace {
 // A frame takes about 18 ms on the line; anything near a second means the
 // device is gone or stuck.
 constexpr int DrainTimeoutMs = 1000;
+// About a tenth of a frame's time on the line.
+constexpr int DrainPollMs = 2;
 }  // namespace
 
-QtSerialLine::QtSerialLine() : port(std::make_unique<QSerialPort>()) {}
+int KernelOutputQueue(long long handle)
+{
+#ifdef __linux__
+    int queued = 0;
+    return ::ioctl(static_cast<int>(handle), TIOCOUTQ, &queued) == 0 ? queued : -1;
+#else
+    static_cast<void>(handle);
+    return 0;
+#endif
+}
+
+QtSerialLine::QtSerialLine(OutputQueueProbe outputQueue)
+    : port(std::make_unique<QSerialPort>()), outputQueue(std::move(outputQueue))
+{
+}
 
 QtSerialLine::~QtSerialLine()
 {
@@ -78,7 +101,9 @@ bool QtSerialLine::WriteAndDrain(const std::uint8_t* data, int n)
         CloseIfLost();
         return false;
     }
-    // flush() hands the bytes to the driver and waits until the line has sent them.
+    // First the port's own buffer into the driver, then the driver's queue
+    // onto the line, both within one bound.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(DrainTimeoutMs);
     port->flush();
     while (port->bytesToWrite() > 0) {
         if (!port->waitForBytesWritten(DrainTimeoutMs)) {
@@ -86,7 +111,26 @@ bool QtSerialLine::WriteAndDrain(const std::uint8_t* data, int n)
             return false;
         }
     }
-    return !CloseIfLost();
+    if (CloseIfLost()) {
+        return false;
+    }
+    return WaitForDriverQueue(deadline);
+}
+
+bool QtSerialLine::WaitForDriverQueue(std::chrono::steady_clock::time_point deadline)
+{
+    const long long handle = static_cast<long long>(port->handle());
+    for (;;) {
+        const int queued = outputQueue(handle);
+        if (queued <= 0) {
+            return true;  // empty, or a driver that cannot say
+        }
+        if (std::chrono::steady_clock::now() >= deadline) {
+            errorText = "the transmit queue did not empty";
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(DrainPollMs));
+    }
 }
 
 void QtSerialLine::Purge()

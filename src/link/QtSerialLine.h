@@ -4,6 +4,8 @@
 
 #include "link/SerialLine.h"
 
+#include <chrono>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -14,9 +16,17 @@ namespace torvana {
 constexpr int LineBaudRate = 57600;
 constexpr int LineInputQueueSize = 10000;
 
+// Bytes the driver still holds for the transmitter of the port with this
+// handle; negative when the system cannot say.
+using OutputQueueProbe = std::function<int(long long handle)>;
+
+// Linux: the kernel's output queue (TIOCOUTQ); elsewhere the port's own
+// flush already waits for the line, so it reports nothing queued.
+int KernelOutputQueue(long long handle);
+
 class QtSerialLine final : public SerialLine {
 public:
-    QtSerialLine();
+    explicit QtSerialLine(OutputQueueProbe outputQueue = KernelOutputQueue);
     ~QtSerialLine() override;
     QtSerialLine(const QtSerialLine&) = delete;
     QtSerialLine& operator=(const QtSerialLine&) = delete;
@@ -38,8 +48,11 @@ public:
 private:
     // A device that vanished (USB pulled) is closed here, never used again.
     bool CloseIfLost();
+    // Until the driver has put every byte on the line, or the deadline.
+    bool WaitForDriverQueue(std::chrono::steady_clock::time_point deadline);
 
     std::unique_ptr<QSerialPort> port;
+    OutputQueueProbe outputQueue;
     std::string errorText;
     bool permissionDenied = false;
 };

@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include <memory>
+#include <vector>
 
 namespace torvana {
 namespace {
@@ -136,6 +137,40 @@ TEST_F(QtSerialLineTest, VanishedDeviceClosesTheLine)
     EXPECT_FALSE(line.IsOpen());
     const UnitFrame request = BuildMonitorRequest();
     EXPECT_FALSE(line.WriteAndDrain(request.data(), FrameSize));
+}
+
+// A pseudo-terminal's output queue is always empty, so the driver's queue
+// is played by a probe: a send returns only once it reports nothing left,
+// and a queue that never empties fails the send after a bound.
+TEST_F(QtSerialLineTest, SendWaitsUntilTheDriversQueueIsEmpty)
+{
+    struct Case {
+        std::vector<int> queue;  // successive answers of the probe; the last repeats
+        bool sent;
+    };
+    const std::vector<Case> cases{
+        {{0}, true},
+        {{102, 60, 20, 1, 0}, true},
+        {{-1}, true},
+        {{1}, false},
+    };
+    for (const Case& c : cases) {
+        std::size_t asked = 0;
+        long long seenHandle = -1;
+        QtSerialLine probed([&](long long handle) {
+            seenHandle = handle;
+            const int answer = c.queue[std::min(asked, c.queue.size() - 1)];
+            ++asked;
+            return answer;
+        });
+        ASSERT_TRUE(probed.Open(slavePath)) << probed.ErrorText();
+        const UnitFrame request = BuildMonitorRequest();
+        EXPECT_EQ(probed.WriteAndDrain(request.data(), FrameSize), c.sent) << c.queue.front();
+        EXPECT_GE(asked, c.queue.size()) << c.queue.front();
+        EXPECT_GE(seenHandle, 0);
+        UnitFrame atUnit{};
+        EXPECT_EQ(ReadMaster(atUnit.data(), FrameSize), FrameSize);
+    }
 }
 
 }  // namespace
