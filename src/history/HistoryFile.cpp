@@ -241,11 +241,7 @@ HistoryLoad LoadHistoryFile(const std::string& path, EditHistory& history)
     const std::string aside = path + DamagedHistorySuffix;
     std::error_code error;
     std::filesystem::rename(path, aside, error);
-    std::string message = "The edit history " + path + " could not be read (" + problem +
-                          "); the editor starts with an empty history.";
-    message += error ? " The file could not be set aside: " + error.message() + "."
-                     : " The file was kept as " + aside + ".";
-    return HistoryLoad{false, message};
+    return HistoryLoad{false, problem, error ? error.message() : std::string()};
 }
 
 }  // namespace torvana

@@ -35,10 +35,12 @@ std::string SaveHistoryFile(const std::string& path, const EditHistory& history,
                             std::size_t budget = HistoryWriteBudget);
 
 // Reads path into history. A missing file leaves it empty without a word; a
-// damaged one is set aside and the message says so.
+// damaged one is set aside as path + DamagedHistorySuffix, which the caller
+// tells the user in the user's language.
 struct HistoryLoad {
     bool loaded = false;
-    std::string message;  // empty when there is nothing to tell
+    std::string problem;        // why the file could not be read; empty when there is nothing to tell
+    std::string setAsideError;  // why it could not be set aside; empty when it was
 };
 HistoryLoad LoadHistoryFile(const std::string& path, EditHistory& history);
 

@@ -51,6 +51,14 @@ const std::array<Texts, static_cast<std::size_t>(HistoryText::Count)>& Table()
          "Rückgängig und Wiederholen warten, bis die Übertragung mit dem Gerät beendet ist.",
          "Annuler et Rétablir attendent la fin du transfert avec l'unité.",
          "Zpět a Znovu čekají, až skončí přenos s jednotkou."},
+        {"The edit history %1 could not be read (%2); the editor starts with an empty history.",
+         "Der Bearbeitungsverlauf %1 konnte nicht gelesen werden (%2); der Editor beginnt mit einem leeren Verlauf.",
+         "L'historique des modifications %1 n'a pas pu être lu (%2) ; l'éditeur démarre avec un historique vide.",
+         "Historii úprav %1 nelze přečíst (%2); editor začíná s prázdnou historií."},
+        {"The file was kept as %1.", "Die Datei wurde als %1 aufbewahrt.", "Le fichier a été gardé sous %1.",
+         "Soubor byl uschován jako %1."},
+        {"The file could not be set aside: %1.", "Die Datei konnte nicht beiseitegelegt werden: %1.",
+         "Le fichier n'a pas pu être mis de côté : %1.", "Soubor nelze odložit: %1."},
     }};
     return table;
 }

@@ -44,6 +44,9 @@ enum class HistoryText {
     CompareCount,
     UnitReadFailed,
     TransferRunning,
+    HistoryUnreadable,   // %1 the history file, %2 why
+    HistoryKeptAs,       // %1 where the damaged file now is
+    HistoryNotSetAside,  // %1 the system's reason
     Count,
 };
 

@@ -668,7 +668,8 @@ void TFormHlav::SaveSettings()
                    "\n" + reason;
     }
     if (const std::string failure = history->Save(); !failure.empty()) {
-        message += (message.empty() ? "" : "\n\n") + failure;
+        message += (message.empty() ? "" : "\n\n") + FillIn(messageTable.TextUnableToWrite, {history->Paths().historyFile}) +
+                   "\n" + failure;
     }
     if (!message.empty()) {
         ShowMessage(message);

@@ -73,7 +73,7 @@ TEST_F(HistoryFileTest, WrittenHistoryReadsBackExactly)
         EditHistory read;
         const HistoryLoad load = LoadHistoryFile(path, read);
         EXPECT_TRUE(load.loaded);
-        EXPECT_EQ(load.message, "");
+        EXPECT_EQ(load.problem, "");
         ExpectSame(written, read);
     }
 }
@@ -87,7 +87,7 @@ TEST_F(HistoryFileTest, OverBudgetTheOldestStepsAreLeftOut)
     EXPECT_LE(std::filesystem::file_size(path), budget);
     EditHistory read;
     const HistoryLoad load = LoadHistoryFile(path, read);
-    ASSERT_TRUE(load.loaded) << load.message;
+    ASSERT_TRUE(load.loaded) << load.problem;
     ASSERT_FALSE(read.Steps().empty());
     const std::size_t dropped = written.Steps().size() - read.Steps().size();
     EXPECT_TRUE(read.Steps().back().after == written.Steps().back().after);
@@ -112,7 +112,8 @@ TEST_F(HistoryFileTest, DamagedFileIsSetAsideAndReported)
             EXPECT_TRUE(ParseHistory(damaged).history.has_value());
             continue;
         }
-        EXPECT_NE(load.message.find(path), std::string::npos) << load.message;
+        EXPECT_NE(load.problem, "");
+        EXPECT_EQ(load.setAsideError, "");
         EXPECT_TRUE(read.Steps().empty());
         EXPECT_FALSE(std::filesystem::exists(path));
         EXPECT_TRUE(std::filesystem::exists(path + DamagedHistorySuffix));
@@ -120,7 +121,7 @@ TEST_F(HistoryFileTest, DamagedFileIsSetAsideAndReported)
     EditHistory none;
     const HistoryLoad missing = LoadHistoryFile((folder / "none").string(), none);
     EXPECT_FALSE(missing.loaded);
-    EXPECT_EQ(missing.message, "");
+    EXPECT_EQ(missing.problem, "");
 }
 
 TEST(HistoryWords, EscapingRoundTrips)

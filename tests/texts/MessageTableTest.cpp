@@ -1,5 +1,7 @@
 #include "texts/MessageTable.h"
 
+#include "texts/HistoryTexts.h"
+
 #include "Utf8Check.h"
 
 #include <gtest/gtest.h>
@@ -32,7 +34,7 @@ std::vector<const std::string*> AddedSlots(const MessageTable& t)
 {
     return {&t.TextFileRejected,        &t.TextByteNotText,      &t.TextWordTooLong,    &t.TextNotANumber,
             &t.TextLastImageUnreadable, &t.TextLastImageDamaged, &t.TextLastImageIncomplete, &t.TextUnableToWrite,
-            &t.TextNoDefaultPrinter,    &t.TextPrinterRefused,   &t.TextPdfWriteError};
+            &t.TextNoDefaultPrinter,    &t.TextPrinterRefused,   &t.TextPdfWriteError,  &t.TextValueLimited};
 }
 
 // The numbered places of a pattern, in order of appearance.
@@ -60,6 +62,21 @@ TEST(MessageTableTest, AddedMessagesExistInEveryLanguageWithTheSamePlaces)
             EXPECT_TRUE(test::IsValidUtf8(*slots[i])) << *slots[i];
             EXPECT_NE(*slots[i], *englishSlots[i]) << "slot " << i << " untranslated";
             EXPECT_EQ(Places(*slots[i]), Places(*englishSlots[i])) << *slots[i];
+        }
+    }
+}
+
+// The edit history's texts keep their places in every language; names that
+// read the same in a language (e.g. "Editor") are allowed, an empty text not.
+TEST(MessageTableTest, HistoryTextsExistInEveryLanguageWithTheSamePlaces)
+{
+    for (int text = 0; text < static_cast<int>(HistoryText::Count); ++text) {
+        const std::string& english = HistoryTextFor(static_cast<HistoryText>(text), English);
+        for (int language = German; language < LanguageCount; ++language) {
+            const std::string& translated = HistoryTextFor(static_cast<HistoryText>(text), language);
+            EXPECT_FALSE(translated.empty()) << english;
+            EXPECT_TRUE(test::IsValidUtf8(translated)) << translated;
+            EXPECT_EQ(Places(translated), Places(english)) << translated;
         }
     }
 }

@@ -5,6 +5,7 @@
 #include "WindowFixture.h"
 
 #include "settings/FileTestHelpers.h"
+#include "ui/history/HistoryWiring.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -100,6 +101,51 @@ TEST_P(WindowMessagesTest, DamagedLastImageAndFailedCloseSpeakTheStoredLanguage)
     ASSERT_EQ(sink.shown.size(), 1u);
     EXPECT_EQ(sink.shown[0].find("Unable to write to") != std::string::npos, language == English) << sink.shown[0];
     EXPECT_NE(sink.shown[0].find(lastImage), std::string::npos) << sink.shown[0];
+}
+
+// The edit history's messages: a damaged history at start, a restore point
+// that cannot be kept, Undo during a transfer, a history that cannot be
+// written at close.
+TEST_P(WindowMessagesTest, HistoryMessagesSpeakTheStoredLanguage)
+{
+    const int language = GetParam();
+    const auto expectLanguage = [&](const std::string& message, const std::vector<std::string>& englishWords) {
+        for (const std::string& words : englishWords) {
+            EXPECT_EQ(message.find(words) != std::string::npos, language == English) << message;
+        }
+    };
+    Start().MenuLanguageClick(language);
+    const std::filesystem::path data = (Dir() + "/data/torvana").toStdString();
+    const std::string historyFile = (data / "history").string();
+    Close();
+    WriteText(historyFile, "TORVANA_HISTORY 1\nSTEP x\n");
+    TFormHlav& w = Start();
+    ASSERT_EQ(sink.shown.size(), 1u);
+    expectLanguage(sink.shown[0], {"The edit history", "could not be read", "empty history", "was kept as"});
+    EXPECT_NE(sink.shown[0].find(historyFile), std::string::npos) << sink.shown[0];
+
+    std::filesystem::remove_all(data / "restore-points");
+    WriteText((data / "restore-points").string(), "a file in the folder's place");
+    sink.shown.clear();
+    w.MenuNewClick();
+    ASSERT_EQ(sink.shown.size(), 1u);
+    expectLanguage(sink.shown[0], {"A restore point could not be kept"});
+
+    std::filesystem::remove(data / "restore-points");
+    sink.shown.clear();
+    w.MenuReadClick();
+    w.History().Undo();
+    ASSERT_FALSE(sink.shown.empty());
+    expectLanguage(sink.shown.back(), {"Undo and Redo wait"});
+    ASSERT_TRUE(TickUntilIdle());
+
+    std::filesystem::remove(historyFile);
+    std::filesystem::create_directory(historyFile);
+    sink.shown.clear();
+    Close();
+    ASSERT_EQ(sink.shown.size(), 1u);
+    expectLanguage(sink.shown[0], {"Unable to write to"});
+    EXPECT_NE(sink.shown[0].find(historyFile), std::string::npos) << sink.shown[0];
 }
 
 TEST_P(WindowMessagesTest, QtButtonsFollowTheLanguageMenu)

@@ -7,6 +7,7 @@
 #include "history/ParameterDiff.h"
 #include "texts/HistoryTexts.h"
 #include "texts/LanguageTexts.h"
+#include "texts/MessageTable.h"
 #include "ui/history/CompareWindow.h"
 #include "ui/history/RestorePointWindow.h"
 #include "ui/history/StepLabel.h"
@@ -111,15 +112,21 @@ void HistoryWiring::Start(int language)
     baseline = host.state();
     saved = baseline;
     const HistoryLoad load = LoadHistoryFile(paths.historyFile, history);
-    if (!load.message.empty())
-        host.showMessage(load.message);
+    if (!load.problem.empty()) {
+        const bool setAside = load.setAsideError.empty();
+        const std::string unreadable =
+            FillIn(HistoryTextFor(HistoryText::HistoryUnreadable, languageIndex), {paths.historyFile, load.problem});
+        const std::string aside =
+            FillIn(HistoryTextFor(setAside ? HistoryText::HistoryKeptAs : HistoryText::HistoryNotSetAside, languageIndex),
+                   {setAside ? paths.historyFile + DamagedHistorySuffix : load.setAsideError});
+        host.showMessage(unreadable + " " + aside);
+    }
     UpdateActions();
 }
 
 std::string HistoryWiring::Save() const
 {
-    const std::string failure = SaveHistoryFile(paths.historyFile, history);
-    return failure.empty() ? failure : "Unable to write to " + paths.historyFile + "\n" + failure;
+    return SaveHistoryFile(paths.historyFile, history);
 }
 
 HistoryWiring::Expectation HistoryWiring::Expect(StepCause cause, std::string detail, std::string control)
