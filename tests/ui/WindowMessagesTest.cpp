@@ -9,6 +9,7 @@
 
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpinBox>
 #include <array>
 #include <filesystem>
 
@@ -146,6 +147,24 @@ TEST_P(WindowMessagesTest, HistoryMessagesSpeakTheStoredLanguage)
     ASSERT_EQ(sink.shown.size(), 1u);
     expectLanguage(sink.shown[0], {"Unable to write to"});
     EXPECT_NE(sink.shown[0].find(historyFile), std::string::npos) << sink.shown[0];
+}
+
+// A box whose range limits the stored value names that value in its hint, in
+// the language chosen before the page was shown and after.
+TEST_P(WindowMessagesTest, LimitedValueHintFollowsTheLanguage)
+{
+    const int language = GetParam();
+    TFormHlav& w = Start();
+    w.Image()[Offset::TempWarning] = 120;
+    for (const bool chooseFirst : {true, false}) {
+        w.MenuLanguageClick(chooseFirst ? language : English);
+        w.Controls().pageControl1->setCurrentIndex(PageIndex::Ruzne);
+        w.MenuLanguageClick(language);
+        const QString hint = w.Pages().SpinBox("EditTempWarning")->toolTip();
+        EXPECT_TRUE(hint.contains("120")) << hint.toStdString();
+        EXPECT_EQ(hint.contains("Outside this box's range"), language == English) << hint.toStdString();
+        w.Controls().pageControl1->setCurrentIndex(PageIndex::Korekce);
+    }
 }
 
 TEST_P(WindowMessagesTest, QtButtonsFollowTheLanguageMenu)
