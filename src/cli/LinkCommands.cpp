@@ -159,8 +159,8 @@ const CliCommand Commands[] = {
      RunVerify},
     {"monitor", "--port DEVICE | --com N [--count N] [--csv FILE] [--ext]",
      "Shows the unit's live values: one \"Label: text\" line per monitor label and a blank line after\n"
-     "each frame; --ext adds the sensor voltages; --csv FILE logs the values instead, one row per\n"
-     "frame. Runs until N frames were shown, or until interrupted; exit 2 when the port goes away,\n"
+     "each frame; --ext adds the sensor voltages; --csv FILE logs every value instead, one row per\n"
+     "frame, in the columns of the window's datalog. Runs until N frames were shown, or until interrupted; exit 2 when the port goes away,\n"
      "exit 1 when with --count no frame comes for 5 s.",
      RunMonitor},
 };

@@ -1,12 +1,13 @@
 #include "cli/LinkSession.h"
 
-#include "cli/LiveCsv.h"
 #include "link/LiveValues.h"
 #include "link/MonitorDecoder.h"
+#include "link/MonitorLogRow.h"
 #include "link/MonitorView.h"
 #include "link/QtSerialLine.h"
 #include "link/UnitLink.h"
 #include "link/UnitOwnedBytes.h"
+#include "log/LogCsv.h"
 #include "texts/MessageTable.h"
 
 #include <QCoreApplication>
@@ -52,6 +53,7 @@ public:
             if (!DecodeMonitorFrame(frame.data(), this->extendedMonitor, ServoShown, live, view))
                 return false;
             link.SetUnitStoreRemaining(live.UnitStoreRemaining);
+            row = MonitorLogRow(frame.data());
             ++monitorFrames;
             return true;
         });
@@ -106,6 +108,8 @@ public:
     const MessageTable& Messages() const { return messages; }
     const LiveValues& Live() const { return live; }
     const MonitorView& View() const { return view; }
+    // The datalog row of the last accepted frame.
+    const LogRow& Row() const { return row; }
     int MonitorFrames() const { return monitorFrames; }
 
 private:
@@ -131,6 +135,7 @@ private:
     QtSerialLine line;
     LiveValues live;
     MonitorView view;
+    LogRow row;
     bool extendedMonitor;
     int monitorFrames = 0;
     std::string lastStatus;
@@ -220,15 +225,14 @@ int TransferToUnit(const std::string& device, ParameterImage& image, bool progra
 
 int MonitorUnit(const std::string& device, const MonitorSettings& settings, std::string& failure)
 {
-    std::ofstream csvFile;
-    std::optional<LiveCsv> csv;
+    std::ofstream csv;
     if (!settings.csvPath.empty()) {
-        csvFile.open(settings.csvPath, std::ios::binary | std::ios::trunc);
-        if (!csvFile) {
+        csv.open(settings.csvPath, std::ios::binary | std::ios::trunc);
+        // Flushed per row so that an interrupted run keeps what it logged.
+        if (!(csv << LogCsvHeader() << std::flush)) {
             failure = "cannot write " + settings.csvPath;
             return ExitTransferFailed;
         }
-        csv.emplace(csvFile);
     }
 
     ParameterImage image{};
@@ -255,10 +259,11 @@ int MonitorUnit(const std::string& device, const MonitorSettings& settings, std:
         }
         silentTicks = 0;
         shown = session.MonitorFrames();
-        if (csv) {
-            const auto elapsed =
-                std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
-            if (!csv->WriteRow(elapsed.count(), session.Live())) {
+        if (!settings.csvPath.empty()) {
+            LogRow row = session.Row();
+            row.timeMs =
+                std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
+            if (!(csv << LogCsvRow(row) << std::flush)) {
                 failure = "cannot write " + settings.csvPath;
                 return ExitTransferFailed;
             }

@@ -43,10 +43,6 @@ constexpr int LambdaMillivoltsPerGaugeStep = 6;
 
 constexpr int PercentError = 100;  // throttle bytes above it are sensor errors
 
-// Injection time against the two revolutions of one engine cycle, in percent:
-// rpm × µs × 100 / (2 × 60 000 000 µs).
-constexpr long long DutyDivisor = 1200000;
-
 constexpr int PressureAdcLow = 105;
 constexpr int PressureAdcHigh = 1006;
 
@@ -153,7 +149,7 @@ void DecodeOutputs(const FrameReader& in, const LiveValues& live, MonitorView& v
     }
 
     // 65535 rpm × 65535 µs does not fit 32 bits.
-    const long long duty = static_cast<long long>(live.LiveRpm) * longest / DutyDivisor;
+    const long long duty = InjectionDutyPercent(live.LiveRpm, longest);
     Put(view, MonitorLabel::LabelMaxInjProcent, Format("INJ. DUTY = %d [%%]", static_cast<int>(duty)));
     view[MonitorGauge::CGaugeDuty].progress = ClampGauge(duty);
     view[MonitorGauge::CGaugeDuty].barColour = duty > GaugeMaximum ? Colour::Yellow : Colour::Aqua;

@@ -79,6 +79,14 @@ constexpr int AdcMillivolts(int adc)
     return adc * referenceMillivolts / adcFullScale;
 }
 
+// Injection time against the two revolutions of one engine cycle, in percent:
+// rpm × µs × 100 / (2 × 60 000 000 µs).
+constexpr long long InjectionDutyPercent(int rpm, int longestInjectionMicroseconds)
+{
+    constexpr long long dutyDivisor = 1200000;
+    return static_cast<long long>(rpm) * longestInjectionMicroseconds / dutyDivisor;
+}
+
 // True when the frame is a monitor frame with a sound check byte.
 constexpr bool IsMonitorFrame(const std::uint8_t* frame)
 {

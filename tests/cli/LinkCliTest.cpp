@@ -9,6 +9,7 @@
 #include "link/SimulatorProcess.h"
 #include "link/UnitFrame.h"
 #include "link/UnitOwnedBytes.h"
+#include "log/LogCsv.h"
 #include "UnitSimulator.h"
 
 #include <gtest/gtest.h>
@@ -201,8 +202,11 @@ TEST_F(LinkCli, FailedCoolantSensorIsLoggedWithoutATemperature)
     SimulatorProcess unit({"--idle", "--coolant-failed"});
     const Outcome csv = Run("monitor --port " + unit.device + " --count 1 --csv " + Path("live.csv"));
     EXPECT_EQ(csv.status, 0) << csv.err;
-    // Columns 7 and 8 are the coolant and the air temperature.
-    EXPECT_TRUE(Contains(ReadBytes(Path("live.csv")), ",,20,")) << ReadBytes(Path("live.csv"));
+    const LogParse log = ParseLogCsv(ReadBytes(Path("live.csv")));
+    ASSERT_TRUE(log.ok) << log.error;
+    ASSERT_EQ(log.table.rows.size(), 1u);
+    EXPECT_FALSE(log.table.rows[0].Value(LogChannel::WaterTemp));
+    EXPECT_EQ(log.table.rows[0].Value(LogChannel::AirTemp), 20);
 }
 
 TEST_F(LinkCli, ReadWritesTheUnitsParameterSet)
@@ -344,10 +348,16 @@ TEST_F(LinkCli, MonitorOfAStoppedEngineAndTheCsvLog)
     while (std::getline(rows, row))
         all.push_back(row);
     ASSERT_EQ(all.size(), 4u);
-    EXPECT_EQ(all[0].rfind("time_ms,rpm,", 0), 0u);
-    // Stopped engine: rpm and throttle 0, coolant at 20 degrees.
-    EXPECT_TRUE(Contains(all[1], ",0,0,"));
-    EXPECT_TRUE(Contains(all[1], ",20,20,"));
+    EXPECT_EQ(all[0] + "\n", LogCsvHeader());
+    // Stopped engine: rpm and throttle 0, coolant and air at 20 degrees.
+    const LogParse log = ParseLogCsv(ReadBytes(Path("live.csv")));
+    ASSERT_TRUE(log.ok) << log.error;
+    for (const LogRow& logged : log.table.rows) {
+        EXPECT_EQ(logged.Value(LogChannel::Rpm), 0);
+        EXPECT_EQ(logged.Value(LogChannel::TpsPercent), 0);
+        EXPECT_EQ(logged.Value(LogChannel::WaterTemp), 20);
+        EXPECT_EQ(logged.Value(LogChannel::AirTemp), 20);
+    }
 }
 
 TEST_F(LinkCli, ComNumberFindsTheDeviceInTheSettingsFile)

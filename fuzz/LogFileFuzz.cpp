@@ -1,0 +1,33 @@
+// Any text as a datalog. A refused text says why; the rows of an accepted
+// one are written and read back unchanged.
+
+#include "FuzzSupport.h"
+#include "log/LogCsv.h"
+
+#include <string_view>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    using namespace torvana;
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const LogParse parsed = ParseLogCsv(text);
+    if (!parsed.ok) {
+        Require(!parsed.error.empty(), "a refused log says why");
+        Require(parsed.table.rows.empty(), "a refused log gives no rows");
+        return 0;
+    }
+    Require(parsed.table.problems.size() <= LogProblemsKept, "the problems kept are bounded");
+    Require(parsed.table.problems.size() <= parsed.table.skippedRows, "every problem is a skipped row");
+    std::string written = LogCsvHeader();
+    std::int64_t last = 0;
+    for (std::size_t i = 0; i < parsed.table.rows.size(); ++i) {
+        const LogRow& row = parsed.table.rows[i];
+        Require(i == 0 || row.timeMs >= last, "the time never goes back");
+        last = row.timeMs;
+        written += LogCsvRow(row);
+    }
+    const LogParse again = ParseLogCsv(written);
+    Require(again.ok && again.table.skippedRows == 0 && !again.table.partialLastLine, "a written log reads whole");
+    Require(again.table.rows == parsed.table.rows, "a written log reads back unchanged");
+    return 0;
+}

@@ -1,0 +1,336 @@
+#include "log/LogCsv.h"
+
+#include "core/AtomicFile.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <limits>
+#include <optional>
+
+namespace torvana {
+
+namespace {
+
+constexpr char Separator = ',';
+constexpr char Quote = '"';
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+constexpr int DecimalBase = 10;
+constexpr int RoundingDigit = 5;
+// More whole digits than any kept value or time has; longer cells are no
+// number (and the scaled value stays within 64 bits).
+constexpr std::size_t MaxNumberDigits = 15;
+
+void AppendNumber(std::string& out, std::int64_t value, int decimals)
+{
+    std::array<char, std::numeric_limits<std::int64_t>::digits10 + 3> digits{};
+    const std::uint64_t magnitude =
+        value < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    auto [end, error] = std::to_chars(digits.data(), digits.data() + digits.size(), magnitude);
+    (void)error;  // the buffer holds every 64-bit number
+    std::string_view text(digits.data(), static_cast<std::size_t>(end - digits.data()));
+    if (value < 0)
+        out += '-';
+    if (decimals == 0) {
+        out += text;
+        return;
+    }
+    const auto fraction = static_cast<std::size_t>(decimals);
+    if (text.size() <= fraction) {
+        out += '0';
+        out += '.';
+        out.append(fraction - text.size(), '0');
+        out += text;
+        return;
+    }
+    out += text.substr(0, text.size() - fraction);
+    out += '.';
+    out += text.substr(text.size() - fraction);
+}
+
+void AppendMarker(std::string& out, std::string_view marker)
+{
+    std::string clean(marker);
+    for (char& c : clean) {
+        if (c == '\n' || c == '\r')
+            c = ' ';
+    }
+    const bool quoted = clean.find_first_of(",\"") != std::string::npos || clean.front() == ' ' ||
+                        clean.back() == ' ' || clean.front() == '\t' || clean.back() == '\t';
+    if (!quoted) {
+        out += clean;
+        return;
+    }
+    out += Quote;
+    for (char c : clean) {
+        if (c == Quote)
+            out += Quote;
+        out += c;
+    }
+    out += Quote;
+}
+
+std::string_view Trim(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    return text;
+}
+
+// A decimal number in steps of 10^-decimals, rounded half away from zero.
+std::optional<std::int64_t> ParseScaled(std::string_view cell, int decimals)
+{
+    bool negative = false;
+    if (!cell.empty() && (cell.front() == '-' || cell.front() == '+')) {
+        negative = cell.front() == '-';
+        cell.remove_prefix(1);
+    }
+    const std::size_t point = cell.find('.');
+    const std::string_view whole = cell.substr(0, point);
+    const std::string_view fraction = point == std::string_view::npos ? std::string_view() : cell.substr(point + 1);
+    if ((whole.empty() && fraction.empty()) || whole.size() > MaxNumberDigits)
+        return std::nullopt;
+    std::int64_t value = 0;
+    for (char c : whole) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * DecimalBase + (c - '0');
+    }
+    for (std::size_t i = 0; i < fraction.size(); ++i) {
+        const char c = fraction[i];
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        if (static_cast<int>(i) < decimals)
+            value = value * DecimalBase + (c - '0');
+        else if (static_cast<int>(i) == decimals && c - '0' >= RoundingDigit)
+            value += 1;
+    }
+    for (auto i = static_cast<int>(fraction.size()); i < decimals; ++i)
+        value *= DecimalBase;
+    return negative ? -value : value;
+}
+
+// Splits one line into cells; nullopt for an unclosed quote.
+std::optional<std::vector<std::string>> SplitLine(std::string_view line)
+{
+    std::vector<std::string> cells;
+    std::size_t i = 0;
+    while (true) {
+        std::string cell;
+        if (i < line.size() && line[i] == Quote) {
+            ++i;
+            while (true) {
+                if (i >= line.size())
+                    return std::nullopt;
+                if (line[i] == Quote) {
+                    if (i + 1 < line.size() && line[i + 1] == Quote) {
+                        cell += Quote;
+                        i += 2;
+                        continue;
+                    }
+                    ++i;
+                    break;
+                }
+                cell += line[i++];
+            }
+            // Anything between the closing quote and the separator is kept.
+            const std::size_t next = line.find(Separator, i);
+            cell += line.substr(i, next == std::string_view::npos ? std::string_view::npos : next - i);
+            i = next;
+        } else {
+            const std::size_t next = line.find(Separator, i);
+            cell = line.substr(i, next == std::string_view::npos ? std::string_view::npos : next - i);
+            i = next;
+        }
+        cells.push_back(std::move(cell));
+        if (i == std::string_view::npos)
+            return cells;
+        ++i;
+    }
+}
+
+// What each column of the file holds.
+struct ColumnRole {
+    enum Kind { Time, Channel, Marker, Ignored } kind = Ignored;
+    LogChannel channel = LogChannel::Rpm;
+};
+
+void NoteProblem(LogTable& table, std::size_t lineNumber, const std::string& why)
+{
+    ++table.skippedRows;
+    if (table.problems.size() < LogProblemsKept)
+        table.problems.push_back("line " + std::to_string(lineNumber) + ": " + why);
+}
+
+// The row of one line, or why it cannot be taken.
+std::optional<LogRow> ParseRow(const std::vector<std::string>& cells, const std::vector<ColumnRole>& roles,
+                               std::string& why)
+{
+    if (cells.size() != roles.size()) {
+        why = std::to_string(cells.size()) + " cells where the header names " + std::to_string(roles.size());
+        return std::nullopt;
+    }
+    LogRow row;
+    for (std::size_t c = 0; c < cells.size(); ++c) {
+        const ColumnRole& role = roles[c];
+        if (role.kind == ColumnRole::Ignored)
+            continue;
+        if (role.kind == ColumnRole::Marker) {
+            row.marker = cells[c];
+            // As the writer does: a marker is one line.
+            std::replace(row.marker.begin(), row.marker.end(), '\r', ' ');
+            continue;
+        }
+        const std::string_view cell = Trim(cells[c]);
+        if (cell.empty()) {
+            if (role.kind == ColumnRole::Time) {
+                why = "no time";
+                return std::nullopt;
+            }
+            continue;
+        }
+        const int decimals = role.kind == ColumnRole::Time ? 0 : ChannelInfo(role.channel).decimals;
+        const std::optional<std::int64_t> value = ParseScaled(cell, decimals);
+        const bool fits = value && (role.kind == ColumnRole::Time ||
+                                    (*value >= std::numeric_limits<std::int32_t>::min() &&
+                                     *value <= std::numeric_limits<std::int32_t>::max()));
+        if (!fits) {
+            why = "\"" + std::string(cell.substr(0, MaxNumberDigits)) + "\" in column " + std::to_string(c + 1) +
+                  " is no number";
+            return std::nullopt;
+        }
+        if (role.kind == ColumnRole::Time)
+            row.timeMs = *value;
+        else
+            row.Set(role.channel, static_cast<std::int32_t>(*value));
+    }
+    return row;
+}
+
+}  // namespace
+
+std::string LogCsvHeader()
+{
+    std::string header(LogTimeColumn);
+    for (int i = 0; i < LogChannelCount; ++i) {
+        header += Separator;
+        header += ChannelInfo(NthChannel(i)).column;
+    }
+    header += Separator;
+    header += LogMarkerColumn;
+    header += '\n';
+    return header;
+}
+
+std::string LogCsvRow(const LogRow& row)
+{
+    std::string line;
+    AppendNumber(line, row.timeMs, 0);
+    for (int i = 0; i < LogChannelCount; ++i) {
+        line += Separator;
+        const auto index = static_cast<std::size_t>(i);
+        if (row.present[index])
+            AppendNumber(line, row.values[index], ChannelInfo(NthChannel(i)).decimals);
+    }
+    line += Separator;
+    if (!row.marker.empty())
+        AppendMarker(line, row.marker);
+    line += '\n';
+    return line;
+}
+
+LogParse ParseLogCsv(std::string_view text)
+{
+    LogParse parse;
+    if (text.starts_with(ByteOrderMark))
+        text.remove_prefix(ByteOrderMark.size());
+    std::size_t lineNumber = 0;
+    std::vector<ColumnRole> roles;
+    bool haveHeader = false;
+    bool haveTime = false;
+    std::int64_t lastTime = std::numeric_limits<std::int64_t>::min();
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        const bool complete = end != std::string_view::npos;
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(complete ? end + 1 : text.size());
+        ++lineNumber;
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (Trim(line).empty())
+            continue;
+        const auto cells = SplitLine(line);
+        if (!haveHeader) {
+            if (!cells) {
+                parse.error = "line " + std::to_string(lineNumber) + ": the header has an unclosed quote";
+                return parse;
+            }
+            for (const std::string& cell : *cells) {
+                const std::string_view name = Trim(cell);
+                ColumnRole role;
+                if (name == LogTimeColumn) {
+                    role.kind = ColumnRole::Time;
+                } else if (name == LogMarkerColumn) {
+                    role.kind = ColumnRole::Marker;
+                } else if (const auto channel = ChannelOfColumn(name)) {
+                    role = {ColumnRole::Channel, *channel};
+                }
+                for (const ColumnRole& earlier : roles) {
+                    if (role.kind != ColumnRole::Ignored && earlier.kind == role.kind &&
+                        (role.kind != ColumnRole::Channel || earlier.channel == role.channel)) {
+                        parse.error = "the column " + std::string(name) + " is named twice";
+                        return parse;
+                    }
+                }
+                haveTime = haveTime || role.kind == ColumnRole::Time;
+                if (role.kind == ColumnRole::Channel)
+                    parse.table.columns.set(static_cast<std::size_t>(role.channel));
+                roles.push_back(role);
+            }
+            if (!haveTime) {
+                parse.error = "the first line is no log header: it has no " + std::string(LogTimeColumn) + " column";
+                return parse;
+            }
+            haveHeader = true;
+            continue;
+        }
+        std::string why = "an unclosed quote";
+        std::optional<LogRow> row = cells ? ParseRow(*cells, roles, why) : std::nullopt;
+        if (!complete && !row) {
+            // The writer has not finished this line yet.
+            parse.table.partialLastLine = true;
+            break;
+        }
+        if (row && row->timeMs < lastTime) {
+            row.reset();
+            why = "the time goes back";
+        }
+        if (!row) {
+            NoteProblem(parse.table, lineNumber, why);
+            continue;
+        }
+        lastTime = row->timeMs;
+        parse.table.rows.push_back(std::move(*row));
+    }
+    if (!haveHeader) {
+        parse.error = "the file is empty";
+        return parse;
+    }
+    parse.ok = true;
+    return parse;
+}
+
+LogParse ReadLogFile(const std::string& path, std::size_t limit)
+{
+    FileReadResult file = ReadFileUpTo(path, limit);
+    if (file.status != FileReadStatus::Read) {
+        LogParse parse;
+        parse.error = file.status == FileReadStatus::Missing ? path + ": no such file" : file.reason;
+        return parse;
+    }
+    return ParseLogCsv(file.contents);
+}
+
+}  // namespace torvana
