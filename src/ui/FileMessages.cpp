@@ -32,6 +32,12 @@ std::string WhatIsWrong(const MessageTable& texts, const ReadResult& result)
 
 std::string RejectedFileMessage(const MessageTable& texts, const std::string& path, const ReadResult& result)
 {
+    if (result.status == ReadStatus::Unreadable) {
+        return texts.TextOpenFileError + "\n" + result.message;
+    }
+    if (result.status == ReadStatus::VersionMismatch) {
+        return texts.TextFileVersionMismatch;
+    }
     return FillIn(texts.TextFileRejected, {path, std::to_string(result.line), WhatIsWrong(texts, result)});
 }
 

@@ -233,6 +233,9 @@ void TFormHlav::ConnectHistory()
         return file.empty() ? headerTexts.versionText : file;
     };
     host.showMessage = [this](const std::string& text) { ShowMessage(text); };
+    host.fileRefused = [this](const std::string& path, const ReadResult& result) {
+        return RejectedFileMessage(messageTable, path, result);
+    };
     host.chooseFile = [this] { return dialogs->ChooseOpenFile(lastFileName); };
     host.transferRunning = [this] { return link.Mode() != TransferIdle; };
     host.pages = controls.pageControl1;
@@ -495,11 +498,7 @@ void TFormHlav::MenuOpenClick()
     if (!name.isEmpty()) {
         FileOptions options{monitor->ExtMonitor()->isChecked()};
         const ReadResult result = LoadParameterFile(LocalPath(name), image, options);
-        if (result.status == ReadStatus::Unreadable) {
-            ShowMessage(messageTable.TextOpenFileError + "\n" + result.message);
-        } else if (result.status == ReadStatus::VersionMismatch) {
-            ShowMessage(messageTable.TextFileVersionMismatch);
-        } else if (result.status == ReadStatus::Rejected) {
+        if (result.status != ReadStatus::Accepted) {
             ShowMessage(RejectedFileMessage(messageTable, LocalPath(name), result));
         } else {
             monitor->ExtMonitor()->setChecked(options.extMonitor);

@@ -7,6 +7,7 @@
 #include "settings/FileTestHelpers.h"
 #include "ui/history/HistoryWiring.h"
 
+#include <QAction>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
@@ -27,6 +28,13 @@ public:
         WriteText(PathIn(name), text);
         dialogs.openAnswer = QString::fromStdString(PathIn(name));
         w.MenuOpenClick();
+    }
+
+    void CompareWith(TFormHlav& w, const char* name, const std::string& text)
+    {
+        WriteText(PathIn(name), text);
+        dialogs.openAnswer = QString::fromStdString(PathIn(name));
+        w.findChild<QAction*>("MenuCompare")->trigger();
     }
 
     void PrintPdf(TFormHlav& w, const char* name)
@@ -61,6 +69,16 @@ TEST_P(WindowMessagesTest, EveryAddedMessageIsInTheChosenLanguage)
              t.OpenFile(w, "long.ign", "KAVELTRA_KEY 37\r\n" + std::string(300, 'A'));
          },
          {"word longer than", "Nothing was loaded"}},
+        {"a file to compare with a word where a number belongs",
+         [](WindowMessagesTest& t, TFormHlav& w) {
+             t.CompareWith(w, "compare.ign", "KAVELTRA_KEY 37\r\nLIMITER 12500 x\r\n");
+         },
+         {"line 2", "where a number of", "is expected"}},
+        {"a file to compare of another version",
+         [](WindowMessagesTest& t, TFormHlav& w) {
+             t.CompareWith(w, "other.ign", "KAVELTRA_KEY 36\r\n");
+         },
+         {"Unmatched version of *.ign file!"}},
         {"a PDF that cannot be written",
          [](WindowMessagesTest& t, TFormHlav& w) {
              t.PrintPdf(w, "no-such-folder/view.pdf");

@@ -269,7 +269,7 @@ void HistoryWiring::CompareWithFile()
     const std::string path = QFile::encodeName(name).toStdString();
     const ReadResult result = LoadParameterFile(path, other.image, other.options);
     if (result.status != ReadStatus::Accepted) {
-        host.showMessage(path + ": " + (result.message.empty() ? "not a parameter file of version 37" : result.message));
+        host.showMessage(host.fileRefused(path, result));
         return;
     }
     NormaliseImage(other.image);

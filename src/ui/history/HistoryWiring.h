@@ -23,6 +23,7 @@ namespace torvana {
 class TFormCompare;
 class TFormRestorePoints;
 struct ParameterSet;
+struct ReadResult;
 struct RestorePoint;
 
 // What the wiring needs from the window; all set by the window.
@@ -35,6 +36,8 @@ struct HistoryHost {
     // The file name or the unit's version of the set on screen.
     std::function<std::string()> setName;
     std::function<void(const std::string&)> showMessage;
+    // The user's message for a parameter file that was not taken.
+    std::function<std::string(const std::string& path, const ReadResult& result)> fileRefused;
     // True while a Program, Verify or Read runs: the image is the transfer's.
     std::function<bool()> transferRunning;
     // The Open dialog for a file to compare with; empty when cancelled.
