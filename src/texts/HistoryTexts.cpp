@@ -59,6 +59,11 @@ const std::array<Texts, static_cast<std::size_t>(HistoryText::Count)>& Table()
          "Soubor byl uschován jako %1."},
         {"The file could not be set aside: %1.", "Die Datei konnte nicht beiseitegelegt werden: %1.",
          "Le fichier n'a pas pu être mis de côté : %1.", "Soubor nelze odložit: %1."},
+        {"A restore point could not be read:", "Ein Wiederherstellungspunkt konnte nicht gelesen werden:",
+         "Un point de restauration n'a pas pu être lu :", "Bod obnovení nelze přečíst:"},
+        {"A restore point could not be pinned or unpinned:",
+         "Ein Wiederherstellungspunkt konnte nicht angeheftet oder gelöst werden:",
+         "Un point de restauration n'a pas pu être épinglé ou détaché :", "Bod obnovení nelze připnout ani odepnout:"},
     }};
     return table;
 }

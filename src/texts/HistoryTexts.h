@@ -47,6 +47,8 @@ enum class HistoryText {
     HistoryUnreadable,   // %1 the history file, %2 why
     HistoryKeptAs,       // %1 where the damaged file now is
     HistoryNotSetAside,  // %1 the system's reason
+    RestorePointUnreadable,
+    RestorePointNotPinned,
     Count,
 };
 

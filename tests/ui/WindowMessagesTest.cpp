@@ -158,6 +158,13 @@ TEST_P(WindowMessagesTest, HistoryMessagesSpeakTheStoredLanguage)
     expectLanguage(sink.shown.back(), {"Undo and Redo wait"});
     ASSERT_TRUE(TickUntilIdle());
 
+    WriteText((data / "restore-points" / "damaged.image").string(), "not a restore point\n");
+    sink.shown.clear();
+    w.History().ShowRestorePoints();
+    ASSERT_EQ(sink.shown.size(), 1u);
+    expectLanguage(sink.shown[0], {"A restore point could not be read"});
+    EXPECT_NE(sink.shown[0].find("damaged.image"), std::string::npos) << sink.shown[0];
+
     std::filesystem::remove(historyFile);
     std::filesystem::create_directory(historyFile);
     sink.shown.clear();

@@ -84,7 +84,7 @@ void TFormRestorePoints::Refresh(int language)
     }
     Fill();
     for (const std::string& problem : listing.problems)
-        history.ShowProblem(problem);
+        history.ShowProblem(HistoryTextFor(HistoryText::RestorePointUnreadable, languageIndex) + "\n" + problem);
 }
 
 void TFormRestorePoints::Fill()
@@ -132,7 +132,8 @@ void TFormRestorePoints::PinClick()
         const int row = list->currentRow();
         const std::string failure = history.RestorePoints().SetPinned(*point, !point->pinned);
         if (!failure.empty())
-            history.ShowProblem(point->path + ": " + failure);
+            history.ShowProblem(HistoryTextFor(HistoryText::RestorePointNotPinned, languageIndex) + "\n" +
+                                point->path + ": " + failure);
         Refresh(languageIndex);
         list->selectRow(row);
     }
