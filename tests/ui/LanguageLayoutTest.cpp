@@ -11,6 +11,9 @@
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QSignalBlocker>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -21,6 +24,11 @@
 
 #include "texts/MessageTable.h"
 #include "ui/MonitorArea.h"
+#include "ui/pages/UpDownSpinBox.h"
+
+#include <cstdlib>
+#include <set>
+#include <utility>
 
 namespace torvana {
 namespace {
@@ -279,6 +287,68 @@ TEST_P(LanguageLayoutTest, EveryHintReachesTheStatusBar)
         }
     }
     EXPECT_GT(hinted, 0);
+}
+
+// Left and right ink columns of image, as seen against its top-left pixel.
+std::pair<int, int> InkColumns(const QImage& image)
+{
+    constexpr int InkContrast = 96;  // grey levels; leaves out the faint fringes
+    const int background = qGray(image.pixel(0, 0));
+    int left = image.width();
+    int right = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (std::abs(qGray(image.pixel(x, y)) - background) > InkContrast) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    return {left, right};
+}
+
+// The width of text's ink drawn whole in the edit's font and colours.
+int WholeInkWidth(const QLineEdit* edit, const QString& text)
+{
+    QImage image(edit->fontMetrics().horizontalAdvance(text) * 2, edit->height(), QImage::Format_RGB32);
+    image.fill(edit->palette().base().color());
+    QPainter painter(&image);
+    painter.setFont(edit->font());
+    painter.setPen(edit->palette().text().color());
+    painter.drawText(image.rect(), Qt::AlignCenter, text);
+    painter.end();
+    const auto [left, right] = InkColumns(image);
+    return right - left;
+}
+
+// Both ends of every box's range read whole, as the box draws them: a number
+// wider than the room beside the arrows loses a digit (12500 read as 1250).
+TEST_P(LanguageLayoutTest, EveryRangeEndReadsWholeInItsBox)
+{
+    constexpr int SubpixelSlack = 1;
+    TFormHlav& w = Start();
+    w.MenuLanguageClick(GetParam());
+    w.show();
+    QTabWidget* tabs = w.Controls().pageControl1;
+    std::set<std::pair<const QObject*, int>> checked;
+    for (int page = 0; page < tabs->count(); ++page) {
+        tabs->setCurrentIndex(page);
+        for (UpDownSpinBox* box : tabs->widget(page)->findChildren<UpDownSpinBox*>()) {
+            const QSignalBlocker quiet(box);
+            for (const int end : {box->minimum(), box->maximum()}) {
+                if (!checked.insert({box, end}).second) {
+                    continue;
+                }
+                box->setValue(end);
+                QLineEdit* edit = box->findChild<QLineEdit*>();
+                const auto [left, right] = InkColumns(edit->grab().toImage());
+                EXPECT_GE(right - left + SubpixelSlack, WholeInkWidth(edit, edit->text()))
+                    << box->objectName().toStdString() << " shows " << end << " cut on page " << page
+                    << " in language " << GetParam();
+            }
+        }
+    }
+    EXPECT_GT(checked.size(), 0U);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllLanguages, LanguageLayoutTest, testing::Range(0, LanguageCount));

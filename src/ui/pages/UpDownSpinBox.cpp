@@ -7,6 +7,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "ui/pages/SpinBoxStyle.h"
 #include "ui/pages/StylePalette.h"
 
 namespace torvana {
@@ -25,6 +26,7 @@ UpDownSpinBox::UpDownSpinBox(const QString& editName, const QString& upDownName,
     upDownAlias->setObjectName(upDownName);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setFixedHeight(EditHeight);
+    setStyle(PageSpinBoxStyle());
     // Passing over a box with the wheel must not take the focus, or edit it.
     setFocusPolicy(Qt::StrongFocus);
     lineEdit()->installEventFilter(this);
