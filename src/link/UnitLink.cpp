@@ -388,6 +388,11 @@ void UnitLink::ProgramOnChange(bool boxChecked)
         programOnChangeArmed = false;
         return;
     }
+    // The set a Read brings replaces the edits made meanwhile; programming
+    // them would stop the Read and overwrite the unit's set it is reading.
+    if (transferMode == TransferRead) {
+        return;
+    }
     bool changed = !programOnChangeArmed;
     programOnChangeArmed = true;
     // The header block is the unit's business and never triggers programming.

@@ -102,7 +102,7 @@ public:
     const ParameterImage& ReceivedSet() const { return receivedSet; }
 
     // After every edit: programs when the box was just checked or when image
-    // offsets 100..1999 changed since the last call.
+    // offsets 100..1999 changed since the last call; never while a Read runs.
     void ProgramOnChange(bool boxChecked);
 
     // Hides LabelHlaseni and CGauge (New, Open).

@@ -4,9 +4,16 @@
 #include "WindowFixture.h"
 
 #include "core/Normalise.h"
+#include "ui/history/HistoryWiring.h"
+#include "ui/pages/EditorPages.h"
 
+#include <QAction>
+#include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
+#include <QTabWidget>
+#include <QTest>
 
 namespace torvana {
 namespace {
@@ -33,6 +40,50 @@ TEST_F(WindowTest, ReadThatBreaksOffKeepsTheEditorsSet)
     // Closing writes the page back: still the editor's own set.
     w.close();
     EXPECT_EQ(w.Image(), before);
+}
+
+// A box typed into and committed while a Read runs: the Read goes on and
+// brings the unit's set whole, the unit keeps its set, and Undo gives back
+// the editor's set with the edit.
+TEST_F(WindowTest, AnEditDuringAReadNeitherStopsNorMixesIt)
+{
+    constexpr int BlocksUnderWay = 20;  // ticks: some blocks read, not all
+    constexpr std::size_t EditedCell = CurveCellOffset(0, 0, 0);
+    for (const bool programAtOnce : {false, true}) {
+        TFormHlav& w = Start();
+        w.show();
+        w.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+        QTabWidget* tabs = w.Controls().pageControl1;
+        if (programAtOnce) {
+            tabs->setCurrentIndex(PageIndex::Ruzne);
+            QTest::mouseClick(w.findChild<QCheckBox*>("CheckBoxProgHned"), Qt::LeftButton);
+            ASSERT_TRUE(TickUntilIdle());
+        }
+        tabs->setCurrentIndex(0);
+        ParameterImage unitSet = w.Image();
+        for (std::size_t offset = CurveTableOffset(0); offset < CurveTableOffset(9); offset += 7)
+            unitSet[offset] = static_cast<std::uint8_t>(unitSet[offset] % 50 + 3);
+        NormaliseImage(unitSet);
+        unit.Preload(unitSet);
+        const ParameterImage unitStore = unit.Store();
+
+        w.MenuReadClick();
+        Tick(BlocksUnderWay);
+        ASSERT_EQ(w.Link().Mode(), TransferRead);
+        auto* cell = w.findChild<QWidget*>("CurveCellEdit[0][0]")->findChild<QLineEdit*>();
+        QTest::mouseClick(cell, Qt::LeftButton);
+        cell->selectAll();
+        QTest::keyClicks(cell, "57");
+        QTest::keyClick(cell, Qt::Key_Return);
+        ASSERT_EQ(w.Image()[EditedCell], 57);
+        EXPECT_EQ(w.Link().Mode(), TransferRead) << "Programming after change " << programAtOnce;
+        ASSERT_TRUE(TickUntilIdle());
+        EXPECT_EQ(w.Image(), unitStore) << "Programming after change " << programAtOnce;
+        EXPECT_EQ(unit.Store(), unitStore);
+        w.History().UndoAction()->trigger();
+        EXPECT_EQ(w.Image()[EditedCell], 57);
+    }
 }
 
 TEST_F(WindowTest, ProgramOkWaitsUntilTheUnitHasStored)
