@@ -5,7 +5,9 @@
 #include "WindowFixture.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEnterEvent>
 #include <QFontMetricsF>
@@ -24,6 +26,7 @@
 
 #include "texts/MessageTable.h"
 #include "ui/MonitorArea.h"
+#include "ui/history/HistoryWiring.h"
 #include "ui/pages/UpDownSpinBox.h"
 
 #include <cstdlib>
@@ -261,6 +264,54 @@ TEST_P(LanguageLayoutTest, ConnectedStateShowsEveryCaptionWhole)
         Tick(TransferCheckPitch);
         CheckArea(w.Controls().groupBoxToolBar, language);
     }
+}
+
+// The live values in their longer forms: Extended Monitor with the sensor
+// voltages and the servo's two values, with a working and a failed coolant
+// sensor.
+TEST_P(LanguageLayoutTest, ExtendedMonitorShowsEveryCaptionWhole)
+{
+    const int language = GetParam();
+    for (const bool coolantFailed : {false, true}) {
+        SimulatorOptions options;
+        options.faults.coolantSensorFailed = coolantFailed;
+        unit = UnitSimulator(options);
+        TFormHlav& w = Start();
+        w.Image()[Offset::ServoEnable] = 1;
+        w.MenuLanguageClick(language);
+        w.show();
+        w.Monitor().ExtMonitor()->click();
+        Tick(MonitorTicks);
+        ASSERT_TRUE(w.Monitor().Label(MonitorLabel::LabelServoPoz)->isVisible());
+        ASSERT_EQ(w.Monitor().Label(MonitorLabel::LabelVoda)->text().contains("ERROR"), coolantFailed);
+        CheckArea(w.Controls().monitorParent, language);
+        window.reset();
+    }
+}
+
+// The restore-point and Compare windows, filled.
+TEST_P(LanguageLayoutTest, HistoryWindowsShowEveryCaptionWhole)
+{
+    const int language = GetParam();
+    TFormHlav& w = Start();
+    w.MenuLanguageClick(language);
+    w.show();
+    w.ComboBoxBikeChange(2);  // keeps a restore point of the set before
+    w.History().ShowRestorePoints();
+    auto* restorePoints = w.findChild<QWidget*>("TFormRestorePoints");
+    ASSERT_NE(restorePoints, nullptr);
+    EXPECT_GT(CheckArea(restorePoints, language), 0);
+
+    const QString other = Dir() + "/other.ign";
+    w.Image()[Offset::Limiter] = 150;
+    dialogs.saveAnswer = other;
+    w.MenuSaveClick();
+    w.Image()[Offset::Limiter] = 160;
+    dialogs.openAnswer = other;
+    w.findChild<QAction*>("MenuCompare")->trigger();
+    auto* compare = w.findChild<QWidget*>("TFormCompare");
+    ASSERT_NE(compare, nullptr);
+    EXPECT_GT(CheckArea(compare, language), 0);
 }
 
 // Under the mouse, every control with a hint shows its long part in the
