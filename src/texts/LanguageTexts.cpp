@@ -2,6 +2,7 @@
 
 #include "texts/HintTexts.h"
 #include "texts/HistoryTexts.h"
+#include "texts/ViewTexts.h"
 #include "texts/ItemListTexts.h"
 #include "texts/PageTexts.h"
 #include "texts/WindowTexts.h"
@@ -16,7 +17,7 @@ namespace {
 std::vector<LocalisedText> AllEntries()
 {
     std::vector<LocalisedText> entries;
-    for (const std::vector<LocalisedText>& table : {WindowTexts(), PageTexts(), HistoryCaptionTexts(),
+    for (const std::vector<LocalisedText>& table : {WindowTexts(), PageTexts(), HistoryCaptionTexts(), ViewCaptionTexts(),
                                                          ItemListTexts(), HintTexts()}) {
         entries.insert(entries.end(), table.begin(), table.end());
     }

@@ -23,6 +23,7 @@
 #include "ui/output/AboutWindow.h"
 #include "ui/output/ManualLocation.h"
 #include "ui/output/PrintReport.h"
+#include "ui/views/ViewMenus.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -213,6 +214,25 @@ void TFormHlav::ConnectPages()
     };
     tools = std::make_unique<ToolWiring>(ToolContext{image, *pages, *this, live, tracked, pageAllFlags,
                                                      [this] { WriteActivePage(); }, toolStep});
+    ConnectViews();
+}
+
+void TFormHlav::ConnectViews()
+{
+    const auto commitTyped = [this] {
+        const EditorState before{image, pageAllFlags};
+        WriteActivePage();
+        if (EditorState{image, pageAllFlags} != before) {
+            RefreshAfterEdit();
+        }
+    };
+    const auto finishStep = [this] {
+        const auto step = history->Expect(StepCause::Tool);
+        RefreshAfterEdit();
+    };
+    const auto showMessage = [this](const std::string& text) { ShowMessage(text); };
+    ViewHost host{image, *pages, live, tracked, commitTyped, finishStep, showMessage};
+    views = new ViewMenus(*this, std::move(host));
 }
 
 void TFormHlav::ConnectHistory()
@@ -449,6 +469,7 @@ void TFormHlav::SetLanguageTexts()
     ApplyLanguageTexts(this, LanguageTexts(), languageIndex,
                        [this](const QString& target, const QStringList& items) { pages->SetItemList(target, items); });
     history->SetLanguage(languageIndex);
+    views->SetLanguage(languageIndex);
     for (std::size_t i = 0; i < controls.menuCom.size(); ++i) {
         ApplyHint(controls.menuCom[i],
                   QStringLiteral("%1 %2").arg(QString::fromStdString(ComHintPrefix(languageIndex))).arg(i + 1));
@@ -647,6 +668,7 @@ WindowSettingsParts TFormHlav::SettingsParts()
 void TFormHlav::LoadSettings()
 {
     LoadWindowSettings(settings, SettingsParts());
+    views->Load(settings);
     const LastImageReading reading = ReadLastImage(paths.lastImageFile, image, pageAllFlags);
     if (const auto problem = LastImageProblem(reading, paths.lastImageFile, languageIndex)) {
         ShowMessage(*problem);
@@ -660,6 +682,8 @@ void TFormHlav::SaveSettings()
     std::string message;
     if (const auto error = SaveWindowSettings(settings, SettingsParts())) {
         message = *error;
+    } else {
+        message = views->Save(settings);
     }
     std::string reason;
     if (!WriteLastImageFile(paths.lastImageFile, image, pageAllFlags, &reason)) {

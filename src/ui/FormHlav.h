@@ -32,6 +32,7 @@ class MonitorArea;
 class PortOpener;
 class TFormAbout;
 class ToolWiring;
+class ViewMenus;
 struct WindowSettingsParts;
 struct PrintTarget;
 
@@ -83,12 +84,14 @@ public:
     MonitorArea& Monitor() { return *monitor; }
     UnitLink& Link() { return link; }
     const LiveValues& Live() const { return live; }
+    const TrackedIndices& Tracked() const { return tracked; }
     int ComPortNumber() const { return comPortNumber; }
     int LanguageIndex() const { return languageIndex; }
     bool PrintingFlag() const { return printingFlag; }
     const QString& LastFileName() const { return lastFileName; }
     const ConfigPaths& Paths() const { return paths; }
     HistoryWiring& History() { return *history; }
+    ViewMenus& Views() { return *views; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -102,6 +105,7 @@ private:
     void ConnectControls();
     void ConnectPages();
     void ConnectHistory();
+    void ConnectViews();
 
     void OpenComPort();
     void CloseComPort();
@@ -130,6 +134,7 @@ private:
     std::unique_ptr<MonitorArea> monitor;
     std::unique_ptr<TFormAbout> about;
     HistoryWiring* history = nullptr;  // a child of the window
+    ViewMenus* views = nullptr;        // a child of the window
 
     ParameterImage image{};
     CurvePageFlags pageAllFlags{};

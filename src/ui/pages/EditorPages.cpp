@@ -24,7 +24,9 @@
 #include "ui/pages/RadioGroup.h"
 #include "ui/pages/ServoPage.h"
 #include "ui/pages/VariousPage.h"
+#include "ui/tools/Coupling.h"
 #include "ui/tools/DisplayState.h"
+#include "ui/views/HeatScale.h"
 
 namespace torvana {
 
@@ -134,6 +136,9 @@ void EditorPages::FillActivePage(const ParameterImage& image, const PageContext&
     changed.clear();
     MarkLimitedValues(context.limitedHint);
     UpdatePageDisplayState(image, active);
+    if (active >= 0 && active <= PageIndex::LastCurve) {
+        PaintHeat(image, active);
+    }
 }
 
 void EditorPages::RefillActivePage(const ParameterImage& image, const PageContext& context)
@@ -225,6 +230,28 @@ void EditorPages::WriteCurvePage(ParameterImage& image, int curve, CurvePageFlag
     };
     const CurvePageValues mask = read(ChangedReader(changed));
     torvana::WriteCurvePage(read(ValueReader()), curve, image, flags, &mask);
+}
+
+void EditorPages::ShowHeatMap(bool shown, const ParameterImage& image)
+{
+    heatMap = shown;
+    const int active = ActivePageIndex();
+    if (active >= 0 && active <= PageIndex::LastCurve) {
+        PaintHeat(image, active);
+    }
+}
+
+void EditorPages::PaintHeat(const ParameterImage& image, int curve)
+{
+    const bool shown = heatMap && !SlaveView(image, curve);
+    const HeatDomain domain = HeatDomainFor(image, curve);
+    for (int r = 0; r < CurveRows; ++r) {
+        for (int c = 0; c < CurveColumns; ++c) {
+            const HeatRgb rgb = HeatColour(HeatLevel(image[CurveCellOffset(curve, r, c)], domain));
+            painter->SetHeat(curveGrid->cellEdits[r][c],
+                             shown ? std::optional<QColor>(QColor(rgb.red, rgb.green, rgb.blue)) : std::nullopt);
+        }
+    }
 }
 
 void EditorPages::PaintMarking(const OperatingPointMarks& marks)

@@ -102,6 +102,11 @@ public:
     bool ProgramAtOnceTicked() const;
     void SetProgramAtOnce(bool ticked);
 
+    // The heat map on the curve grid, painted at once and on every fill.
+    void ShowHeatMap(bool shown, const ParameterImage& image);
+    // The grid the curve pages share, for the views on it.
+    const CurveGridControls& CurveGrid() const { return *curveGrid; }
+
     // For tests and the window: a spin box by its Edit or UpDown name.
     QSpinBox* SpinBox(const QString& editOrUpDownName) const;
 
@@ -111,6 +116,8 @@ private:
     void MarkLimitedValues(const std::string& hint);
     void FillCurvePage(const ParameterImage& image, int curve, const CurvePageFlags& flags);
     void WriteCurvePage(ParameterImage& image, int curve, CurvePageFlags& flags) const;
+    // Heat colours on the value cells; none on a read-only follower.
+    void PaintHeat(const ParameterImage& image, int curve);
 
     QTabWidget* pageControl;
     std::unique_ptr<CurveGridControls> curveGrid;
@@ -125,6 +132,7 @@ private:
     std::optional<int> filledPage;
     QSet<const QObject*> changed;
     bool filling = false;
+    bool heatMap = false;
 };
 
 }  // namespace torvana

@@ -236,12 +236,16 @@ QColor ColourValue(Colour colour)
 
 void SetBackground(QWidget* control, Colour colour)
 {
+    SetBackgroundColour(control, ColourValue(colour));
+}
+
+void SetBackgroundColour(QWidget* control, const QColor& value)
+{
     const bool isEdit = qobject_cast<QAbstractSpinBox*>(control) != nullptr;
     const bool isCombo = qobject_cast<QComboBox*>(control) != nullptr;
     // A closed combo box paints its face with the button role.
     const QPalette::ColorRole role = isEdit ? QPalette::Base : isCombo ? QPalette::Button : QPalette::Window;
     QPalette palette = control->palette();
-    const QColor value = ColourValue(colour);
     if (value.isValid()) {
         palette.setColor(role, value);
     } else {

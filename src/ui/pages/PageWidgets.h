@@ -13,6 +13,7 @@
 #include "ui/pages/UpDownSpinBox.h"
 
 class QCheckBox;
+class QColor;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -90,5 +91,7 @@ void WheelNeedsFocus(QComboBox* combo);
 // Background of a control: edit boxes use the base role, everything else the
 // window role. Normal and Window give the control its palette colour back.
 void SetBackground(QWidget* control, Colour colour);
+// Any colour in the same roles; an invalid colour gives the normal one back.
+void SetBackgroundColour(QWidget* control, const QColor& colour);
 
 }  // namespace torvana

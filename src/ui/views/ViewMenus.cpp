@@ -1,0 +1,186 @@
+#include "ui/views/ViewMenus.h"
+
+#include "settings/IniFile.h"
+#include "ui/binding/UpDownRange.h"
+#include "ui/pages/EditorPages.h"
+#include "ui/tools/ActivePage.h"
+#include "ui/views/CellSelection.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace torvana {
+
+namespace {
+
+constexpr const char* SettingsSection = "TABLE_VIEWS";
+constexpr const char* HeatMapKey = "HeatMap";
+constexpr int PercentUnchanged = 100;
+constexpr int PercentMax = 1000;
+
+struct RegionItem {
+    const char* name;
+    RegionOperation operation;
+};
+
+constexpr RegionItem ValueItems[] = {
+    {"MenuRegionSet", RegionOperation::Set},
+    {"MenuRegionAdd", RegionOperation::Add},
+    {"MenuRegionScale", RegionOperation::Scale},
+};
+constexpr RegionItem ShapeItems[] = {
+    {"MenuRegionInterpolateHorizontal", RegionOperation::InterpolateHorizontal},
+    {"MenuRegionInterpolateVertical", RegionOperation::InterpolateVertical},
+    {"MenuRegionInterpolateBilinear", RegionOperation::InterpolateBilinear},
+    {"MenuRegionSmooth", RegionOperation::Smooth},
+    {"MenuRegionFillFromTracked", RegionOperation::FillFromTracked},
+};
+
+QMenu* AddMenu(QMenuBar* bar, const char* name)
+{
+    QMenu* menu = bar->addMenu(QString());
+    menu->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+QAction* AddItem(QMenu* menu, const char* name)
+{
+    QAction* action = menu->addAction(QString());
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+}  // namespace
+
+ViewMenus::ViewMenus(QMainWindow& window, ViewHost host) : QObject(&window), host(std::move(host))
+{
+    selection = new CellSelection(this->host.pages.CurveGrid(), this);
+    askValue = [&window](const QString& prompt, int value, int min, int max) -> std::optional<int> {
+        bool ok = false;
+        const int chosen = QInputDialog::getInt(&window, window.windowTitle(), prompt, value, min, max, 1, &ok);
+        return ok ? std::optional<int>(chosen) : std::nullopt;
+    };
+    BuildMenus(window);
+}
+
+void ViewMenus::BuildMenus(QMainWindow& window)
+{
+    QMenu* view = AddMenu(window.menuBar(), "MenuView");
+    menuHeatMap = AddItem(view, "MenuHeatMap");
+    menuHeatMap->setCheckable(true);
+    connect(menuHeatMap, &QAction::toggled, this,
+            [this](bool shown) { host.pages.ShowHeatMap(shown, host.image); });
+
+    QMenu* region = AddMenu(window.menuBar(), "MenuRegion");
+    for (const RegionItem& item : ValueItems) {
+        const RegionOperation operation = item.operation;
+        connect(AddItem(region, item.name), &QAction::triggered, this, [this, operation] { Run(operation); });
+    }
+    region->addSeparator();
+    for (const RegionItem& item : ShapeItems) {
+        const RegionOperation operation = item.operation;
+        connect(AddItem(region, item.name), &QAction::triggered, this, [this, operation] { Run(operation); });
+    }
+    region->addSeparator();
+    QAction* copy = AddItem(region, "MenuRegionCopy");
+    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    connect(copy, &QAction::triggered, this, &ViewMenus::CopyRegion);
+    QAction* paste = AddItem(region, "MenuRegionPaste");
+    paste->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+    connect(paste, &QAction::triggered, this, &ViewMenus::PasteRegion);
+}
+
+void ViewMenus::Load(const IniFile& settings)
+{
+    menuHeatMap->setChecked(settings.ReadInteger(SettingsSection, HeatMapKey, 0) != 0);
+}
+
+std::string ViewMenus::Save(IniFile& settings) const
+{
+    std::string reason;
+    if (!settings.WriteInteger(SettingsSection, HeatMapKey, menuHeatMap->isChecked() ? 1 : 0, &reason))
+        return "Unable to write to " + settings.Path() + "\n" + reason;
+    return {};
+}
+
+QString ViewMenus::Text(ViewText text) const
+{
+    return QString::fromStdString(ViewTextFor(text, language));
+}
+
+std::optional<CellRegion> ViewMenus::RegionOrExplain()
+{
+    const std::optional<CellRegion> region = selection->Region();
+    if (!IsCurvePage(host.pages.ActivePageIndex()) || !region) {
+        host.showMessage(ViewTextFor(ViewText::NoRegion, language));
+        return std::nullopt;
+    }
+    return region;
+}
+
+void ViewMenus::Run(RegionOperation operation)
+{
+    const std::optional<CellRegion> region = RegionOrExplain();
+    if (!region)
+        return;
+    const int page = host.pages.ActivePageIndex();
+    const UpDownRange range = CurveCellRange(page);
+    RegionInput input{operation};
+    std::optional<int> value = 0;
+    if (operation == RegionOperation::Set)
+        value = askValue(Text(ViewText::PromptSet), host.image[CurveCellOffset(page, region->top, region->left)] *
+                                                        range.step, range.min, range.max);
+    else if (operation == RegionOperation::Add)
+        value = askValue(Text(ViewText::PromptAdd), 0, -range.max, range.max);
+    else if (operation == RegionOperation::Scale)
+        value = askValue(Text(ViewText::PromptScale), PercentUnchanged, 0, PercentMax);
+    if (!value)
+        return;
+    input.value = *value;
+    input.liveRpm = host.live.LiveRpm;
+    input.trackedRow = host.tracked.CurveRow;
+    input.trackedColumn = host.tracked.CurveColumn;
+    host.commitTyped();
+    Finish(ApplyRegionOperation(host.image, page, *region, input));
+}
+
+void ViewMenus::CopyRegion()
+{
+    if (const std::optional<CellRegion> region = RegionOrExplain()) {
+        host.commitTyped();
+        QGuiApplication::clipboard()->setText(
+            QString::fromStdString(RegionText(host.image, host.pages.ActivePageIndex(), *region)));
+    }
+}
+
+void ViewMenus::PasteRegion()
+{
+    if (const std::optional<CellRegion> region = RegionOrExplain()) {
+        const std::string text = QGuiApplication::clipboard()->text().toStdString();
+        host.commitTyped();
+        Finish(PasteRegionText(host.image, host.pages.ActivePageIndex(), *region, text));
+    }
+}
+
+void ViewMenus::Finish(const RegionResult& result)
+{
+    switch (result.refusal) {
+    case RegionRefusal::None:
+        if (result.edit.acted)
+            host.finishStep();
+        return;
+    case RegionRefusal::NotEditable: host.showMessage(ViewTextFor(ViewText::NotEditable, language)); return;
+    case RegionRefusal::EngineStopped: host.showMessage(ViewTextFor(ViewText::EngineStopped, language)); return;
+    case RegionRefusal::PasteShape: host.showMessage(ViewTextFor(ViewText::PasteShape, language)); return;
+    case RegionRefusal::PasteValue:
+        host.showMessage(Text(ViewText::PasteValue).arg(result.textLine).arg(result.textColumn).toStdString());
+        return;
+    }
+}
+
+}  // namespace torvana

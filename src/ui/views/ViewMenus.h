@@ -1,0 +1,75 @@
+#pragma once
+// The View menu (heat map) and the Region menu of the curve pages, after
+// the design's menus. The operations are the region tools; the window's
+// edit path records each as one step.
+
+#include "core/ImageLayout.h"
+#include "link/LiveValues.h"
+#include "link/Tracking.h"
+#include "texts/ViewTexts.h"
+#include "ui/tools/RegionTools.h"
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <optional>
+#include <string>
+
+class QAction;
+class QMainWindow;
+class QMenu;
+
+namespace torvana {
+
+class CellSelection;
+class EditorPages;
+class IniFile;
+
+struct ViewHost {
+    ParameterImage& image;
+    EditorPages& pages;
+    const LiveValues& live;
+    const TrackedIndices& tracked;
+    // Stores what is typed into the page as a step of its own.
+    std::function<void()> commitTyped;
+    // Ends a region operation through the edit path as one step.
+    std::function<void()> finishStep;
+    std::function<void(const std::string&)> showMessage;
+};
+
+// Asks for a whole number within min..max; none when cancelled.
+using ValueAsker = std::function<std::optional<int>(const QString& prompt, int value, int min, int max)>;
+
+class ViewMenus : public QObject {
+public:
+    ViewMenus(QMainWindow& window, ViewHost host);
+
+    void SetLanguage(int languageIndex) { language = languageIndex; }
+    // The heat map tick, from and to its own section of the settings file.
+    void Load(const IniFile& settings);
+    // Empty, or why the file could not be written.
+    std::string Save(IniFile& settings) const;
+
+    void Run(RegionOperation operation);
+    void CopyRegion();
+    void PasteRegion();
+
+    QAction* HeatMapAction() const { return menuHeatMap; }
+    CellSelection& Selection() const { return *selection; }
+    void SetValueAsker(ValueAsker asker) { askValue = std::move(asker); }
+
+private:
+    void BuildMenus(QMainWindow& window);
+    void Finish(const RegionResult& result);
+    // The region when a curve page shows one; else says why not.
+    std::optional<CellRegion> RegionOrExplain();
+    QString Text(ViewText text) const;
+
+    ViewHost host;
+    CellSelection* selection = nullptr;
+    QAction* menuHeatMap = nullptr;
+    ValueAsker askValue;
+    int language = 0;
+};
+
+}  // namespace torvana
