@@ -315,10 +315,7 @@ TEST_F(RandomEditTest, EditsChangeOnlyWhatWasEdited)
         const int pageBefore = w.Pages().ActivePageIndex();
         const std::set<std::size_t> allowed = Allowed();
         std::string what;
-        const bool readRunning = w.Link().Mode() == TransferRead;
-        // Blocks a Read has brought stay behind stale boxes until its end, so
-        // a commit in between is not held to the scope.
-        const Scope scope = readRunning ? (Act(what), Scope::Any) : Act(what);
+        const Scope scope = Act(what);
         recent = (recent + " | " + what).substr(std::max<std::size_t>(recent.size(), RecentLength) - RecentLength);
         const std::string where = "seed " + std::to_string(seed) + " step " + std::to_string(step) + " (" + recent +
                                   ") on page " + std::to_string(pageBefore) + ": ";
@@ -338,9 +335,7 @@ TEST_F(RandomEditTest, EditsChangeOnlyWhatWasEdited)
                 ASSERT_EQ(after[o], expected[o]) << where << "offset " << o << " changed, was " << int(before[o]);
             }
         }
-        if (w.Link().Mode() != TransferRead) {  // a Read fills the page once it has all blocks
-            ExpectBoxesShowTheImage(where);
-        }
+        ExpectBoxesShowTheImage(where);
         if (HasFatalFailure()) {
             return;
         }
