@@ -7,8 +7,8 @@ namespace torvana {
 
 namespace {
 
-// Viridis at nine even points.
-constexpr std::array<HeatRgb, 9> Anchors = {{
+// Viridis at even points, without its yellow end: yellow means a warning.
+constexpr std::array<HeatRgb, 8> Anchors = {{
     {0x44, 0x01, 0x54},
     {0x47, 0x2c, 0x7a},
     {0x3b, 0x51, 0x8b},
@@ -17,7 +17,6 @@ constexpr std::array<HeatRgb, 9> Anchors = {{
     {0x27, 0xad, 0x81},
     {0x5c, 0xc8, 0x63},
     {0xaa, 0xdc, 0x32},
-    {0xfd, 0xe7, 0x25},
 }};
 // Share of white mixed in: dark cells would hide the numbers.
 constexpr double WhiteShare = 0.5;
