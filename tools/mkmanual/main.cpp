@@ -1,19 +1,27 @@
 // Typesets the user manual from HTML into an A4 PDF. Pictures named in the
 // HTML are taken from PICTURES (the build's pictures of the pages); a
-// missing one fails the run rather than leaving a hole in the manual.
+// missing one fails the run rather than leaving a hole in the manual. A
+// table with a row across a page break starts on the next page, so that
+// no row is split whatever text comes before it.
 // Usage: torvana-mkmanual MANUAL.html OUT.pdf [PICTURES]
 
+#include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 #include <QUrl>
 #include <QVariant>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -23,6 +31,11 @@ constexpr int ExitFailure = 1;
 constexpr double MarginMillimetres = 18;
 constexpr int ResolutionDpi = 300;
 constexpr int BodyPointSize = 10;
+// The document is laid out at this resolution and scaled to the writer's.
+constexpr double LayoutDpi = 96;
+constexpr double PageNumberPointSize = 8;
+// Moving one table can push another across a break; each pass settles one.
+constexpr int MaxLayoutPasses = 50;
 
 class ManualDocument : public QTextDocument {
 public:
@@ -46,6 +59,75 @@ protected:
 private:
     QString pictureDir;
 };
+
+// The page a document position falls on.
+int PageOf(double y, double pageHeight)
+{
+    return static_cast<int>(y / pageHeight);
+}
+
+// True when a row of the table starts on one page and ends on another.
+bool SplitsARow(const QTextDocument& document, QTextTable* table)
+{
+    const double pageHeight = document.pageSize().height();
+    QAbstractTextDocumentLayout* layout = document.documentLayout();
+    for (int row = 0; row < table->rows(); ++row) {
+        double top = -1;
+        double bottom = 0;
+        for (int column = 0; column < table->columns(); ++column) {
+            const QTextTableCell cell = table->cellAt(row, column);
+            const QRectF first = layout->blockBoundingRect(cell.firstCursorPosition().block());
+            const QRectF last = layout->blockBoundingRect(cell.lastCursorPosition().block());
+            top = top < 0 ? first.top() : std::min(top, first.top());
+            bottom = std::max(bottom, last.bottom());
+        }
+        if (PageOf(top, pageHeight) != PageOf(bottom - 1, pageHeight)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Moves the first table that splits a row, and fits on a page, to the next page.
+bool MoveOneSplitTable(QTextDocument& document)
+{
+    for (QTextFrame* frame : document.rootFrame()->childFrames()) {
+        auto* table = qobject_cast<QTextTable*>(frame);
+        QTextTableFormat format = table ? table->format() : QTextTableFormat();
+        if (!table || (format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) ||
+            document.documentLayout()->frameBoundingRect(table).height() >= document.pageSize().height() ||
+            !SplitsARow(document, table)) {
+            continue;
+        }
+        format.setPageBreakPolicy(format.pageBreakPolicy() | QTextFormat::PageBreak_AlwaysBefore);
+        table->setFormat(format);
+        return true;
+    }
+    return false;
+}
+
+// Draws the laid-out pages with their numbers at the foot.
+void PrintPages(QTextDocument& document, QPdfWriter& writer, double footHeight)
+{
+    const double scale = writer.resolution() / LayoutDpi;
+    const QSizeF page = document.pageSize();
+    QPainter painter(&writer);
+    QFont numberFont = document.defaultFont();
+    numberFont.setPointSizeF(PageNumberPointSize);
+    for (int number = 0; number < document.pageCount(); ++number) {
+        if (number > 0) {
+            writer.newPage();
+        }
+        painter.save();
+        painter.scale(scale, scale);
+        painter.translate(0, -number * page.height());
+        document.drawContents(&painter, QRectF(QPointF(0, number * page.height()), page));
+        painter.restore();
+        painter.setFont(numberFont);
+        painter.drawText(QRectF(0, page.height() * scale, page.width() * scale, footHeight * scale),
+                         Qt::AlignRight | Qt::AlignBottom, QString::number(number + 1));
+    }
+}
 
 }  // namespace
 
@@ -84,7 +166,22 @@ int main(int argc, char** argv)
                                      QMarginsF(MarginMillimetres, MarginMillimetres, MarginMillimetres,
                                                MarginMillimetres),
                                      QPageLayout::Millimeter));
-    document.print(&writer);
+    // The foot of the page area holds the page number.
+    const QRectF area = writer.pageLayout().paintRectPoints();
+    const double pointsToLayout = LayoutDpi / 72;
+    const double footHeight = 2 * QFontMetricsF(document.defaultFont()).height();
+    document.setPageSize(QSizeF(area.width() * pointsToLayout, area.height() * pointsToLayout - footHeight));
+    for (int pass = 0; pass < MaxLayoutPasses; ++pass) {
+        if (!MoveOneSplitTable(document)) {
+            break;
+        }
+    }
+    for (QTextFrame* frame : document.rootFrame()->childFrames()) {
+        if (auto* table = qobject_cast<QTextTable*>(frame); table && SplitsARow(document, table)) {
+            std::fprintf(stderr, "torvana-mkmanual: a table longer than a page splits a row\n");
+        }
+    }
+    PrintPages(document, writer, footHeight);
     if (!document.missing.isEmpty()) {
         std::fprintf(stderr, "torvana-mkmanual: pictures missing: %s\n", qPrintable(document.missing.join(u' ')));
         QFile::remove(outputName);
