@@ -19,6 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const LastImageReading reading =
         ParseLastImage(std::string_view(reinterpret_cast<const char*>(data), size), image, flags);
     Require(reading.numbers <= LastImageNumberCount, "no more numbers taken than there are places");
+    if (SeenBefore(image, flags))
+        return 0;
 
     const std::string written = FormatLastImage(image, flags);
     ParameterImage again{};

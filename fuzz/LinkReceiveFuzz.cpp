@@ -17,33 +17,43 @@
 
 #include <algorithm>
 #include <array>
-#include <deque>
 #include <optional>
 #include <vector>
 
 namespace torvana {
 namespace {
 
-// A line whose incoming bytes come from the fuzz input; it remembers what
-// the last read handed out so that the check knows which frame was seen.
+// A line whose incoming bytes come from the fuzz input; it remembers the
+// start of what the last read handed out so that the check knows which frame
+// was seen.
 class FuzzLine final : public SerialLine {
 public:
-    int QueuedBytes() override { return static_cast<int>(incoming.size()); }
+    int QueuedBytes() override { return static_cast<int>(incoming.size() - head); }
     int Read(std::uint8_t* buffer, int max) override
     {
-        const int n = std::min({max, readLimit, static_cast<int>(incoming.size())});
-        std::copy_n(incoming.begin(), n, buffer);
-        lastRead.assign(incoming.begin(), incoming.begin() + n);
-        incoming.erase(incoming.begin(), incoming.begin() + n);
+        const int n = std::min({max, readLimit, QueuedBytes()});
+        std::copy_n(incoming.begin() + static_cast<std::ptrdiff_t>(head), n, buffer);
+        lastReadCount = n;
+        std::copy_n(buffer, std::min(n, FrameSize), lastRead.begin());
+        head += static_cast<std::size_t>(n);
+        if (head == incoming.size())
+            Purge();
         return n;
     }
     bool WriteAndDrain(const std::uint8_t*, int) override { return true; }
-    void Purge() override { incoming.clear(); }
+    void Purge() override
+    {
+        incoming.clear();
+        head = 0;
+    }
     void Close() override {}
     bool IsOpen() const override { return true; }
 
-    std::deque<std::uint8_t> incoming;
-    std::vector<std::uint8_t> lastRead;
+    // Bytes before head are read; the buffer is kept, not shifted.
+    std::vector<std::uint8_t> incoming;
+    std::size_t head = 0;
+    UnitFrame lastRead{};
+    int lastReadCount = 0;
     int readLimit = ReceiveBufferSize;
 };
 
@@ -80,9 +90,8 @@ ParameterImage StartImage()
 
 class LinkUnderFuzz {
 public:
-    LinkUnderFuzz() : image(StartImage())
+    LinkUnderFuzz() : image(StartImage()), model(image)
     {
-        SetMessageTexts(messages, English);
         link.SetLine(&line);
         link.SetMonitorHandler([this](const UnitFrame& frame) {
             if (!DecodeMonitorFrame(frame.data(), extendedMonitor, servoVisible, live, view))
@@ -102,7 +111,11 @@ public:
             switch (static_cast<Step>(op % StepCount)) {
             case Step::StartProgram: unitBlocks = {}; link.StartProgram(); break;
             case Step::StartVerify: unitBlocks = {}; link.StartVerify(); break;
-            case Step::StartRead: unitBlocks = {}; link.StartRead(); break;
+            case Step::StartRead:
+                unitBlocks = {};
+                received = image;
+                link.StartRead();
+                break;
             case Step::Reply: QueueReply(input, extra); Tick(); break;
             case Step::Monitor: QueueMonitor(input, extra); Tick(); break;
             case Step::RawBytes: QueueRaw(input); Tick(); break;
@@ -159,31 +172,41 @@ private:
     {
         const TransferMode mode = link.Mode();
         const std::uint8_t command = link.BlockCommand();
-        ParameterImage expected = image;
-        line.lastRead.clear();
+        line.lastReadCount = 0;
         if (mode != TransferVerify)
             unitBlocks = {};
         link.Tick();
 
-        // Only a reply to the block in transfer, in Read or for Program's
-        // header block, is copied in; a normalisation may follow.
-        if (line.lastRead.size() >= static_cast<std::size_t>(FrameSize)) {
-            UnitFrame frame;
-            std::copy_n(line.lastRead.begin(), FrameSize, frame.begin());
+        // Only Program's header block is copied in at once; a Read fills a
+        // copy that the image takes whole after the last block, or only its
+        // header when the unit refuses. A normalisation may follow.
+        if (line.lastReadCount >= FrameSize) {
+            const UnitFrame& frame = line.lastRead;
             const int block = BlockOfCommand(command);
             const bool accepted = mode != TransferIdle && frame[FrameCommandIndex] != Command::MonitorReply
                                   && FrameIsValid(frame) && frame[FrameCommandIndex] == ReplyCommand(command);
             const auto data = FrameData(frame);
-            if (accepted && (mode == TransferRead || (mode == TransferProgram && block == 0)))
-                std::copy(data.begin(), data.end(), expected.begin() + static_cast<std::ptrdiff_t>(BlockOffset(block)));
+            const auto at = static_cast<std::ptrdiff_t>(BlockOffset(block));
+            if (accepted && mode == TransferProgram && block == 0)
+                std::copy(data.begin(), data.end(), model.begin() + at);
+            if (accepted && mode == TransferRead) {
+                std::copy(data.begin(), data.end(), received.begin() + at);
+                const bool headerRefused = block == 0
+                                           && (received[Offset::ReadingAllowed] != ReadingAllowedValue
+                                               || received[Offset::ImageVersion] != ImageVersion);
+                if (headerRefused)
+                    std::copy(data.begin(), data.end(), model.begin() + at);
+                else if (block == Command::LastBlock)
+                    model = received;
+            }
             if (accepted && mode == TransferVerify) {
                 BlockBytes& answered = unitBlocks[static_cast<std::size_t>(block)].emplace();
                 std::copy(data.begin(), data.end(), answered.begin());
             }
         }
         if (link.TakeImageChanged())
-            NormaliseImage(expected);
-        Require(image == expected, "image changes only in the block in transfer");
+            NormaliseImage(model);
+        Require(image == model, "image changes only in the block in transfer");
 
         const auto end = link.TakeTransferEnd();
         if (end == TransferEnd::Error) {
@@ -222,8 +245,21 @@ private:
                 "block in transfer 0..19");
     }
 
+    // The same English texts for every run.
+    static const MessageTable& Messages()
+    {
+        static const MessageTable texts = [] {
+            MessageTable table;
+            SetMessageTexts(table, English);
+            return table;
+        }();
+        return texts;
+    }
+
     ParameterImage image;
-    MessageTable messages;
+    // What the image must hold after each tick.
+    ParameterImage model;
+    const MessageTable& messages = Messages();
     FuzzLine line;
     UnitLink link{image, messages};
     LiveValues live;
@@ -232,6 +268,8 @@ private:
     bool servoVisible = false;
     // What the unit answered for each block in the running verify pass.
     std::array<std::optional<BlockBytes>, BlockCount> unitBlocks{};
+    // The blocks the running Read has received so far.
+    ParameterImage received{};
 };
 
 }  // namespace

@@ -303,6 +303,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         MonitorView freshView;
         DecodeMonitorFrame(frame.data(), extended, servoVisible, freshLive, freshView);
         Require(SameLive(live, freshLive) && SameView(view, freshView), "no state carried from earlier frames");
+        // What follows depends on the frame and the two options alone.
+        const std::uint8_t decodeOptions = options & (ExtendedBit | ServoBit);
+        if (SeenBefore(frame, std::span(&decodeOptions, 1)))
+            continue;
         CheckView(view, servoVisible);
         CheckLive(frame.data(), live, view);
         CheckOptions(frame.data(), extended, servoVisible, live, view);

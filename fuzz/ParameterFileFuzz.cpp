@@ -5,6 +5,7 @@
 #include "FuzzSupport.h"
 #include "core/ParameterFile.h"
 
+#include <span>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -36,6 +37,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 "a rejected file says why");
         return 0;
     }
+    const std::uint8_t optionByte = options.extMonitor ? 1 : 0;
+    if (SeenBefore(image, std::span(&optionByte, 1)))
+        return 0;
     const std::string first = Written(image, options);
     ParameterImage again = factory;
     FileOptions againOptions;

@@ -1,5 +1,7 @@
 #include "core/WordScanner.h"
 
+#include "core/CharClass.h"
+
 #include <cstdio>
 
 namespace torvana {
@@ -10,11 +12,6 @@ constexpr unsigned char Delete = 0x7F;
 constexpr std::size_t FaultTextCapacity = 64;
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 constexpr char EndOfFileMark = '\x1A';
-
-bool IsWhiteSpace(unsigned char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
 
 // Bytes from 0x80 up are letters of the 8-bit code page and count as text.
 bool IsControl(unsigned char c) { return c < FirstPrintable || c == Delete; }

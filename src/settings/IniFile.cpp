@@ -35,18 +35,19 @@ bool EqualNoCase(std::string_view a, std::string_view b)
     });
 }
 
-// The file as lines without their line ends; CR LF files stay CR LF, and
-// a file that starts with a byte-order mark keeps it.
+// The file as lines without their line ends, viewing the text they were
+// parsed from (nothing is copied: every read parses the whole file); CR LF
+// files stay CR LF, and a file that starts with a byte-order mark keeps it.
 struct IniLines {
-    std::vector<std::string> lines;
-    std::string lineEnd = "\n";
-    std::string byteOrderMark;
+    std::vector<std::string_view> lines;
+    std::string_view lineEnd = "\n";
+    std::string_view byteOrderMark;
 };
 
 // A missing file reads as empty; the reason when the file exists but cannot
 // be read, so that a write never replaces a file it could not see.
 struct LoadResult {
-    std::optional<IniLines> file;
+    std::optional<std::string> contents;
     std::string reason;
 };
 
@@ -65,19 +66,19 @@ IniLines ParseLines(std::string_view rest)
             line.remove_suffix(1);
             result.lineEnd = "\r\n";
         }
-        result.lines.emplace_back(line);
+        result.lines.push_back(line);
     }
     return result;
 }
 
 LoadResult Load(const std::string& path)
 {
-    const FileReadResult read = ReadFileUpTo(path, IniFileSizeLimit);
+    FileReadResult read = ReadFileUpTo(path, IniFileSizeLimit);
     if (read.status == FileReadStatus::Missing)
-        return {IniLines{}, {}};
+        return {std::string{}, {}};
     if (read.status != FileReadStatus::Read)
         return {std::nullopt, read.reason};
-    return {ParseLines(read.contents), {}};
+    return {std::move(read.contents), {}};
 }
 
 // Section name of a "[name]" line, or nullopt for any other line.
@@ -108,7 +109,7 @@ struct KeyPlace {
     std::optional<std::size_t> insertLine;
 };
 
-KeyPlace Find(const std::vector<std::string>& lines, std::string_view section, std::string_view key)
+KeyPlace Find(const std::vector<std::string_view>& lines, std::string_view section, std::string_view key)
 {
     KeyPlace place;
     bool inSection = false;
@@ -160,10 +161,10 @@ std::optional<std::string> FindValue(const IniLines& file, std::string_view sect
 std::optional<std::string> FindValue(const std::string& path, std::string_view section,
                                      std::string_view key)
 {
-    const auto file = Load(path).file;
-    if (!file)
+    const auto contents = Load(path).contents;
+    if (!contents)
         return std::nullopt;
-    return FindValue(*file, section, key);
+    return FindValue(ParseLines(*contents), section, key);
 }
 
 // A line break in a name or value would split the entry into other lines.
@@ -173,22 +174,29 @@ bool HasLineBreak(std::string_view text)
 }
 
 // The file's text with the key set to value.
-std::string WithEntry(IniLines file, const std::string& section, const std::string& key,
+std::string WithEntry(const IniLines& file, const std::string& section, const std::string& key,
                       const std::string& value)
 {
     const KeyPlace place = Find(file.lines, section, key);
     const std::string entry = key + KeySeparator + value;
-    if (place.keyLine) {
-        file.lines[*place.keyLine] = entry;
-    } else if (place.insertLine) {
-        file.lines.insert(file.lines.begin() + static_cast<std::ptrdiff_t>(*place.insertLine), entry);
-    } else {
-        file.lines.push_back(SectionOpen + section + SectionClose);
-        file.lines.push_back(entry);
+    std::string contents(file.byteOrderMark);
+    const auto append = [&](std::string_view line) {
+        contents += line;
+        contents += file.lineEnd;
+    };
+    // A new key goes before the line at its insert place, or at the end.
+    const bool insert = !place.keyLine && place.insertLine;
+    for (std::size_t i = 0; i < file.lines.size(); ++i) {
+        if (insert && *place.insertLine == i)
+            append(entry);
+        append(place.keyLine == i ? std::string_view(entry) : file.lines[i]);
     }
-    std::string contents = file.byteOrderMark;
-    for (const std::string& line : file.lines)
-        contents += line + file.lineEnd;
+    if (insert && *place.insertLine == file.lines.size())
+        append(entry);
+    if (!place.keyLine && !place.insertLine) {
+        append(SectionOpen + section + SectionClose);
+        append(entry);
+    }
     return contents;
 }
 
@@ -232,10 +240,10 @@ bool IniFile::WriteString(const std::string& section, const std::string& key, co
     std::string failure;
     if (HasLineBreak(section) || HasLineBreak(key) || HasLineBreak(value)) {
         failure = key + " in [" + section + "]: a line break cannot be stored";
-    } else if (LoadResult loaded = Load(path); !loaded.file) {
+    } else if (LoadResult loaded = Load(path); !loaded.contents) {
         failure = loaded.reason;
     } else {
-        failure = ReplaceFile(path, WithEntry(*loaded.file, section, key, value));
+        failure = ReplaceFile(path, WithEntry(ParseLines(*loaded.contents), section, key, value));
     }
     if (reason != nullptr)
         *reason = failure;

@@ -1,9 +1,8 @@
 #include "settings/LastImageFile.h"
 
-#include "core/NumberText.h"
+#include "core/CharClass.h"
 #include "texts/MessageTable.h"
 
-#include <cctype>
 #include <optional>
 #include <string_view>
 
@@ -17,7 +16,7 @@ constexpr int NumberFieldWidth = 5;
 constexpr unsigned ByteModulus = 256;
 constexpr unsigned DecimalBase = 10;
 
-bool IsBlank(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+bool IsBlank(char c) { return IsWhiteSpace(static_cast<unsigned char>(c)); }
 
 // Reads the file's words one by one, counting lines for the messages.
 class WordReader {
@@ -59,7 +58,7 @@ std::optional<std::uint8_t> LowByteOf(std::string_view word)
         return std::nullopt;
     unsigned value = 0;
     for (const char c : word) {
-        if (!std::isdigit(static_cast<unsigned char>(c)))
+        if (!IsDecimalDigit(static_cast<unsigned char>(c)))
             return std::nullopt;
         value = (value * DecimalBase + static_cast<unsigned>(c - '0')) % ByteModulus;
     }
@@ -86,10 +85,27 @@ bool ReadBytes(WordReader& reader, std::array<std::uint8_t, N>& bytes, LastImage
     return true;
 }
 
-void AppendNumber(std::string& text, unsigned number)
+// Every byte's field with its separator ("  255 "), made once: the writer
+// prints two thousand of them.
+constexpr std::size_t FieldLength = NumberFieldWidth + 1;
+constexpr auto ByteFields = [] {
+    std::array<std::array<char, FieldLength>, ByteModulus> fields{};
+    for (unsigned value = 0; value < ByteModulus; ++value) {
+        auto& field = fields[value];
+        field.fill(' ');
+        std::size_t at = NumberFieldWidth;
+        unsigned rest = value;
+        do {
+            field[--at] = static_cast<char>('0' + rest % DecimalBase);
+            rest /= DecimalBase;
+        } while (rest != 0);
+    }
+    return fields;
+}();
+
+void AppendNumber(std::string& text, std::uint8_t number)
 {
-    AppendRightAligned(text, number, NumberFieldWidth);
-    text += ' ';
+    text.append(ByteFields[number].data(), FieldLength);
 }
 
 }  // namespace
@@ -143,7 +159,7 @@ std::optional<std::string> LastImageProblem(const LastImageReading& reading, con
 std::string FormatLastImage(const ParameterImage& image, const PageAllFlags& flags)
 {
     std::string text;
-    text.reserve(LastImageNumberCount * (NumberFieldWidth + 1) + ImageSize / NumbersPerLine +
+    text.reserve(LastImageNumberCount * FieldLength + ImageSize / NumbersPerLine +
                  ImageSize / NumbersPerParagraph);
     for (std::size_t offset = 0; offset < image.size(); ++offset) {
         AppendNumber(text, image[offset]);
