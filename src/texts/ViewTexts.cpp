@@ -38,6 +38,7 @@ const std::array<Texts, static_cast<std::size_t>(ViewText::Count)>& Table()
          "Der eingefügte Wert in Zeile %1, Spalte %2 ist keine Zahl im Bereich der Tabelle. Nichts wurde geändert.",
          "La valeur collée ligne %1, colonne %2 n'est pas un nombre dans la plage de la table. Rien n'a été modifié.",
          "Vložená hodnota na řádku %1, sloupci %2 není číslo v rozsahu tabulky. Nic nebylo změněno."},
+        {"Table plot", "Tabellendiagramm", "Graphique de la table", "Graf tabulky"},
     }};
     return table;
 }
@@ -50,6 +51,7 @@ std::vector<LocalisedText> ViewCaptionTexts()
     AppendRows(entries, TextKind::Caption, {
         {{"MenuView"}, {"&View", "&Ansicht", "&Affichage", "&Zobrazení"}},
         {{"MenuHeatMap"}, {"&Heat map", "&Farbkarte", "Carte de &chaleur", "&Teplotní mapa"}},
+        {{"MenuTablePlot"}, {"Table &plot", "Tabellen&diagramm", "&Graphique de la table", "&Graf tabulky"}},
         {{"MenuRegion"}, {"&Region", "&Bereich", "&Zone", "&Oblast"}},
         {{"MenuRegionSet"}, {"&Set value...", "Wert &setzen...", "&Fixer la valeur...", "&Nastavit hodnotu..."}},
         {{"MenuRegionAdd"}, {"&Add...", "&Addieren...", "&Ajouter...", "&Přičíst..."}},

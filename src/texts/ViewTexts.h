@@ -21,6 +21,7 @@ enum class ViewText {
     EngineStopped,
     PasteShape,
     PasteValue,  // %1 line, %2 column of the text
+    PlotTitle,
     Count,
 };
 

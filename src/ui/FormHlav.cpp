@@ -28,6 +28,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -297,6 +298,7 @@ void TFormHlav::Timer1Timer()
     link.Tick();
     ShowLinkState();
     pages->PaintMarking(TrackOperatingPoint(pages->ActivePageIndex(), image, live, tracked));
+    views->Ticked(QDateTime::currentMSecsSinceEpoch());
     tickRunning = false;
     ShowQueuedMessages();
 }
@@ -344,6 +346,7 @@ void TFormHlav::ShowLinkState()
     if (link.TakeImageChanged()) {
         pages->RefillActivePage(image, PageContext{headerTexts, pageAllFlags, messageTable.TextValueLimited});
         UpdateDisplayState();
+        views->PageFilled();
         history->TransferChangedImage();
     }
     for (std::string& text : link.TakeMessages()) {
@@ -422,6 +425,7 @@ void TFormHlav::FillActivePage()
 {
     pages->FillActivePage(image, PageContext{headerTexts, pageAllFlags, messageTable.TextValueLimited});
     UpdateDisplayState();
+    views->PageFilled();
 }
 
 void TFormHlav::RefreshAfterEdit()

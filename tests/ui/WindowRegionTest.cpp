@@ -8,6 +8,7 @@
 #include "ui/pages/CurveGrid.h"
 #include "ui/views/CellSelection.h"
 #include "ui/views/HeatScale.h"
+#include "ui/views/TablePlotDock.h"
 #include "ui/views/ViewMenus.h"
 
 #include <QAction>
@@ -17,6 +18,7 @@
 #include <QMouseEvent>
 #include <QTabWidget>
 #include <QTest>
+#include <qcustomplot.h>
 
 namespace torvana {
 namespace {
@@ -135,6 +137,45 @@ TEST_F(RegionWindowTest, HeatMapIsStoredAndNeverHidesTheCellInUse)
     }
     TFormHlav& w = Start();
     EXPECT_TRUE(w.Views().HeatMapAction()->isChecked());
+}
+
+TEST_F(RegionWindowTest, TablePlotFollowsThePageTheEditsAndTheEngine)
+{
+    constexpr int Jet1A = 3;
+    constexpr int MicrosecondsPerStep = 50;
+    TFormHlav& w = Start();
+    w.show();
+    w.Controls().pageControl1->setCurrentIndex(Jet1A);
+    w.Views().TablePlotAction()->trigger();
+    const TablePlotDock& dock = w.Views().Plot();
+    ASSERT_TRUE(dock.isVisible());
+    const auto plotted = [&](int r, int c) { return dock.Plot()->graph(r)->data()->at(c)->value; };
+    EXPECT_EQ(plotted(2, 4), Byte(Jet1A, 2, 4) * MicrosecondsPerStep);
+
+    Drag(2, 4, 3, 5);
+    w.Views().SetValueAsker([](const QString&, int, int, int) { return std::optional<int>(1500); });
+    Trigger("MenuRegionSet");
+    EXPECT_EQ(plotted(3, 5), 1500);
+
+    Tick(40);
+    ASSERT_GT(w.Live().LiveRpm, 0);
+    EXPECT_FALSE(dock.Trail().Points().empty());
+    const QCPGraph* point = dock.Plot()->graph(dock.Plot()->graphCount() - 1);
+    ASSERT_EQ(point->data()->size(), 1);
+    EXPECT_EQ(point->data()->at(0)->key, w.Live().LiveRpm);
+    EXPECT_EQ(point->data()->at(0)->value,
+              Byte(Jet1A, w.Tracked().CurveRow, w.Tracked().CurveColumn) * MicrosecondsPerStep);
+}
+
+TEST(OperatingTrail, KeepsThirtySecondsAndRestartsWhenTheClockGoesBack)
+{
+    OperatingTrail trail;
+    for (std::int64_t t = 0; t <= 60000; t += 550)
+        trail.Add({t, 1000, 1});
+    EXPECT_LE(trail.Points().back().timeMs - trail.Points().front().timeMs, OperatingTrail::KeptMs);
+    EXPECT_GT(trail.Points().front().timeMs, 60000 - OperatingTrail::KeptMs - 550);
+    trail.Add({100, 1000, 1});
+    EXPECT_EQ(trail.Points().size(), 1u);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "ui/pages/EditorPages.h"
 #include "ui/tools/ActivePage.h"
 #include "ui/views/CellSelection.h"
+#include "ui/views/TablePlotDock.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -75,6 +76,18 @@ void ViewMenus::BuildMenus(QMainWindow& window)
     menuHeatMap->setCheckable(true);
     connect(menuHeatMap, &QAction::toggled, this,
             [this](bool shown) { host.pages.ShowHeatMap(shown, host.image); });
+    plotDock = new TablePlotDock(&window);
+    window.addDockWidget(Qt::RightDockWidgetArea, plotDock);
+    plotDock->hide();
+    menuTablePlot = AddItem(view, "MenuTablePlot");
+    menuTablePlot->setCheckable(true);
+    connect(menuTablePlot, &QAction::toggled, this, [this](bool shown) {
+        plotDock->setVisible(shown);
+        PageFilled();
+    });
+    connect(plotDock, &QDockWidget::visibilityChanged, menuTablePlot, [this](bool) {
+        menuTablePlot->setChecked(!plotDock->isHidden());
+    });
 
     QMenu* region = AddMenu(window.menuBar(), "MenuRegion");
     for (const RegionItem& item : ValueItems) {
@@ -106,6 +119,27 @@ std::string ViewMenus::Save(IniFile& settings) const
     if (!settings.WriteInteger(SettingsSection, HeatMapKey, menuHeatMap->isChecked() ? 1 : 0, &reason))
         return "Unable to write to " + settings.Path() + "\n" + reason;
     return {};
+}
+
+void ViewMenus::SetLanguage(int languageIndex)
+{
+    language = languageIndex;
+    plotDock->setWindowTitle(Text(ViewText::PlotTitle));
+}
+
+void ViewMenus::PageFilled()
+{
+    plotDock->ShowTable(host.image, host.pages.ActivePageIndex());
+}
+
+void ViewMenus::Ticked(std::int64_t nowMs)
+{
+    const int page = host.pages.ActivePageIndex();
+    if (!IsCurvePage(page))
+        return;
+    const int value = host.image[CurveCellOffset(page, host.tracked.CurveRow, host.tracked.CurveColumn)] *
+                      CurveCellRange(page).step;
+    plotDock->ShowOperatingPoint(host.live.LiveRpm, value, nowMs);
 }
 
 QString ViewMenus::Text(ViewText text) const

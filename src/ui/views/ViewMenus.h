@@ -11,6 +11,7 @@
 
 #include <QObject>
 #include <QString>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -23,6 +24,7 @@ namespace torvana {
 
 class CellSelection;
 class EditorPages;
+class TablePlotDock;
 class IniFile;
 
 struct ViewHost {
@@ -44,17 +46,23 @@ class ViewMenus : public QObject {
 public:
     ViewMenus(QMainWindow& window, ViewHost host);
 
-    void SetLanguage(int languageIndex) { language = languageIndex; }
+    void SetLanguage(int languageIndex);
     // The heat map tick, from and to its own section of the settings file.
     void Load(const IniFile& settings);
     // Empty, or why the file could not be written.
     std::string Save(IniFile& settings) const;
+
+    // The active page was filled from the image; a tick marked the cell in use.
+    void PageFilled();
+    void Ticked(std::int64_t nowMs);
 
     void Run(RegionOperation operation);
     void CopyRegion();
     void PasteRegion();
 
     QAction* HeatMapAction() const { return menuHeatMap; }
+    QAction* TablePlotAction() const { return menuTablePlot; }
+    TablePlotDock& Plot() const { return *plotDock; }
     CellSelection& Selection() const { return *selection; }
     void SetValueAsker(ValueAsker asker) { askValue = std::move(asker); }
 
@@ -68,6 +76,8 @@ private:
     ViewHost host;
     CellSelection* selection = nullptr;
     QAction* menuHeatMap = nullptr;
+    QAction* menuTablePlot = nullptr;
+    TablePlotDock* plotDock = nullptr;
     ValueAsker askValue;
     int language = 0;
 };
