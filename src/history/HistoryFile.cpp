@@ -234,7 +234,7 @@ HistoryLoad LoadHistoryFile(const std::string& path, EditHistory& history)
         HistoryParse parsed = ParseHistory(file.contents, history.Capacity());
         if (parsed.history) {
             history = std::move(*parsed.history);
-            return HistoryLoad{true, {}};
+            return HistoryLoad{true, {}, {}};
         }
         problem = parsed.problem;
     }
