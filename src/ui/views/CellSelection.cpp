@@ -69,7 +69,7 @@ std::optional<QPoint> ArrowStep(int key)
 }  // namespace
 
 CellSelection::CellSelection(const CurveGridControls& grid, QObject* parent)
-    : QObject(parent), grid(grid), frame(new SelectionFrame(grid.groupBox))
+    : QObject(parent), grid(grid), groupBox(grid.groupBox), frame(new SelectionFrame(grid.groupBox))
 {
     frame->hide();
     grid.groupBox->installEventFilter(this);
@@ -137,7 +137,10 @@ bool CellSelection::KeyPressed(QPoint cell, int key, Qt::KeyboardModifiers modif
 
 bool CellSelection::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == grid.groupBox) {
+    if (event->type() == QEvent::Destroy || event->type() == QEvent::ChildRemoved) {
+        return false;
+    }
+    if (watched == groupBox) {
         if (event->type() == QEvent::Resize && anchor)
             Select(*anchor, corner);
         return false;

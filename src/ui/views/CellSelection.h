@@ -36,6 +36,10 @@ private:
     bool KeyPressed(QPoint cell, int key, Qt::KeyboardModifiers modifiers);
 
     const CurveGridControls& grid;
+    // The grid's controls outlive the page structure that grid refers to (the
+    // window frees that first, then its widgets): events of their destruction
+    // are told apart by this copy, never through grid.
+    const QObject* groupBox;
     SelectionFrame* frame;
     QHash<const QObject*, QPoint> cellOf;  // spin boxes and their line edits
     std::optional<QPoint> anchor;
