@@ -1,6 +1,7 @@
 #include "texts/MessageTable.h"
 
 #include "texts/HistoryTexts.h"
+#include "texts/ViewTexts.h"
 
 #include "Utf8Check.h"
 
@@ -66,19 +67,27 @@ TEST(MessageTableTest, AddedMessagesExistInEveryLanguageWithTheSamePlaces)
     }
 }
 
-// The edit history's texts keep their places in every language; names that
-// read the same in a language (e.g. "Editor") are allowed, an empty text not.
-TEST(MessageTableTest, HistoryTextsExistInEveryLanguageWithTheSamePlaces)
+// Texts of the edit history and of the table views keep their places in every
+// language; names that read the same in a language (e.g. "Editor") are
+// allowed, an empty text not.
+template <typename Text, typename Lookup>
+void ExpectTranslatedWithTheSamePlaces(Lookup textFor)
 {
-    for (int text = 0; text < static_cast<int>(HistoryText::Count); ++text) {
-        const std::string& english = HistoryTextFor(static_cast<HistoryText>(text), English);
+    for (int text = 0; text < static_cast<int>(Text::Count); ++text) {
+        const std::string& english = textFor(static_cast<Text>(text), English);
         for (int language = German; language < LanguageCount; ++language) {
-            const std::string& translated = HistoryTextFor(static_cast<HistoryText>(text), language);
+            const std::string& translated = textFor(static_cast<Text>(text), language);
             EXPECT_FALSE(translated.empty()) << english;
             EXPECT_TRUE(test::IsValidUtf8(translated)) << translated;
             EXPECT_EQ(Places(translated), Places(english)) << translated;
         }
     }
+}
+
+TEST(MessageTableTest, HistoryAndViewTextsExistInEveryLanguageWithTheSamePlaces)
+{
+    ExpectTranslatedWithTheSamePlaces<HistoryText>(HistoryTextFor);
+    ExpectTranslatedWithTheSamePlaces<ViewText>(ViewTextFor);
 }
 
 TEST(MessageTableTest, FillInPutsEachValueInItsPlace)
