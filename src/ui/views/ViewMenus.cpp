@@ -78,6 +78,8 @@ void ViewMenus::BuildMenus(QMainWindow& window)
             [this](bool shown) { host.pages.ShowHeatMap(shown, host.image); });
     plotDock = new TablePlotDock(&window);
     window.addDockWidget(Qt::RightDockWidgetArea, plotDock);
+    // Floating at first: docked, it would narrow the pages of the window's designed size.
+    plotDock->setFloating(true);
     plotDock->hide();
     menuTablePlot = AddItem(view, "MenuTablePlot");
     menuTablePlot->setCheckable(true);
