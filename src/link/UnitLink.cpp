@@ -113,9 +113,11 @@ void UnitLink::HandleReadReply(const UnitFrame& frame, int block)
     const auto data = FrameData(frame);
     std::copy(data.begin(), data.end(), ImageBlock(receivedSet, block).begin());
     if (block == FirstReadBlock) {
-        headerTexts = DecodeHeader(receivedSet);
         const bool refused = receivedSet[Offset::ReadingAllowed] != ReadingAllowedValue;
-        if (refused || receivedSet[Offset::ImageVersion] != ImageVersion) {
+        if (!readingCopy) {
+            headerTexts = DecodeHeader(receivedSet);
+        }
+        if (!readingCopy && (refused || receivedSet[Offset::ImageVersion] != ImageVersion)) {
             // A Read that stops at the header leaves the unit's header behind.
             std::copy(data.begin(), data.end(), ImageBlock(image, block).begin());
         }
@@ -123,13 +125,13 @@ void UnitLink::HandleReadReply(const UnitFrame& frame, int block)
             ShowStatus(messages.TextNoReading, true);
             transferMode = TransferIdle;
             resultShownThisTick = true;
-            NormaliseAndRefill();
+            RefillUnlessCopy();
             transferEnd = TransferEnd::NoReading;
             return;
         }
         if (receivedSet[Offset::ImageVersion] != ImageVersion) {
             transferMode = TransferIdle;
-            NormaliseAndRefill();
+            RefillUnlessCopy();
             transferEnd = TransferEnd::VersionMismatch;
             pendingMessages.push_back(messages.TextVersionMismatch);
             return;
@@ -139,8 +141,10 @@ void UnitLink::HandleReadReply(const UnitFrame& frame, int block)
         AdvanceBlock();
         return;
     }
-    image = receivedSet;
-    NormaliseAndRefill();
+    if (!readingCopy) {
+        image = receivedSet;
+        NormaliseAndRefill();
+    }
     SwitchToVerify();
 }
 
@@ -148,7 +152,7 @@ void UnitLink::HandleVerifyReply(const UnitFrame& frame, int block)
 {
     const auto data = FrameData(frame);
     const std::size_t start = BlockOffset(static_cast<std::size_t>(block));
-    const bool asReceived = readCheckedAsReceived && pendingReadCheck;
+    const bool asReceived = (readCheckedAsReceived && pendingReadCheck) || readingCopy;
     const ParameterImage& reference = asReceived ? receivedSet : image;
     for (std::size_t i = 0; i < BlockSize; ++i) {
         // The unit keeps its own engine-speed-doubling flag.
@@ -165,6 +169,10 @@ void UnitLink::HandleVerifyReply(const UnitFrame& frame, int block)
     transferMode = TransferIdle;
     transferEnd = TransferEnd::VerifyOk;
     resultShownThisTick = true;
+    if (readingCopy) {
+        unitCopy = receivedSet;
+        NormaliseImage(*unitCopy);
+    }
     if (programSucceeded) {
         storeWatch = StoreWatch{};
         storeWatch.active = true;
@@ -360,6 +368,7 @@ void UnitLink::Begin(TransferMode mode, std::uint8_t command, const std::string&
     storeEnd.reset();
     storeWatch = StoreWatch{};
     pendingReadCheck = mode == TransferRead;
+    readingCopy = false;
     resultShownThisTick = false;
 }
 
@@ -380,6 +389,13 @@ void UnitLink::StartRead()
     Begin(TransferRead, ReadBackCommand(FirstReadBlock), messages.TextRead);
     receivedSet = image;
     readStarted = true;
+}
+
+void UnitLink::StartReadCopy()
+{
+    Begin(TransferRead, ReadBackCommand(FirstReadBlock), messages.TextRead);
+    receivedSet = image;
+    readingCopy = true;
 }
 
 void UnitLink::ProgramOnChange(bool boxChecked)
@@ -432,6 +448,13 @@ void UnitLink::NormaliseAndRefill()
     imageChanged = true;
 }
 
+void UnitLink::RefillUnlessCopy()
+{
+    if (!readingCopy) {
+        NormaliseAndRefill();
+    }
+}
+
 std::vector<std::string> UnitLink::TakeMessages()
 {
     return std::exchange(pendingMessages, {});
@@ -460,6 +483,11 @@ std::optional<TransferEnd> UnitLink::TakeTransferEnd()
 std::optional<StoreEnd> UnitLink::TakeStoreEnd()
 {
     return std::exchange(storeEnd, std::nullopt);
+}
+
+std::optional<ParameterImage> UnitLink::TakeUnitCopy()
+{
+    return std::exchange(unitCopy, std::nullopt);
 }
 
 }  // namespace torvana

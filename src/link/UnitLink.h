@@ -93,6 +93,12 @@ public:
     void StartProgram();
     void StartVerify();
     void StartRead();
+    // A Read into a copy for comparing: the image, the header texts and the
+    // file label stay as they are; the copy, normalised, is taken with
+    // TakeUnitCopy once its verify pass against the blocks received ended OK.
+    void StartReadCopy();
+    // The running or last transfer is a Read into a copy.
+    bool ReadsIntoCopy() const { return readingCopy; }
 
     // The command line checks a Read's verify pass against the blocks as
     // received, so that a unit holding a set that needs normalising still
@@ -129,6 +135,8 @@ public:
     std::optional<TransferEnd> TakeTransferEnd();
     // Set once when the store after a verified Program has ended.
     std::optional<StoreEnd> TakeStoreEnd();
+    // Set once when a Read into a copy has ended OK.
+    std::optional<ParameterImage> TakeUnitCopy();
     // True from a verified Program until the unit has reported its store
     // finished, or the store has failed.
     bool Storing() const { return storeWatch.active; }
@@ -150,6 +158,9 @@ private:
     void AdvanceBlock();
     void SwitchToVerify();
     void NormaliseAndRefill();
+    // A Read that stops at the header: the design's Read refills, a copy
+    // leaves the image alone.
+    void RefillUnlessCopy();
     void HandleReadReply(const UnitFrame& frame, int block);
     void HandleVerifyReply(const UnitFrame& frame, int block);
     void HandleProgramReply(const UnitFrame& frame, int block);
@@ -189,6 +200,8 @@ private:
     ParameterImage receivedSet{};
     bool readCheckedAsReceived = false;
     bool pendingReadCheck = false;  // the verify pass that follows a Read
+    bool readingCopy = false;
+    std::optional<ParameterImage> unitCopy;
 
     // The store after a verified Program counts only from monitor frames
     // that answer requests sent after the verify pass.

@@ -43,6 +43,8 @@ enum class HistoryText {
     CompareEqual,
     CompareCount,
     UnitReadFailed,
+    UnitName,
+    CompareUnitWaits,
     TransferRunning,
     HistoryUnreadable,   // %1 the history file, %2 why
     HistoryKeptAs,       // %1 where the damaged file now is

@@ -259,6 +259,10 @@ void TFormHlav::ConnectHistory()
     };
     host.chooseFile = [this] { return dialogs->ChooseOpenFile(lastFileName); };
     host.transferRunning = [this] { return link.Mode() != TransferIdle; };
+    host.readUnitCopy = [this] {
+        link.StartReadCopy();
+        ShowLinkState();
+    };
     host.pages = controls.pageControl1;
     history = new HistoryWiring(*this, std::move(host), PrepareHistoryPaths());
 }
@@ -340,8 +344,12 @@ void TFormHlav::ShowLinkState()
     if (std::optional<HeaderTexts> header = link.TakeHeaderTexts()) {
         headerTexts = std::move(*header);
     }
-    if (link.TakeTransferEnd() == TransferEnd::VerifyOk) {
-        history->MarkSaved();
+    if (const std::optional<TransferEnd> end = link.TakeTransferEnd()) {
+        if (link.ReadsIntoCopy()) {
+            history->UnitCopyEnded(link.TakeUnitCopy(), link.Status().text);
+        } else if (*end == TransferEnd::VerifyOk) {
+            history->MarkSaved();
+        }
     }
     if (link.TakeImageChanged()) {
         pages->RefillActivePage(image, PageContext{headerTexts, pageAllFlags, messageTable.TextValueLimited});

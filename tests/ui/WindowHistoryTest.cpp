@@ -21,6 +21,8 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QTest>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -131,6 +133,13 @@ TEST_F(HistoryWindowTest, EveryKindOfChangeIsUndoneAndRedoneExactly)
         }
         UndoAction()->trigger();
         EXPECT_EQ(State(), before);
+        if (change.restorePoint) {
+            // Undo past a replaced set keeps the set it leaves.
+            const RestorePointListing listing = w.History().RestorePoints().List();
+            ASSERT_FALSE(listing.points.empty());
+            EXPECT_EQ(listing.points.front().cause, StepCause::Undo);
+            EXPECT_EQ(listing.points.front().state, after);
+        }
         EXPECT_EQ(RedoAction()->text().toStdString().rfind("&Redo: " + label, 0), 0u);
         RedoAction()->trigger();
         EXPECT_EQ(State(), after);
@@ -294,6 +303,83 @@ TEST_F(HistoryWindowTest, CompareListsWhatTheCommandLineDiffLists)
     ASSERT_FALSE(expected.empty());
     EXPECT_EQ(listed, expected);
     EXPECT_EQ(compare->DifferenceCount(), expected.size());
+}
+
+// The unit read into a copy: the editor's set, its history and its file
+// label stay as they are; the Compare window lists what the command line's
+// diff lists between the two sets, and taking them all is one undoable step.
+TEST_F(HistoryWindowTest, CompareWithTheUnitReadsIntoACopy)
+{
+    TFormHlav& w = Start();
+    w.show();
+    w.Controls().pageControl1->setCurrentIndex(0);
+    EnterInCell("CurveCellEdit[3][3]", "11");
+    ParameterImage unitSet = w.Image();
+    std::mt19937 random(15);
+    for (int change = 0; change < 30; ++change)
+        unitSet[BlockSize + random() % (ImageSize - BlockSize)] = static_cast<std::uint8_t>(random());
+    unitSet[Offset::NoReading] = 0;
+    NormaliseImage(unitSet);
+    unit.Preload(unitSet);
+    const EditorState before = State();
+    const std::size_t steps = w.History().History().Steps().size();
+    const QString label = w.Controls().labelFile2->text();
+    const QString title = w.windowTitle();
+
+    w.History().CompareUnitAction()->trigger();
+    ASSERT_TRUE(TickUntilIdle());
+    EXPECT_EQ(State(), before);
+    EXPECT_EQ(w.History().History().Steps().size(), steps);
+    EXPECT_EQ(w.Controls().labelFile2->text(), label);
+    EXPECT_EQ(w.windowTitle(), title);
+    TFormCompare* compare = w.History().CompareWindow();
+    ASSERT_NE(compare, nullptr);
+    ASSERT_TRUE(compare->isVisible());
+
+    const QString mine = QDir(Dir()).filePath("mine.ign");
+    const QString theirs = QDir(Dir()).filePath("unit.ign");
+    ParameterImage received = unit.Store();
+    NormaliseImage(received);
+    ASSERT_EQ(SaveParameterFile(mine.toStdString(), w.Image(), {}), "");
+    ASSERT_EQ(SaveParameterFile(theirs.toStdString(), received, {}), "");
+    const std::string out = QDir(Dir()).filePath("diff.txt").toStdString();
+    const std::string command = std::string(TORVANA_BINARY_DIR) + "/src/cli/torvana-cli diff " + mine.toStdString() +
+                                " " + theirs.toStdString() + " > " + out;
+    ASSERT_NE(std::system(command.c_str()), -1);
+    std::ifstream lines(out);
+    std::multiset<std::string> expected;
+    for (std::string line; std::getline(lines, line);)
+        expected.insert(line);
+    std::multiset<std::string> listed;
+    for (QTreeWidgetItemIterator it(compare->Tree()); *it; ++it) {
+        if ((*it)->childCount() == 0) {
+            listed.insert(((*it)->text(0) + ": " + (*it)->text(1) + " -> " + (*it)->text(2)).toStdString());
+            (*it)->setCheckState(0, Qt::Checked);
+        }
+    }
+    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(listed, expected);
+
+    QTest::mouseClick(compare->findChild<QPushButton*>("ButtonTakeDifferences"), Qt::LeftButton);
+    EXPECT_EQ(compare->DifferenceCount(), 0u);
+    EXPECT_EQ(w.History().History().Steps().size(), steps + 1);
+    UndoAction()->trigger();
+    EXPECT_EQ(State(), before);
+
+    // A unit that refuses reading: a message, and the editor as it was.
+    unitSet[Offset::NoReading] = 1;
+    unit.Preload(unitSet);
+    QTest::mouseClick(compare->findChild<QPushButton*>("ButtonCompareUnit"), Qt::LeftButton);
+    ASSERT_TRUE(TickUntilIdle());
+    EXPECT_EQ(State(), before);
+    ASSERT_EQ(sink.shown.size(), 1u);
+    EXPECT_EQ(sink.shown[0], "The unit could not be read:\n" + w.Link().Status().text);
+    // A running Program is never cut short by a comparison.
+    w.MenuProgramClick();
+    QTest::mouseClick(compare->findChild<QPushButton*>("ButtonCompareUnit"), Qt::LeftButton);
+    EXPECT_EQ(w.Link().Mode(), TransferProgram);
+    ASSERT_EQ(sink.shown.size(), 2u);
+    EXPECT_EQ(sink.shown[1], "The comparison with the unit waits until the transfer with the unit has ended.");
 }
 
 }  // namespace

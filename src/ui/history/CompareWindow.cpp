@@ -45,13 +45,21 @@ TFormCompare::TFormCompare(QWidget* parent, HistoryWiring& history, const QTabWi
     layout->addWidget(tree);
     auto* buttons = new QHBoxLayout;
     layout->addLayout(buttons);
+    auto* withFile = new QPushButton(this);
+    withFile->setObjectName(QStringLiteral("ButtonCompareFile"));
+    buttons->addWidget(withFile);
+    auto* withUnit = new QPushButton(this);
+    withUnit->setObjectName(QStringLiteral("ButtonCompareUnit"));
+    buttons->addWidget(withUnit);
+    buttons->addStretch();
     auto* take = new QPushButton(this);
     take->setObjectName(QStringLiteral("ButtonTakeDifferences"));
     buttons->addWidget(take);
-    buttons->addStretch();
     auto* close = new QPushButton(this);
     close->setObjectName(QStringLiteral("ButtonCloseCompare"));
     buttons->addWidget(close);
+    connect(withFile, &QPushButton::clicked, &history, &HistoryWiring::CompareWithFile);
+    connect(withUnit, &QPushButton::clicked, &history, &HistoryWiring::CompareWithUnit);
     connect(take, &QPushButton::clicked, this, &TFormCompare::TakeClick);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The editor's set against another one (a file, a restore point): every
-// differing parameter in the file's units, grouped by page; the chosen
+// The editor's set against another one (a file, a restore point, the unit):
+// every differing parameter in the file's units, grouped by page; the chosen
 // differences come into the editor as one undoable step.
 
 #include "core/ParameterFile.h"

@@ -1,6 +1,7 @@
 #include "ui/history/HistoryWiring.h"
 
 #include "core/Defaults.h"
+#include "core/Header.h"
 #include "core/Normalise.h"
 #include "core/ParameterFile.h"
 #include "history/HistoryFile.h"
@@ -99,10 +100,13 @@ void HistoryWiring::BuildMenu()
     menuRestorePoints->setObjectName(QStringLiteral("MenuRestorePoints"));
     menuCompare = menuEdit->addAction(QString());
     menuCompare->setObjectName(QStringLiteral("MenuCompare"));
+    menuCompareUnit = menuEdit->addAction(QString());
+    menuCompareUnit->setObjectName(QStringLiteral("MenuCompareUnit"));
     connect(menuUndo, &QAction::triggered, this, &HistoryWiring::Undo);
     connect(menuRedo, &QAction::triggered, this, &HistoryWiring::Redo);
     connect(menuRestorePoints, &QAction::triggered, this, &HistoryWiring::ShowRestorePoints);
     connect(menuCompare, &QAction::triggered, this, &HistoryWiring::CompareWithFile);
+    connect(menuCompareUnit, &QAction::triggered, this, &HistoryWiring::CompareWithUnit);
     qApp->installEventFilter(new UndoKeyFilter(window, this));
 }
 
@@ -274,6 +278,29 @@ void HistoryWiring::CompareWithFile()
     }
     NormaliseImage(other.image);
     CompareWith(other, path);
+}
+
+void HistoryWiring::CompareWithUnit()
+{
+    // A new Read would end the running transfer half way.
+    if (host.transferRunning()) {
+        host.showMessage(HistoryTextFor(HistoryText::CompareUnitWaits, languageIndex));
+        return;
+    }
+    host.readUnitCopy();
+}
+
+void HistoryWiring::UnitCopyEnded(const std::optional<ParameterImage>& unitSet, const std::string& why)
+{
+    if (!unitSet) {
+        host.showMessage(HistoryTextFor(HistoryText::UnitReadFailed, languageIndex) + "\n" + why);
+        return;
+    }
+    const std::string version = DecodeHeader(*unitSet).versionText;
+    std::string name = HistoryTextFor(HistoryText::UnitName, languageIndex);
+    if (!version.empty())
+        name += " " + version;
+    CompareWith(ParameterSet{*unitSet, {}}, name);
 }
 
 void HistoryWiring::CompareWith(const ParameterSet& other, const std::string& name)

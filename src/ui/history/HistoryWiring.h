@@ -3,6 +3,7 @@
 // the end of every change, undo and redo through the edit path, restore
 // points before a set is replaced, and the history file at start and close.
 
+#include "core/ImageLayout.h"
 #include "history/EditHistory.h"
 #include "history/HistoryPaths.h"
 #include "history/RestorePoints.h"
@@ -42,6 +43,8 @@ struct HistoryHost {
     std::function<bool()> transferRunning;
     // The Open dialog for a file to compare with; empty when cancelled.
     std::function<QString()> chooseFile;
+    // Starts a Read of the unit into a copy, leaving the editor's set alone.
+    std::function<void()> readUnitCopy;
     const QTabWidget* pages = nullptr;
 };
 
@@ -94,10 +97,15 @@ public:
     QAction* RedoAction() const { return menuRedo; }
     QAction* RestorePointsAction() const { return menuRestorePoints; }
     QAction* CompareAction() const { return menuCompare; }
+    QAction* CompareUnitAction() const { return menuCompareUnit; }
 
     // The restore-point list and the Compare window (Edit menu).
     void ShowRestorePoints();
     void CompareWithFile();
+    // Reads the unit into a copy; the comparison shows when it has arrived.
+    void CompareWithUnit();
+    // The Read into a copy has ended: the unit's set, or none and why not.
+    void UnitCopyEnded(const std::optional<ParameterImage>& unitSet, const std::string& why);
     void CompareWith(const ParameterSet& other, const std::string& name);
     TFormRestorePoints* RestorePointWindow() const { return restoreWindow; }
     TFormCompare* CompareWindow() const { return compareWindow; }
@@ -132,6 +140,7 @@ private:
     QAction* menuRedo = nullptr;
     QAction* menuRestorePoints = nullptr;
     QAction* menuCompare = nullptr;
+    QAction* menuCompareUnit = nullptr;
 };
 
 }  // namespace torvana
