@@ -94,6 +94,9 @@ std::vector<LocalisedText> HistoryCaptionTexts()
         {{"ButtonCompareFile"}, {"&File...", "&Datei...", "Fic&hier...", "&Soubor..."}},
         {{"ButtonCompareRestorePoint"}, {"Co&mpare", "&Vergleichen", "&Comparer", "Po&rovnat"}},
         {{"ButtonCompareUnit"}, {"&Unit", "&Gerät", "&Unité", "&Jednotka"}},
+        {{"MenuChangeMarks"},
+         {"&Mark changed cells", "&Geänderte Zellen markieren", "&Marquer les cellules modifiées",
+          "&Označit změněné buňky"}},
         {{"ButtonTakeDifferences"},
          {"&Take chosen", "Auswahl &übernehmen", "&Reprendre la sélection", "&Převzít vybrané"}},
     });

@@ -19,6 +19,7 @@
 #include "ui/StartupRules.h"
 #include "ui/ToolWiring.h"
 #include "ui/WindowSettings.h"
+#include "ui/history/ChangeMarkView.h"
 #include "ui/history/HistoryWiring.h"
 #include "ui/output/AboutWindow.h"
 #include "ui/output/ManualLocation.h"
@@ -112,6 +113,9 @@ void TFormHlav::FormCreate(const QStringList& arguments)
 {
     pages = std::make_unique<EditorPages>(controls.pageControl1);
     ConnectPages();
+    changeMarks = new ChangeMarkView(*this, ChangeMarkHost{settings, *pages,
+                                                           [this] { return EditorState{image, pageAllFlags}; },
+                                                           [this](const std::string& text) { ShowMessage(text); }});
     comPortNumber = FirstComPort;
     image[Offset::Bike] = 0;
     FillDefaultParameters(image);
@@ -263,6 +267,7 @@ void TFormHlav::ConnectHistory()
         link.StartReadCopy();
         ShowLinkState();
     };
+    host.savedChanged = [this](const EditorState& saved) { changeMarks->SetReference(saved); };
     host.pages = controls.pageControl1;
     history = new HistoryWiring(*this, std::move(host), PrepareHistoryPaths());
 }

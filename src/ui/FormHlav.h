@@ -26,6 +26,7 @@
 namespace torvana {
 
 class FileDialogs;
+class ChangeMarkView;
 class HistoryWiring;
 class MessageSink;
 class MonitorArea;
@@ -92,6 +93,7 @@ public:
     const ConfigPaths& Paths() const { return paths; }
     HistoryWiring& History() { return *history; }
     ViewMenus& Views() { return *views; }
+    ChangeMarkView& ChangeMarks() { return *changeMarks; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -135,6 +137,7 @@ private:
     std::unique_ptr<TFormAbout> about;
     HistoryWiring* history = nullptr;  // a child of the window
     ViewMenus* views = nullptr;        // a child of the window
+    ChangeMarkView* changeMarks = nullptr;  // a child of the window
 
     ParameterImage image{};
     CurvePageFlags pageAllFlags{};

@@ -115,6 +115,7 @@ void HistoryWiring::Start(int language)
     languageIndex = language;
     baseline = host.state();
     saved = baseline;
+    host.savedChanged(saved);
     const HistoryLoad load = LoadHistoryFile(paths.historyFile, history);
     if (!load.problem.empty()) {
         const bool setAside = load.setAsideError.empty();
@@ -191,6 +192,7 @@ void HistoryWiring::TransferChangedImage()
 void HistoryWiring::MarkSaved()
 {
     saved = host.state();
+    host.savedChanged(saved);
     UpdateActions();
 }
 

@@ -45,6 +45,8 @@ struct HistoryHost {
     std::function<QString()> chooseFile;
     // Starts a Read of the unit into a copy, leaving the editor's set alone.
     std::function<void()> readUnitCopy;
+    // The set last saved, opened, read or verified is now this one.
+    std::function<void(const EditorState&)> savedChanged;
     const QTabWidget* pages = nullptr;
 };
 

@@ -13,6 +13,7 @@
 
 #include "link/Tracking.h"
 #include "ui/binding/PageBinding.h"
+#include "ui/pages/ChangeMarks.h"
 #include "ui/pages/ControlReader.h"
 #include "ui/pages/CorrectionsPage.h"
 #include "ui/pages/CurveGrid.h"
@@ -43,7 +44,8 @@ QWidget* AddSheet(QTabWidget* pageControl, const QString& name, int index = -1)
 }  // namespace
 
 EditorPages::EditorPages(QTabWidget* pageControl)
-    : PageEvents(pageControl), pageControl(pageControl), painter(std::make_unique<MarkingPainter>())
+    : PageEvents(pageControl), pageControl(pageControl), painter(std::make_unique<MarkingPainter>()),
+      changeMarks(std::make_unique<ChangeMarks>())
 {
     QWidget* poloha = AddSheet(pageControl, "TabSheet_Poloha");
     QWidget* servo = AddSheet(pageControl, "TabSheet_Servo");
@@ -139,6 +141,7 @@ void EditorPages::FillActivePage(const ParameterImage& image, const PageContext&
     if (active >= 0 && active <= PageIndex::LastCurve) {
         PaintHeat(image, active);
     }
+    MarkChanges(image, context.pageAllFlags);
 }
 
 void EditorPages::RefillActivePage(const ParameterImage& image, const PageContext& context)
@@ -213,23 +216,121 @@ void EditorPages::FillCurvePage(const ParameterImage& image, int curve, const Cu
     curveGrid->pageAllCheckBox->setChecked(values.all);
 }
 
+CurvePageValues EditorPages::ReadCurveValues(const ControlReader& reader) const
+{
+    CurvePageValues values;
+    for (int c = 0; c < CurveColumns; ++c) {
+        values.rpm[c] = reader.Number(curveGrid->rpmEdits[c]);
+    }
+    for (int r = 0; r < CurveRows; ++r) {
+        for (int c = 0; c < CurveColumns; ++c) {
+            values.cell[r][c] = reader.Number(curveGrid->cellEdits[r][c]);
+        }
+    }
+    values.all = reader.Tick(curveGrid->pageAllCheckBox);
+    return values;
+}
+
 void EditorPages::WriteCurvePage(ParameterImage& image, int curve, CurvePageFlags& flags) const
 {
-    const auto read = [this](const ControlReader& reader) {
-        CurvePageValues values;
-        for (int c = 0; c < CurveColumns; ++c) {
-            values.rpm[c] = reader.Number(curveGrid->rpmEdits[c]);
-        }
-        for (int r = 0; r < CurveRows; ++r) {
-            for (int c = 0; c < CurveColumns; ++c) {
-                values.cell[r][c] = reader.Number(curveGrid->cellEdits[r][c]);
-            }
-        }
-        values.all = reader.Tick(curveGrid->pageAllCheckBox);
-        return values;
+    const CurvePageValues mask = ReadCurveValues(ChangedReader(changed));
+    torvana::WriteCurvePage(ReadCurveValues(ValueReader()), curve, image, flags, &mask);
+}
+
+void EditorPages::SetChangeReference(std::optional<EditorState> reference, const ParameterImage& image,
+                                     const CurvePageFlags& flags)
+{
+    changeReference = std::move(reference);
+    MarkChanges(image, flags);
+}
+
+std::vector<const QWidget*> EditorPages::ChangeMarked() const
+{
+    return changeMarks->Marked();
+}
+
+void EditorPages::MarkChanges(const ParameterImage& image, const CurvePageFlags& flags)
+{
+    const EditorState current{image, flags};
+    if (!changeReference || !filledPage || current == *changeReference) {
+        changeMarks->ClearAll();
+        return;
+    }
+    QWidget* sheet = pageControl->widget(*filledPage);
+    std::vector<QWidget*> controls;
+    for (auto* box : sheet->findChildren<UpDownSpinBox*>()) {
+        controls.push_back(box);
+    }
+    for (auto* list : sheet->findChildren<QComboBox*>()) {
+        controls.push_back(list);
+    }
+    for (auto* box : sheet->findChildren<QCheckBox*>()) {
+        controls.push_back(box);
+    }
+    for (auto* group : sheet->findChildren<RadioGroup*>()) {
+        controls.push_back(group);
+    }
+    const EditorState& reference = *changeReference;
+    changeMarks->Mark(controls, FilledPageStore(current, reference), reference);
+}
+
+PageStore EditorPages::FilledPageStore(const EditorState& current, const EditorState& reference) const
+{
+    const int active = *filledPage;
+    // Each page's values of both sets, converted once for all its controls.
+    const auto store = [](auto read, auto fill, auto write) {
+        return PageStore([read, write, a = fill(true), b = fill(false)](bool fromCurrent, const ControlReader& edits,
+                                                                       EditorState& into) {
+            const auto mask = read(edits);
+            write(fromCurrent ? a : b, into, mask);
+        });
     };
-    const CurvePageValues mask = read(ChangedReader(changed));
-    torvana::WriteCurvePage(read(ValueReader()), curve, image, flags, &mask);
+    const auto image = [&](bool fromCurrent) -> const ParameterImage& {
+        return fromCurrent ? current.image : reference.image;
+    };
+    if (active >= 0 && active <= PageIndex::LastCurve) {
+        return store([this](const ControlReader& edits) { return ReadCurveValues(edits); },
+                     [&](bool c) { return torvana::FillCurvePage(image(c), active, c ? current.flags : reference.flags); },
+                     [active](const CurvePageValues& v, EditorState& into, const CurvePageValues& mask) {
+                         torvana::WriteCurvePage(v, active, into.image, into.flags, &mask);
+                     });
+    }
+    if (active == PageIndex::Poloha) {
+        return store([this](const ControlReader& edits) { return ReadPositionValues(*positionPage, edits); },
+                     [&](bool c) { return FillPositionPage(image(c)); },
+                     [](const PositionPageValues& v, EditorState& into, const PositionPageValues& mask) {
+                         WritePositionPage(v, into.image, &mask);
+                     });
+    }
+    if (active == PageIndex::Servo) {
+        return store([this](const ControlReader& edits) { return ReadServoValues(*servoPage, edits); },
+                     [&](bool c) { return FillServoPage(image(c)); },
+                     [](const ServoPageValues& v, EditorState& into, const ServoPageValues& mask) {
+                         WriteServoPage(v, into.image, &mask);
+                     });
+    }
+    if (active == PageIndex::Knock) {
+        return store([this](const ControlReader& edits) { return ReadKnockValues(*knockPage, edits); },
+                     [&](bool c) { return FillKnockPage(image(c)); },
+                     [](const KnockPageValues& v, EditorState& into, const KnockPageValues& mask) {
+                         WriteKnockPage(v, into.image, &mask);
+                     });
+    }
+    if (active == PageIndex::Ruzne) {
+        return store(
+            [this](const ControlReader& edits) {
+                return ReadVariousValues(*variousPage, positionPage->a.reference, positionPage->b.reference, edits);
+            },
+            [&](bool c) { return FillVariousPage(image(c)); },
+            [](const VariousPageValues& v, EditorState& into, const VariousPageValues& mask) {
+                WriteVariousPage(v, into.image, &mask);
+            });
+    }
+    return store([this](const ControlReader& edits) { return ReadCorrectionsValues(*correctionsPage, edits); },
+                 [&](bool c) { return FillCorrectionsPage(image(c)); },
+                 [](const CorrectionsPageValues& v, EditorState& into, const CorrectionsPageValues& mask) {
+                     WriteCorrectionsPage(v, into.image, &mask);
+                 });
 }
 
 void EditorPages::ShowHeatMap(bool shown, const ParameterImage& image)

@@ -22,8 +22,11 @@
 #include <memory>
 #include <string>
 #include <optional>
+#include <vector>
 
 #include "core/Header.h"
+#include "history/EditorState.h"
+#include "ui/pages/ChangeMarks.h"
 #include "core/ImageLayout.h"
 #include "ui/pages/PageEvents.h"
 
@@ -42,6 +45,8 @@ struct CorrectionsPageControls;
 struct OperatingPointMarks;
 struct DisplayState;
 class MarkingPainter;
+class ControlReader;
+struct CurvePageValues;
 
 namespace PageIndex {
 constexpr int LastCurve = 8;
@@ -89,6 +94,14 @@ public:
     // colour for the others; only controls whose colour changes are touched.
     void PaintMarking(const OperatingPointMarks& marks);
 
+    // The set that the change marks compare with; none: no marks. The page
+    // last filled is marked at once from image and flags, and again after
+    // every fill.
+    void SetChangeReference(std::optional<EditorState> reference, const ParameterImage& image,
+                            const CurvePageFlags& flags);
+    // The controls now marked as changed, for tests.
+    std::vector<const QWidget*> ChangeMarked() const;
+
     // Tab visibility, servo group, follower read-only view, coupling label.
     // A fill first moves off a follower whose tab gets hidden
     // (DisplayState::moveToPage).
@@ -118,6 +131,10 @@ private:
     void WriteCurvePage(ParameterImage& image, int curve, CurvePageFlags& flags) const;
     // Heat colours on the value cells; none on a read-only follower.
     void PaintHeat(const ParameterImage& image, int curve);
+    CurvePageValues ReadCurveValues(const ControlReader& reader) const;
+    void MarkChanges(const ParameterImage& image, const CurvePageFlags& flags);
+    // Stores the filled page's values of the current or the reference set.
+    PageStore FilledPageStore(const EditorState& current, const EditorState& reference) const;
 
     QTabWidget* pageControl;
     std::unique_ptr<CurveGridControls> curveGrid;
@@ -127,6 +144,8 @@ private:
     std::unique_ptr<VariousPageControls> variousPage;
     std::unique_ptr<CorrectionsPageControls> correctionsPage;
     std::unique_ptr<MarkingPainter> painter;
+    std::unique_ptr<ChangeMarks> changeMarks;
+    std::optional<EditorState> changeReference;
     std::array<QWidget*, CurveCount> curveSheets{};
     // The page whose controls show the image; none before the first fill.
     std::optional<int> filledPage;
