@@ -14,7 +14,7 @@ const std::array<Texts, static_cast<std::size_t>(HistoryText::Count)>& Table()
 {
     static const std::array<Texts, static_cast<std::size_t>(HistoryText::Count)> table = {{
         {"&Undo", "&Rückgängig", "&Annuler", "&Zpět"},
-        {"&Redo", "&Wiederholen", "&Rétablir", "&Znovu"},
+        {"&Redo", "&Wiederholen", "&Rétablir", "Zn&ovu"},
         {"row", "Zeile", "ligne", "řádek"},
         {"parameters", "Parameter", "paramètres", "parametrů"},
         {"\"All\" marks", "\"Alle\"-Markierungen", "marques \"Tout\"", "značky \"Vše\""},
@@ -44,7 +44,7 @@ const std::array<Texts, static_cast<std::size_t>(HistoryText::Count)>& Table()
         {"Editor", "Editor", "Éditeur", "Editor"},
         {"Compared set", "Verglichener Satz", "Jeu comparé", "Porovnaná sada"},
         {"The sets are equal.", "Die Sätze sind gleich.", "Les jeux sont identiques.", "Sady jsou shodné."},
-        {"differing parameters", "abweichende Parameter", "paramètres différents", "rozdílných parametrů"},
+        {"Differing parameters:", "Abweichende Parameter:", "Paramètres différents :", "Rozdílné parametry:"},
         {"The unit could not be read:", "Das Gerät konnte nicht gelesen werden:", "L'unité n'a pas pu être lue :",
          "Jednotku nelze přečíst:"},
         {"Unit", "Gerät", "Unité", "Jednotka"},
@@ -81,10 +81,10 @@ std::vector<LocalisedText> HistoryCaptionTexts()
     AppendRows(entries, TextKind::Caption, {
         {{"MenuEdit"}, {"&Edit", "&Bearbeiten", "É&dition", "Úpr&avy"}},
         {{"MenuRestorePoints"},
-         {"Restore &points...", "&Wiederherstellungspunkte...", "&Points de restauration...", "&Body obnovení..."}},
+         {"Restore &points...", "Wieder&herstellungspunkte...", "&Points de restauration...", "&Body obnovení..."}},
         {{"MenuCompare"}, {"&Compare...", "&Vergleichen mit...", "&Comparer...", "&Porovnat..."}},
         {{"MenuCompareUnit"},
-         {"Compare with the &unit", "Mit dem &Gerät vergleichen", "Comparer avec l'&unité", "Porovnat s &jednotkou"}},
+         {"Compare with the u&nit", "Mit dem &Gerät vergleichen", "Comparer avec l'&unité", "Porovnat s &jednotkou"}},
         {{"TFormRestorePoints"},
          {"Restore points", "Wiederherstellungspunkte", "Points de restauration", "Body obnovení"}},
         {{"ButtonRestorePoint"}, {"&Restore", "&Wiederherstellen", "&Restaurer", "&Obnovit"}},

@@ -49,10 +49,10 @@ std::vector<LocalisedText> ViewCaptionTexts()
 {
     std::vector<LocalisedText> entries;
     AppendRows(entries, TextKind::Caption, {
-        {{"MenuView"}, {"&View", "&Ansicht", "&Affichage", "&Zobrazení"}},
+        {{"MenuView"}, {"&View", "&Ansicht", "Affic&hage", "Zo&brazení"}},
         {{"MenuHeatMap"}, {"&Heat map", "&Farbkarte", "Carte de &chaleur", "&Teplotní mapa"}},
         {{"MenuTablePlot"}, {"Table &plot", "Tabellen&diagramm", "&Graphique de la table", "&Graf tabulky"}},
-        {{"MenuRegion"}, {"&Region", "&Bereich", "&Zone", "&Oblast"}},
+        {{"MenuRegion"}, {"&Region", "Be&reich", "&Zone", "&Oblast"}},
         {{"MenuRegionSet"}, {"&Set value...", "Wert &setzen...", "&Fixer la valeur...", "&Nastavit hodnotu..."}},
         {{"MenuRegionAdd"}, {"&Add...", "&Addieren...", "&Ajouter...", "&Přičíst..."}},
         {{"MenuRegionScale"}, {"S&cale by %...", "&Skalieren in %...", "&Échelle en %...", "&Změnit v %..."}},

@@ -94,7 +94,7 @@ void TFormCompare::CompareWith(const ParameterSet& set, const std::string& name,
     differences = ParameterDifferences(Editor(), Other());
     summary->setText(differences.empty()
                          ? text(HistoryText::CompareEqual)
-                         : QStringLiteral("%1 %2").arg(differences.size()).arg(text(HistoryText::CompareCount)));
+                         : QStringLiteral("%1 %2").arg(text(HistoryText::CompareCount)).arg(differences.size()));
     tree->clear();
     std::vector<QTreeWidgetItem*> groups(static_cast<std::size_t>(pages.count()), nullptr);
     for (std::size_t i = 0; i < differences.size(); ++i) {

@@ -20,6 +20,7 @@ namespace torvana {
 namespace {
 
 constexpr int ColumnCount = 4;
+constexpr int NameColumn = 2;  // the file name or unit version takes the room left
 constexpr int WindowWidth = 640;
 constexpr int WindowHeight = 420;
 constexpr int AllCausesItem = -1;
@@ -49,7 +50,7 @@ TFormRestorePoints::TFormRestorePoints(QWidget* parent, HistoryWiring& history,
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list->horizontalHeader()->setStretchLastSection(true);
+    list->horizontalHeader()->setSectionResizeMode(NameColumn, QHeaderView::Stretch);
     list->verticalHeader()->hide();
     layout->addWidget(list);
     auto* buttons = new QHBoxLayout;
