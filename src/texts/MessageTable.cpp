@@ -59,6 +59,12 @@ void SetAddedMessageTexts(MessageTable& t, std::size_t slot)
     t.TextPdfWriteError = pick({"The PDF file %1 could not be written: %2",
                                 "Die PDF-Datei %1 konnte nicht geschrieben werden: %2",
                                 "Le fichier PDF %1 n'a pas pu être écrit : %2", "Soubor PDF %1 nelze zapsat: %2"});
+    t.TextUnexpectedError = pick({"An unexpected error stopped the last action: %1",
+                                  "Ein unerwarteter Fehler hat die letzte Aktion abgebrochen: %1",
+                                  "Une erreur inattendue a interrompu la dernière action : %1",
+                                  "Neočekávaná chyba přerušila poslední akci: %1"});
+    t.TextSetWrittenTo = pick({"The parameter set has been written to %1.", "Der Parametersatz wurde in %1 geschrieben.",
+                               "Le jeu de paramètres a été écrit dans %1.", "Sada parametrů byla zapsána do %1."});
 }
 
 }  // namespace

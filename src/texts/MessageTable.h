@@ -57,6 +57,8 @@ struct MessageTable {
     std::string TextNoDefaultPrinter;
     std::string TextPrinterRefused;       // printer
     std::string TextPdfWriteError;        // file, the system's reason
+    std::string TextUnexpectedError;      // what went wrong
+    std::string TextSetWrittenTo;         // the last-image file
 };
 
 // pattern with %1 replaced by the first value, %2 by the second, and so on

@@ -101,11 +101,14 @@ TFormHlav::TFormHlav(const QStringList& arguments, WindowServices services)
     connect(&timer1, &QTimer::timeout, this, &TFormHlav::Timer1Timer);
 
     FormCreate(arguments);
+    outerFailureHandler =
+        GuardedApplication::SetFailureHandler([this](const std::string& what) { ReportUnexpectedError(what); });
     timer1.start();
 }
 
 TFormHlav::~TFormHlav()
 {
+    GuardedApplication::SetFailureHandler(std::move(outerFailureHandler));
     link.SetLine(nullptr);
 }
 
@@ -370,6 +373,20 @@ void TFormHlav::ShowLinkState()
 void TFormHlav::ShowMessage(const std::string& text)
 {
     messages->ShowMessage(text);
+}
+
+// An action ended by an exception may have left anything half done; the
+// image as it stands is written out first so that nothing typed is lost.
+void TFormHlav::ReportUnexpectedError(const std::string& what)
+{
+    std::string message = FillIn(messageTable.TextUnexpectedError, {what}) + "\n";
+    std::string reason;
+    if (WriteLastImageFile(paths.lastImageFile, image, pageAllFlags, &reason)) {
+        message += FillIn(messageTable.TextSetWrittenTo, {paths.lastImageFile});
+    } else {
+        message += FillIn(messageTable.TextUnableToWrite, {paths.lastImageFile}) + "\n" + reason;
+    }
+    ShowMessage(message);
 }
 
 void TFormHlav::ShowQueuedMessages()

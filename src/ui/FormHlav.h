@@ -10,6 +10,7 @@
 #include "settings/ConfigPaths.h"
 #include "settings/IniFile.h"
 #include "texts/MessageTable.h"
+#include "ui/GuardedApplication.h"
 #include "ui/QtTranslations.h"
 #include "ui/WindowDesign.h"
 #include "ui/tools/Coupling.h"
@@ -124,6 +125,7 @@ private:
     void ShowLinkState();
     void ShowMessage(const std::string& text);
     void ShowQueuedMessages();
+    void ReportUnexpectedError(const std::string& what);
     void PositionRadioClick();
     void ZakazCteniClick(bool checked);
     void SetFileName(const QString& fullName);
@@ -171,6 +173,7 @@ private:
     bool messageBoxOpen = false;
     std::deque<std::string> pendingMessages;
     bool closed = false;
+    GuardedApplication::FailureHandler outerFailureHandler;
 };
 
 }  // namespace torvana

@@ -1,13 +1,12 @@
 #include "core/AtomicFile.h"
 #include "ui/ApplicationIdentity.h"
 #include "ui/FormHlav.h"
-
-#include <QApplication>
+#include "ui/GuardedApplication.h"
 
 int main(int argc, char** argv)
 {
     torvana::IgnoreFileSizeSignal();
-    QApplication app(argc, argv);
+    torvana::GuardedApplication app(argc, argv);
     torvana::SetApplicationIdentity();
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();

@@ -35,7 +35,8 @@ std::vector<const std::string*> AddedSlots(const MessageTable& t)
 {
     return {&t.TextFileRejected,        &t.TextByteNotText,      &t.TextWordTooLong,    &t.TextNotANumber,
             &t.TextLastImageUnreadable, &t.TextLastImageDamaged, &t.TextLastImageIncomplete, &t.TextUnableToWrite,
-            &t.TextNoDefaultPrinter,    &t.TextPrinterRefused,   &t.TextPdfWriteError,  &t.TextValueLimited};
+            &t.TextNoDefaultPrinter,    &t.TextPrinterRefused,   &t.TextPdfWriteError,   &t.TextValueLimited,
+            &t.TextUnexpectedError,  &t.TextSetWrittenTo};
 }
 
 // The numbered places of a pattern, in order of appearance.

@@ -13,7 +13,9 @@
 #include "settings/ScratchMount.h"
 #include "settings/SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -23,6 +25,7 @@
 #include <filesystem>
 #include <functional>
 #include <random>
+#include <stdexcept>
 
 #include <unistd.h>
 
@@ -401,6 +404,30 @@ TEST_F(BadFilesTest, TruncatedLastImageKeepsWhatItHoldsAndSaysTheRestIsFactory)
     ExpectParameters(w.Image(), expected);
     EXPECT_EQ(w.Image()[EarlyCell], EditedValue);
     EXPECT_EQ(w.Image()[LateCell], FactorySet()[LateCell]) << "the edited cell lies past the cut";
+}
+
+// An exception out of an event handler ends only that action: the window
+// writes the set as it stands, says what happened and goes on.
+TEST_F(BadFilesTest, ExceptionOutOfAnEventEndsOnlyThatActionAndKeepsTheSet)
+{
+    struct Throwing : QObject {
+        bool event(QEvent*) override { throw std::runtime_error("the handler failed"); }
+    };
+    TFormHlav& w = Start();
+    w.MenuLanguageClick(FirstRunLanguage);
+    w.Image()[LateCell] = EditedValue;
+    Throwing thrower;
+    QEvent event(QEvent::User);
+    EXPECT_FALSE(QCoreApplication::sendEvent(&thrower, &event));
+    ASSERT_EQ(sink.shown.size(), 1u);
+    MessageTable texts;
+    SetMessageTexts(texts, FirstRunLanguage);
+    EXPECT_EQ(sink.shown[0], FillIn(texts.TextUnexpectedError, {"the handler failed"}) + "\n" +
+                                 FillIn(texts.TextSetWrittenTo, {LastImageFile()}));
+    ParameterImage written{};
+    PageAllFlags flags{};
+    ASSERT_TRUE(ReadLastImageFile(LastImageFile(), written, flags));
+    EXPECT_EQ(written[LateCell], EditedValue);
 }
 
 }  // namespace
