@@ -2,6 +2,8 @@
 
 #include "history/HistoryFile.h"
 
+#include "core/DataFolder.h"
+
 #include <cstdlib>
 #include <filesystem>
 
@@ -9,24 +11,13 @@ namespace torvana {
 
 namespace {
 
-constexpr const char* ApplicationFolder = "torvana";
-constexpr const char* DefaultDataFolder = ".local/share";
 constexpr const char* RestorePointFolder = "restore-points";
-
-bool IsSet(const char* value) { return value != nullptr && *value != '\0'; }
 
 }  // namespace
 
 HistoryPaths HistoryPathsFor(const char* xdgDataHome, const char* home)
 {
-    std::filesystem::path base;
-    if (IsSet(xdgDataHome) && std::filesystem::path(xdgDataHome).is_absolute())
-        base = xdgDataHome;
-    else if (IsSet(home))
-        base = std::filesystem::path(home) / DefaultDataFolder;
-    else
-        base = DefaultDataFolder;
-    const std::filesystem::path directory = base / ApplicationFolder;
+    const std::filesystem::path directory = DataFolderFor(xdgDataHome, home);
     return {directory.string(), (directory / HistoryFileName).string(), (directory / RestorePointFolder).string()};
 }
 

@@ -1,5 +1,7 @@
 #include "log/LogFolder.h"
 
+#include "core/DataFolder.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <limits>
@@ -8,23 +10,13 @@ namespace torvana {
 
 namespace {
 
-constexpr const char* DefaultDataFolder = ".local/share";
-constexpr const char* LogSubfolder = "torvana/logs";
-
-bool IsSet(const char* value) { return value != nullptr && *value != '\0'; }
+constexpr const char* LogSubfolder = "logs";
 
 }  // namespace
 
 std::string LogFolderFor(const char* xdgDataHome, const char* home)
 {
-    std::filesystem::path base;
-    if (IsSet(xdgDataHome) && std::filesystem::path(xdgDataHome).is_absolute())
-        base = xdgDataHome;
-    else if (IsSet(home))
-        base = std::filesystem::path(home) / DefaultDataFolder;
-    else
-        base = DefaultDataFolder;
-    return (base / LogSubfolder).string();
+    return (std::filesystem::path(DataFolderFor(xdgDataHome, home)) / LogSubfolder).string();
 }
 
 std::string PrepareLogFolder()
