@@ -73,6 +73,34 @@ protected:
         return "Ign " + std::to_string(table + 1) + " row " + std::to_string(TpsAxis[row]) + " %, " +
                std::to_string(rpm) + " rpm";
     }
+
+    // The leaves of the Compare window as "key: mine -> theirs"; ticks them when asked.
+    static std::multiset<std::string> ListedLines(TFormCompare& compare, bool tick = false)
+    {
+        std::multiset<std::string> listed;
+        for (QTreeWidgetItemIterator it(compare.Tree()); *it; ++it) {
+            if ((*it)->childCount() != 0)
+                continue;
+            listed.insert(((*it)->text(0) + ": " + (*it)->text(1) + " -> " + (*it)->text(2)).toStdString());
+            if (tick)
+                (*it)->setCheckState(0, Qt::Checked);
+        }
+        return listed;
+    }
+
+    // What torvana-cli diff prints for the two files, a line each.
+    std::multiset<std::string> CommandLineDiff(const QString& mine, const QString& theirs) const
+    {
+        const std::string out = QDir(Dir()).filePath("diff.txt").toStdString();
+        const std::string command = std::string(TORVANA_BINARY_DIR) + "/src/cli/torvana-cli diff " +
+                                    mine.toStdString() + " " + theirs.toStdString() + " > " + out;
+        EXPECT_NE(std::system(command.c_str()), -1);
+        std::ifstream lines(out);
+        std::multiset<std::string> expected;
+        for (std::string line; std::getline(lines, line);)
+            expected.insert(line);
+        return expected;
+    }
 };
 
 struct Change {
@@ -287,19 +315,8 @@ TEST_F(HistoryWindowTest, CompareListsWhatTheCommandLineDiffLists)
     w.History().CompareAction()->trigger();
     TFormCompare* compare = w.History().CompareWindow();
     ASSERT_NE(compare, nullptr);
-    std::multiset<std::string> listed;
-    for (QTreeWidgetItemIterator it(compare->Tree()); *it; ++it) {
-        if ((*it)->childCount() == 0)
-            listed.insert(((*it)->text(0) + ": " + (*it)->text(1) + " -> " + (*it)->text(2)).toStdString());
-    }
-    const std::string out = QDir(Dir()).filePath("diff.txt").toStdString();
-    const std::string command = std::string(TORVANA_BINARY_DIR) + "/src/cli/torvana-cli diff " + mine.toStdString() +
-                                " " + theirs.toStdString() + " > " + out;
-    ASSERT_NE(std::system(command.c_str()), -1);
-    std::ifstream lines(out);
-    std::multiset<std::string> expected;
-    for (std::string line; std::getline(lines, line);)
-        expected.insert(line);
+    const std::multiset<std::string> listed = ListedLines(*compare);
+    const std::multiset<std::string> expected = CommandLineDiff(mine, theirs);
     ASSERT_FALSE(expected.empty());
     EXPECT_EQ(listed, expected);
     EXPECT_EQ(compare->DifferenceCount(), expected.size());
@@ -342,21 +359,8 @@ TEST_F(HistoryWindowTest, CompareWithTheUnitReadsIntoACopy)
     NormaliseImage(received);
     ASSERT_EQ(SaveParameterFile(mine.toStdString(), w.Image(), {}), "");
     ASSERT_EQ(SaveParameterFile(theirs.toStdString(), received, {}), "");
-    const std::string out = QDir(Dir()).filePath("diff.txt").toStdString();
-    const std::string command = std::string(TORVANA_BINARY_DIR) + "/src/cli/torvana-cli diff " + mine.toStdString() +
-                                " " + theirs.toStdString() + " > " + out;
-    ASSERT_NE(std::system(command.c_str()), -1);
-    std::ifstream lines(out);
-    std::multiset<std::string> expected;
-    for (std::string line; std::getline(lines, line);)
-        expected.insert(line);
-    std::multiset<std::string> listed;
-    for (QTreeWidgetItemIterator it(compare->Tree()); *it; ++it) {
-        if ((*it)->childCount() == 0) {
-            listed.insert(((*it)->text(0) + ": " + (*it)->text(1) + " -> " + (*it)->text(2)).toStdString());
-            (*it)->setCheckState(0, Qt::Checked);
-        }
-    }
+    const std::multiset<std::string> expected = CommandLineDiff(mine, theirs);
+    const std::multiset<std::string> listed = ListedLines(*compare, true);
     ASSERT_FALSE(expected.empty());
     EXPECT_EQ(listed, expected);
 
