@@ -53,6 +53,13 @@ public:
     // SIGKILL: no handler runs, the kernel closes the pseudo-terminal.
     void Kill() { Stop(SIGKILL); }
 
+    // Pulls the device out, or plugs a new one in behind the same --link.
+    void Replug()
+    {
+        if (pid > 0)
+            ::kill(pid, SIGUSR1);
+    }
+
     // True while the process has not exited; one that has is reaped here.
     bool Running()
     {

@@ -13,16 +13,23 @@
 #include <csignal>
 #include <cstdio>
 #include <iostream>
+#include <thread>
 
 namespace {
 
 using namespace torvana;
 
 volatile std::sig_atomic_t stopRequested = 0;
+volatile std::sig_atomic_t replugRequested = 0;
 
 void RequestStop(int)
 {
     stopRequested = 1;
+}
+
+void RequestReplug(int)
+{
+    replugRequested = 1;
 }
 
 constexpr int ExitUsage = 2;
@@ -66,6 +73,28 @@ void InstallStopHandlers()
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
+    action.sa_handler = RequestReplug;
+    sigaction(SIGUSR1, &action, nullptr);
+}
+
+// SIGUSR1 pulls the device out (closed, link removed); the next one plugs a
+// new device in behind the same link, as a USB adapter plugged in again.
+// Whoever started the simulator may have stopped reading its output, so
+// the new device's path is not printed: the link is its name.
+bool Replug(PseudoTerminal& terminal, const std::string& linkPath)
+{
+    if (terminal.IsOpen()) {
+        terminal.Close();
+        return true;
+    }
+    std::string error = terminal.Open();
+    if (error.empty() && !linkPath.empty())
+        error = terminal.LinkAt(linkPath);
+    if (!error.empty()) {
+        std::cerr << "torvana-unitsim: " << error << "\n";
+        return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -107,6 +136,15 @@ int main(int argc, char** argv)
     const Clock::time_point start = Clock::now();
     std::array<std::uint8_t, ReadChunk> buffer{};
     while (!stopRequested) {
+        if (replugRequested) {
+            replugRequested = 0;
+            if (!Replug(terminal, arguments->linkPath))
+                return ExitFailure;
+        }
+        if (!terminal.IsOpen()) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(PollMilliseconds));
+            continue;
+        }
         const int got = terminal.ReadSome(buffer.data(), buffer.size(), PollMilliseconds);
         if (got < 0) {
             std::perror("torvana-unitsim: read");
@@ -121,5 +159,8 @@ int main(int argc, char** argv)
         if (arguments->hangUpAfter && terminal.IsOpen() && unit.RequestsReceived() >= *arguments->hangUpAfter)
             terminal.Close();
     }
+    if (arguments->report)
+        std::cerr << "torvana-unitsim: " << unit.RequestsReceived() << " requests received, " << unit.FramesAnswered()
+                  << " answered\n";
     return 0;
 }

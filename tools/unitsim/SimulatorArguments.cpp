@@ -63,6 +63,8 @@ std::optional<SimulatorArguments> ParseSimulatorArguments(const std::vector<std:
             faults.coolantSensorFailed = true;
         } else if (option == "--raw") {
             parsed.rawImage = true;
+        } else if (option == "--report") {
+            parsed.report = true;
         } else if (option == "--image" || option == "--link") {
             const std::string* text = value();
             if (text == nullptr)
@@ -121,7 +123,10 @@ std::string SimulatorUsage()
            "  --owned-pattern      the unit's own bytes hold a pattern instead of zeros\n"
            "  --coolant-failed     report a failed coolant temperature sensor\n"
            "  --hang-up-after N    close the device after N requests, as if unplugged; run on\n"
-           "  --help               this text\n";
+           "  --report             on exit, the requests received and answered on standard error\n"
+           "  --help               this text\n"
+           "SIGUSR1 unplugs the device (closed, --link removed); the next SIGUSR1 plugs a new one in\n"
+           "behind the same --link.\n";
 }
 
 }  // namespace torvana

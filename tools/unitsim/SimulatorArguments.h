@@ -18,6 +18,7 @@ struct SimulatorArguments {
     // Requests answered before the pseudo-terminal is closed while the
     // program runs on, as when a unit is unplugged; empty: never.
     std::optional<std::size_t> hangUpAfter;
+    bool report = false;    // requests received and answered, on exit
     bool help = false;
 };
 
