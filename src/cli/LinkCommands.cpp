@@ -3,9 +3,12 @@
 #include "cli/FileCommands.h"
 #include "cli/LinkSession.h"
 #include "core/FileKeys.h"
+#include "link/PortList.h"
 #include "link/PortNames.h"
 #include "settings/ConfigPaths.h"
 #include "settings/IniFile.h"
+#include "texts/MessageTable.h"
+#include "texts/PortTexts.h"
 
 #include <charconv>
 #include <iostream>
@@ -141,6 +144,16 @@ int RunMonitor(const Arguments& arguments)
     return Checked(MonitorUnit(device, settings, failure), failure);
 }
 
+int RunPorts(const Arguments& arguments)
+{
+    ParseArguments(arguments, {}, 0, 0);
+    const IniFile settings(PrepareConfigPaths().settingsFile);
+    const PortTexts texts = PortTextsFor(English);
+    for (const ComPortPresence& port : ListComPorts(&settings))
+        std::cout << ComPortKey(port.number) << "  " << DescribeComPort(port, texts) << '\n';
+    return ExitSuccess;
+}
+
 const CliCommand Commands[] = {
     {"read", "--port DEVICE | --com N [-o FILE]",
      "Reads the unit's parameter set (blocks 0 to 19, then a verify pass) and writes it as a parameter\n"
@@ -163,6 +176,11 @@ const CliCommand Commands[] = {
      "frame, in the columns of the window's datalog. Runs until N frames were shown, or until interrupted; exit 2 when the port goes away,\n"
      "exit 1 when with --count no frame comes for 5 s.",
      RunMonitor},
+    {"ports", "",
+     "Lists the port numbers COM1 to COM10 (--com N), the device each opens (section PORTS of the\n"
+     "settings file) and whether that device exists now, with the adapter's description and serial\n"
+     "number where the system gives them.",
+     RunPorts},
 };
 
 }  // namespace

@@ -51,6 +51,7 @@ void UnitLink::PollReceive()
     }
     UnitFrame frame;
     std::copy_n(receiveBuffer.begin(), FrameSize, frame.begin());
+    lastFrameFailedCheck = !FrameIsValid(frame);
     if (frame[FrameCommandIndex] == Command::MonitorReply) {
         if (monitorHandler && monitorHandler(frame)) {
             silenceTicks = 0;
@@ -266,6 +267,39 @@ void UnitLink::FailTransfer()
     transferEnd = TransferEnd::Error;
 }
 
+SilenceReason UnitLink::Silence() const
+{
+    if (line == nullptr || !line->IsOpen()) {
+        return SilenceReason::PortGone;
+    }
+    return lastFrameFailedCheck ? SilenceReason::AnswersFailing : SilenceReason::NoAnswer;
+}
+
+void UnitLink::LineLost()
+{
+    lastFrameFailedCheck = false;
+    if (transferMode != TransferIdle) {
+        FailTransfer();
+    }
+    if (storeWatch.active) {
+        storeWatch.active = false;
+        storeEnd = StoreEnd::Lost;
+        programSucceeded = false;
+        ShowStatus(messages.TextProgramError, true);
+    }
+}
+
+void UnitLink::ShowNotice(const std::string& text)
+{
+    if (status.visible && status.red) {
+        status.text = redText + " " + text;
+        messageCountdown = StatusTicks;
+        return;
+    }
+    ShowStatus(text, false);
+    gauge.visible = false;
+}
+
 void UnitLink::ShowStoreProgress()
 {
     if (storeWatch.active) {
@@ -438,6 +472,9 @@ void UnitLink::ShowStatusText(const std::string& text, int ticks)
 
 void UnitLink::ShowStatus(const std::string& text, bool red)
 {
+    if (red) {
+        redText = text;
+    }
     status = {text, red, true};
     messageCountdown = StatusTicks;
 }

@@ -29,6 +29,10 @@ enum class TransferEnd { VerifyOk, Error, NoReading, VersionMismatch };
 // stopped moving, or the unit stopped answering.
 enum class StoreEnd { Stored, Stalled, Lost };
 
+// Why nothing is heard from the unit: its port is not open (device gone),
+// the line stays quiet, or what arrives fails its check.
+enum class SilenceReason { PortGone, NoAnswer, AnswersFailing };
+
 constexpr int ReceiveBufferSize = 15000;
 constexpr int GaugeMax = 19;
 constexpr int StatusTicks = 200;        // about 11 s of 55 ms ticks
@@ -121,6 +125,14 @@ public:
     const StatusLine& Status() const { return status; }
     const ProgressGauge& Gauge() const { return gauge; }
     bool ConnectionLabelVisible() const { return connectionLabelVisible; }
+    SilenceReason Silence() const;
+
+    // The owner found the line's device gone: a running transfer or store
+    // ends in its error now, so that nothing resumes on a later line.
+    void LineLost();
+    // A note in the status line, as long as a status message stays; beside
+    // a red error it is added, never covering it.
+    void ShowNotice(const std::string& text);
 
     // Message-box texts queued since the last call, oldest first.
     std::vector<std::string> TakeMessages();
@@ -188,6 +200,8 @@ private:
     StatusLine status;
     ProgressGauge gauge;
     bool connectionLabelVisible = false;
+    bool lastFrameFailedCheck = false;
+    std::string redText;  // the error a notice goes beside
 
     std::vector<std::string> pendingMessages;
     bool imageChanged = false;

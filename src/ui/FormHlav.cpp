@@ -4,10 +4,12 @@
 #include "core/Normalise.h"
 #include "core/ParameterFile.h"
 #include "link/MonitorDecoder.h"
+#include "link/PortList.h"
 #include "link/PortNames.h"
 #include "settings/LastImageFile.h"
 #include "settings/SettingsStore.h"
 #include "texts/LanguageTexts.h"
+#include "texts/PortTexts.h"
 #include "ui/FileDialogs.h"
 #include "ui/Hint.h"
 #include "ui/LanguageApplier.h"
@@ -15,7 +17,9 @@
 #include "ui/MessageSink.h"
 #include "ui/MonitorArea.h"
 #include "ui/Painting.h"
+#include "ui/PortMenu.h"
 #include "ui/PortOpener.h"
+#include "ui/PortWatch.h"
 #include "ui/StartupRules.h"
 #include "ui/ToolWiring.h"
 #include "ui/WindowSettings.h"
@@ -34,6 +38,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -93,6 +98,7 @@ TFormHlav::TFormHlav(const QStringList& arguments, WindowServices services)
     messages = services.messages;
     dialogs = services.dialogs;
     ports = services.ports;
+    portWatch = std::make_unique<PortWatch>(*ports, link);
 
     link.SetMonitorHandler([this](const UnitFrame& frame) { return MonitorFrameArrived(frame); });
     ConnectControls();
@@ -178,6 +184,9 @@ void TFormHlav::ConnectControls()
     connect(c.buttonVerify, &QPushButton::clicked, this, &TFormHlav::MenuVerifyClick);
     connect(c.menuProgram, &QAction::triggered, this, &TFormHlav::MenuProgramClick);
     connect(c.buttonProgram, &QPushButton::clicked, this, &TFormHlav::MenuProgramClick);
+    if (auto* comMenu = qobject_cast<QMenu*>(c.menuCom[0]->parent())) {
+        connect(comMenu, &QMenu::aboutToShow, this, &TFormHlav::MarkComPorts);
+    }
     for (std::size_t i = 0; i < c.menuCom.size(); ++i) {
         const int number = static_cast<int>(i) + FirstComPort;
         connect(c.menuCom[i], &QAction::triggered, this, [this, number] { MenuCom1Click(number); });
@@ -307,6 +316,7 @@ void TFormHlav::Timer1Timer()
         return;
     }
     tickRunning = true;
+    WatchComPort();
     link.Tick();
     ShowLinkState();
     pages->PaintMarking(TrackOperatingPoint(pages->ActivePageIndex(), image, live, tracked));
@@ -343,6 +353,10 @@ void TFormHlav::ShowLinkState()
     controls.cGauge->setVisible(link.Gauge().visible);
     FitStatusLine(controls.labelHlaseni, link.Gauge().visible);
     controls.labelSpojeni->setVisible(link.ConnectionLabelVisible());
+    if (const SilenceReason reason = link.Silence(); hintedSilence != reason) {
+        hintedSilence = reason;
+        ApplyHint(controls.labelSpojeni, SilenceHint(reason, languageIndex));
+    }
 
     if (link.TakeReadStarted()) {
         controls.labelFile2->clear();
@@ -438,9 +452,22 @@ void TFormHlav::CheckComMenuItem()
     }
 }
 
+void TFormHlav::WatchComPort()
+{
+    if (const std::optional<std::string> device = portWatch->Tick(line, comPortNumber)) {
+        link.ShowNotice(FillIn(PortTextsFor(languageIndex).reconnected, {std::to_string(comPortNumber), *device}));
+    }
+}
+
+void TFormHlav::MarkComPorts()
+{
+    MarkComMenu(controls.menuCom, ListComPorts(&settings), languageIndex);
+}
+
 void TFormHlav::MenuCom1Click(int number)
 {
     comPortNumber = static_cast<std::uint8_t>(number);
+    portWatch->Forget();
     CheckComMenuItem();
     CloseComPort();
     OpenComPort();
@@ -508,6 +535,8 @@ void TFormHlav::SetLanguageTexts()
         ApplyHint(controls.menuCom[i],
                   QStringLiteral("%1 %2").arg(QString::fromStdString(ComHintPrefix(languageIndex))).arg(i + 1));
     }
+    MarkComPorts();
+    hintedSilence.reset();
     SetMessageTexts();
 }
 

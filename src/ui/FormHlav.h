@@ -32,6 +32,7 @@ class HistoryWiring;
 class MessageSink;
 class MonitorArea;
 class PortOpener;
+class PortWatch;
 class TFormAbout;
 class ToolWiring;
 class ViewMenus;
@@ -113,6 +114,8 @@ private:
     void OpenComPort();
     void CloseComPort();
     void CheckComMenuItem();
+    void WatchComPort();
+    void MarkComPorts();
     bool MonitorFrameArrived(const UnitFrame& frame);
 
     void WriteActivePage();
@@ -165,6 +168,8 @@ private:
     QtTranslations qtTranslations;
     UnitLink link;
     std::unique_ptr<SerialLine> line;
+    std::unique_ptr<PortWatch> portWatch;
+    std::optional<SilenceReason> hintedSilence;  // the reason the connection label's hint gives
     QTimer timer1;
 
     // A modal box lets the timer tick behind it: a tick never re-enters its

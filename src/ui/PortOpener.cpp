@@ -6,6 +6,16 @@
 
 namespace torvana {
 
+std::string PortOpener::Device(int comPortNumber) const
+{
+    return ComPortKey(comPortNumber);
+}
+
+std::string SerialPortOpener::Device(int comPortNumber) const
+{
+    return ComPortDevice(comPortNumber, &settings);
+}
+
 std::unique_ptr<SerialLine> SerialPortOpener::Open(int comPortNumber, std::string& error)
 {
     auto line = std::make_unique<QtSerialLine>();

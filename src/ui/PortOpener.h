@@ -17,6 +17,8 @@ public:
     virtual ~PortOpener() = default;
     // The open line, or null with the reason in error.
     virtual std::unique_ptr<SerialLine> Open(int comPortNumber, std::string& error) = 0;
+    // The device behind the number, as the user knows it.
+    virtual std::string Device(int comPortNumber) const;
 };
 
 // The device that section PORTS of the settings file names for the number.
@@ -26,6 +28,7 @@ class SerialPortOpener : public PortOpener {
 public:
     SerialPortOpener(const IniFile& settings, const MessageTable& messages) : settings(settings), messages(messages) {}
     std::unique_ptr<SerialLine> Open(int comPortNumber, std::string& error) override;
+    std::string Device(int comPortNumber) const override;
 
 private:
     const IniFile& settings;

@@ -372,6 +372,33 @@ TEST_F(LinkCli, ComNumberFindsTheDeviceInTheSettingsFile)
     EXPECT_EQ(Run("monitor --com 11 --count 1", "XDG_CONFIG_HOME=" + Path("config")).status, 2);
 }
 
+// ports names each number's device and whether it is there, also after the
+// device behind a link was pulled out.
+TEST_F(LinkCli, PortsListsWhichDevicesExist)
+{
+    const std::string link = Path("ttyUNIT");
+    SimulatorProcess unit({"--idle", "--link", link});
+    fs::create_directories(directory / "config" / "torvana");
+    std::ofstream(directory / "config" / "torvana" / "Torvana_R.ini")
+        << "[PORTS]\nCOM2=" << Path("none") << "\nCOM3=" << link << "\n";
+    const auto listed = [&] { return Run("ports", "XDG_CONFIG_HOME=" + Path("config")); };
+
+    const Outcome plugged = listed();
+    EXPECT_EQ(plugged.status, 0) << plugged.err;
+    EXPECT_TRUE(Contains(plugged.out, "COM2  " + Path("none") + ": no such device\n")) << plugged.out;
+    EXPECT_TRUE(Contains(plugged.out, "COM3  " + link + ": present")) << plugged.out;
+    EXPECT_TRUE(Contains(plugged.out, "COM10  ")) << plugged.out;
+
+    unit.Replug();
+    constexpr int LinkWaitSteps = 400;
+    constexpr useconds_t LinkWaitStepUs = 10000;
+    for (int i = 0; i < LinkWaitSteps && fs::exists(fs::symlink_status(link)); ++i)
+        ::usleep(LinkWaitStepUs);
+    const Outcome pulled = listed();
+    EXPECT_TRUE(Contains(pulled.out, "COM3  " + link + ": no such device\n")) << pulled.out;
+    EXPECT_EQ(Run("ports --all", "XDG_CONFIG_HOME=" + Path("config")).status, 2);
+}
+
 // The unit read into a copy lists what the same files list between them.
 TEST_F(LinkCli, DiffAgainstTheUnitListsWhatTheFilesList)
 {

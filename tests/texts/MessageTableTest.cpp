@@ -1,4 +1,5 @@
 #include "texts/MessageTable.h"
+#include "texts/PortTexts.h"
 
 #include "texts/HistoryTexts.h"
 #include "texts/ViewTexts.h"
@@ -89,6 +90,26 @@ TEST(MessageTableTest, HistoryAndViewTextsExistInEveryLanguageWithTheSamePlaces)
 {
     ExpectTranslatedWithTheSamePlaces<HistoryText>(HistoryTextFor);
     ExpectTranslatedWithTheSamePlaces<ViewText>(ViewTextFor);
+}
+
+TEST(MessageTableTest, PortTextsExistInEveryLanguageWithTheSamePlaces)
+{
+    const auto fields = [](const PortTexts& t) {
+        return std::vector<const std::string*>{&t.portGone,      &t.noAnswer,      &t.badAnswers,  &t.reconnected,
+                                               &t.devicePresent, &t.deviceMissing, &t.serialNumber};
+    };
+    const PortTexts english = PortTextsFor(English);
+    for (int language = German; language < LanguageCount; ++language) {
+        SCOPED_TRACE(language);
+        const PortTexts texts = PortTextsFor(language);
+        const auto translated = fields(texts);
+        const auto original = fields(english);
+        for (std::size_t i = 0; i < translated.size(); ++i) {
+            EXPECT_TRUE(test::IsValidUtf8(*translated[i])) << *translated[i];
+            EXPECT_NE(*translated[i], *original[i]) << "field " << i << " untranslated";
+            EXPECT_EQ(Places(*translated[i]), Places(*original[i])) << *translated[i];
+        }
+    }
 }
 
 TEST(MessageTableTest, FillInPutsEachValueInItsPlace)
