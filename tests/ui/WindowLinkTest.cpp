@@ -148,8 +148,10 @@ TEST_F(WindowTest, UnplugKeepsRunningAndChoosingThePortAgainReconnects)
     TFormHlav& w = Start();
     Tick(10);
     ports.current->Close();
+    ports.refuse = true;  // the device is gone, so it does not come back by itself
     Tick(25);
     EXPECT_FALSE(w.Controls().labelSpojeni->isHidden());
+    ports.refuse = false;
     w.MenuCom1Click(1);
     Tick(10);
     EXPECT_TRUE(w.Controls().labelSpojeni->isHidden());

@@ -27,8 +27,8 @@ constexpr int PollsPerReplyWait = ReplyWaitMs * MicrosecondsPerMs / ReplyPollUs;
 struct DevicePorts : PortOpener {
     std::unique_ptr<SerialLine> Open(int, std::string& error) override
     {
+        // A failed try to open it again leaves the lost line in the window.
         auto line = std::make_unique<QtSerialLine>();
-        current = nullptr;
         if (!line->Open(device)) {
             error = line->ErrorText();
             return nullptr;
