@@ -27,7 +27,12 @@ constexpr int PollsPerReplyWait = ReplyWaitMs * MicrosecondsPerMs / ReplyPollUs;
 struct DevicePorts : PortOpener {
     std::unique_ptr<SerialLine> Open(int, std::string& error) override
     {
-        // A failed try to open it again leaves the lost line in the window.
+        // The unit does not come back: once lost, its device name may soon
+        // belong to another test's pseudo-terminal, so it opens only once.
+        if (current != nullptr) {
+            error = "gone";
+            return nullptr;
+        }
         auto line = std::make_unique<QtSerialLine>();
         if (!line->Open(device)) {
             error = line->ErrorText();
