@@ -120,6 +120,9 @@ public:
     // Shows text on white for ticks timer ticks (the printing date and
     // time); then it hides like every status message.
     void ShowStatusText(const std::string& text, int ticks);
+    // A message of the owner's own (the datalog), red for a failure; it
+    // counts down like the link's.
+    void ShowOwnerStatus(const std::string& text, bool red) { ShowStatus(text, red); }
 
     // What the owner shows.
     const StatusLine& Status() const { return status; }

@@ -211,6 +211,13 @@ std::optional<LogRow> ParseRow(const std::vector<std::string>& cells, const std:
 
 }  // namespace
 
+std::string LogNumberText(std::int64_t value, int decimals)
+{
+    std::string text;
+    AppendNumber(text, value, decimals);
+    return text;
+}
+
 std::string LogCsvHeader()
 {
     std::string header(LogTimeColumn);
@@ -303,7 +310,9 @@ LogParse ParseLogCsv(std::string_view text)
             parse.table.partialLastLine = true;
             break;
         }
-        if (row && row->timeMs < lastTime) {
+        // A marker set while the frames went on is written after them.
+        const bool markerOnly = row && row->present.none() && !row->marker.empty();
+        if (row && !markerOnly && row->timeMs < lastTime) {
             row.reset();
             why = "the time goes back";
         }
@@ -311,7 +320,8 @@ LogParse ParseLogCsv(std::string_view text)
             NoteProblem(parse.table, lineNumber, why);
             continue;
         }
-        lastTime = row->timeMs;
+        if (!markerOnly)
+            lastTime = row->timeMs;
         parse.table.rows.push_back(std::move(*row));
     }
     if (!haveHeader) {

@@ -21,6 +21,9 @@ std::string LogCsvHeader();
 // in the marker become spaces.
 std::string LogCsvRow(const LogRow& row);
 
+// A kept value as the log writes it: 1013 with one decimal is "101.3".
+std::string LogNumberText(std::int64_t value, int decimals);
+
 // A log read back. Rows that cannot be taken are left out and counted; the
 // first few say why.
 struct LogTable {
@@ -39,7 +42,8 @@ struct LogParse {
     std::string error;  // when !ok: why nothing could be taken
 };
 
-// Tolerant: columns in any order, unknown ones ignored, missing ones empty,
+// Rows with values go forward in time; a row holding only a marker may lie
+// before them. Tolerant: columns in any order, unknown ones ignored, missing ones empty,
 // CR LF line ends, a byte-order mark, numbers with fewer or more decimals.
 // Refused: no header with a time column, a column named twice.
 LogParse ParseLogCsv(std::string_view text);

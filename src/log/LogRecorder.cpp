@@ -60,7 +60,7 @@ LogEvent LogRecorder::Frame(std::int64_t nowMs, LogRow row)
     if (!rules.Recording() || !writer.IsOpen())
         return event;
     row.timeMs = nowMs - startMs;
-    row.marker = std::exchange(pendingMarker, std::string());
+    row.marker.clear();
     if (const std::string error = writer.Append(row); !error.empty())
         return Failed(error);
     return event;
@@ -87,21 +87,26 @@ LogEvent LogRecorder::Stop(std::int64_t nowMs)
     return Apply(nowMs, rules.ManualStop());
 }
 
-bool LogRecorder::Mark(const std::string& note)
+bool LogRecorder::Mark(std::int64_t nowMs, const std::string& note)
 {
-    if (!Recording())
+    if (!Recording() || !writer.IsOpen() || nowMs < startMs)
         return false;
-    ++markers;
-    pendingMarker = std::to_string(markers);
+    LogRow row;
+    row.timeMs = nowMs - startMs;
+    row.marker = std::to_string(++markers);
     if (!note.empty())
-        pendingMarker += " " + note;
+        row.marker += " " + note;
+    if (const std::string error = writer.Append(row); !error.empty()) {
+        Failed(error);
+        return false;
+    }
     return true;
 }
 
 LogEvent LogRecorder::Apply(std::int64_t nowMs, const RecordingChange& change)
 {
     if (change.stop)
-        return Close(nowMs, *change.stop);
+        return Close(*change.stop);
     if (change.start)
         return Open(nowMs);
     LogEvent event;
@@ -126,29 +131,19 @@ LogEvent LogRecorder::Open(std::int64_t nowMs)
         return Failed(error);
     startMs = nowMs;
     markers = 0;
-    pendingMarker.clear();
     LogEvent event;
     event.kind = LogEvent::Kind::Started;
     event.file = writer.Path();
     return event;
 }
 
-LogEvent LogRecorder::Close(std::int64_t nowMs, StopReason reason)
+LogEvent LogRecorder::Close(StopReason reason)
 {
     LogEvent event;
     event.kind = LogEvent::Kind::Stopped;
     event.reason = reason;
     event.file = writer.Path();
-    if (!pendingMarker.empty() && writer.IsOpen()) {
-        // A marker set after the last frame keeps its time, with no values.
-        LogRow row;
-        row.timeMs = nowMs - startMs;
-        row.marker = std::exchange(pendingMarker, std::string());
-        event.error = writer.Append(row);
-    }
-    const std::string closeError = writer.Close();
-    if (event.error.empty())
-        event.error = closeError;
+    event.error = writer.Close();
     if (!event.error.empty())
         event.reason = StopReason::WriteFailed;
     return event;
@@ -159,7 +154,6 @@ LogEvent LogRecorder::Failed(const std::string& error)
     const bool wasOpen = writer.IsOpen();
     const std::string file = wasOpen ? writer.Path() : std::string();
     rules.WriteFailed();
-    pendingMarker.clear();
     writer.Close();
     LogEvent event;
     event.kind = LogEvent::Kind::Stopped;

@@ -17,7 +17,7 @@ struct LogEvent {
     Kind kind = Kind::None;
     StopReason reason = StopReason::Manual;  // for Stopped
     std::string file;                        // the log started or stopped
-    std::string error;                       // a file that could not be written, and why
+    std::string error;                       // why the file could not be written
 };
 
 class LogRecorder {
@@ -33,9 +33,11 @@ public:
     LogEvent Tick(std::int64_t nowMs);
     LogEvent Start(std::int64_t nowMs);
     LogEvent Stop(std::int64_t nowMs);
-    // The marker goes with the next row ("N" or "N note"). False when
-    // nothing is being recorded.
-    bool Mark(const std::string& note);
+    // A row of its own holding only the time and the marker ("N" or
+    // "N note"); its time may lie before rows already written. False when
+    // nothing is being recorded or the recording began after nowMs.
+    bool Mark(std::int64_t nowMs, const std::string& note);
+    void SetFreeSpace(FreeSpace value) { freeSpace = std::move(value); freeKnown = false; }
 
     bool Recording() const { return rules.Recording(); }
     const std::string& File() const { return writer.Path(); }
@@ -48,7 +50,7 @@ public:
 private:
     LogEvent Apply(std::int64_t nowMs, const RecordingChange& change);
     LogEvent Open(std::int64_t nowMs);
-    LogEvent Close(std::int64_t nowMs, StopReason reason);
+    LogEvent Close(StopReason reason);
     LogEvent Failed(const std::string& error);
     std::uint64_t Free(std::int64_t nowMs);
 
@@ -59,7 +61,6 @@ private:
     LogWriter writer;
     std::int64_t startMs = 0;
     int markers = 0;
-    std::string pendingMarker;
     std::uint64_t lastFree = 0;
     std::int64_t lastFreeCheck = 0;
     bool freeKnown = false;

@@ -4,6 +4,7 @@
 #include "texts/HistoryTexts.h"
 #include "texts/ViewTexts.h"
 #include "texts/ItemListTexts.h"
+#include "texts/LogTexts.h"
 #include "texts/PageTexts.h"
 #include "texts/WindowTexts.h"
 
@@ -17,7 +18,7 @@ namespace {
 std::vector<LocalisedText> AllEntries()
 {
     std::vector<LocalisedText> entries;
-    for (const std::vector<LocalisedText>& table : {WindowTexts(), PageTexts(), HistoryCaptionTexts(), ViewCaptionTexts(),
+    for (const std::vector<LocalisedText>& table : {WindowTexts(), PageTexts(), HistoryCaptionTexts(), ViewCaptionTexts(), LogCaptionTexts(),
                                                          ItemListTexts(), HintTexts()}) {
         entries.insert(entries.end(), table.begin(), table.end());
     }

@@ -6,6 +6,7 @@
 #include "link/MonitorDecoder.h"
 #include "link/PortList.h"
 #include "link/PortNames.h"
+#include "log/LogFolder.h"
 #include "settings/LastImageFile.h"
 #include "settings/SettingsStore.h"
 #include "texts/LanguageTexts.h"
@@ -25,6 +26,7 @@
 #include "ui/WindowSettings.h"
 #include "ui/history/ChangeMarkView.h"
 #include "ui/history/HistoryWiring.h"
+#include "ui/log/LogWiring.h"
 #include "ui/output/AboutWindow.h"
 #include "ui/output/ManualLocation.h"
 #include "ui/output/PrintReport.h"
@@ -103,6 +105,7 @@ TFormHlav::TFormHlav(const QStringList& arguments, WindowServices services)
     link.SetMonitorHandler([this](const UnitFrame& frame) { return MonitorFrameArrived(frame); });
     ConnectControls();
     ConnectHistory();
+    ConnectLog();
     timer1.setInterval(Timer1Interval);
     connect(&timer1, &QTimer::timeout, this, &TFormHlav::Timer1Timer);
 
@@ -162,6 +165,7 @@ void TFormHlav::closeEvent(QCloseEvent* event)
 
 void TFormHlav::FormClose()
 {
+    logs->Close();
     CloseComPort();
     WriteActivePage();
     NormaliseImage(image, {&languageIndex, &comPortNumber});
@@ -284,6 +288,12 @@ void TFormHlav::ConnectHistory()
     history = new HistoryWiring(*this, std::move(host), PrepareHistoryPaths());
 }
 
+void TFormHlav::ConnectLog()
+{
+    logs = new LogWiring(
+        *this, [this](const std::string& text, bool red) { link.ShowOwnerStatus(text, red); }, PrepareLogFolder());
+}
+
 void TFormHlav::MenuToolsClick(StepDirection direction)
 {
     tools->MinusPlus(direction);
@@ -318,6 +328,7 @@ void TFormHlav::Timer1Timer()
     tickRunning = true;
     WatchComPort();
     link.Tick();
+    logs->Tick();
     ShowLinkState();
     pages->PaintMarking(TrackOperatingPoint(pages->ActivePageIndex(), image, live, tracked));
     views->Ticked(QDateTime::currentMSecsSinceEpoch());
@@ -334,6 +345,7 @@ bool TFormHlav::MonitorFrameArrived(const UnitFrame& frame)
     }
     link.SetUnitStoreRemaining(live.UnitStoreRemaining);
     monitor->Apply(view);
+    logs->Frame(frame);
     return true;
 }
 
@@ -531,6 +543,7 @@ void TFormHlav::SetLanguageTexts()
                        [this](const QString& target, const QStringList& items) { pages->SetItemList(target, items); });
     history->SetLanguage(languageIndex);
     views->SetLanguage(languageIndex);
+    logs->SetLanguage(languageIndex);
     for (std::size_t i = 0; i < controls.menuCom.size(); ++i) {
         ApplyHint(controls.menuCom[i],
                   QStringLiteral("%1 %2").arg(QString::fromStdString(ComHintPrefix(languageIndex))).arg(i + 1));

@@ -29,6 +29,7 @@ namespace torvana {
 class FileDialogs;
 class ChangeMarkView;
 class HistoryWiring;
+class LogWiring;
 class MessageSink;
 class MonitorArea;
 class PortOpener;
@@ -96,6 +97,7 @@ public:
     HistoryWiring& History() { return *history; }
     ViewMenus& Views() { return *views; }
     ChangeMarkView& ChangeMarks() { return *changeMarks; }
+    LogWiring& Logs() { return *logs; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -110,6 +112,7 @@ private:
     void ConnectPages();
     void ConnectHistory();
     void ConnectViews();
+    void ConnectLog();
 
     void OpenComPort();
     void CloseComPort();
@@ -143,6 +146,7 @@ private:
     HistoryWiring* history = nullptr;  // a child of the window
     ViewMenus* views = nullptr;        // a child of the window
     ChangeMarkView* changeMarks = nullptr;  // a child of the window
+    LogWiring* logs = nullptr;         // a child of the window
 
     ParameterImage image{};
     CurvePageFlags pageAllFlags{};

@@ -84,6 +84,7 @@ TEST(LogCsv, ReadsTolerantlyAndSaysWhatItLeftOut)
         {"time_ms,pressure_kpa\n0,101.35\n1,101\n2,-0.04\n", true, 3, 0, ""},
         {"time_ms,rpm\n0,1\n1,abc\n2,3,4\n3,99999999999\n4,5\n", true, 2, 3, "line 3: \"abc\" in column 2"},
         {"time_ms,rpm\n10,1\n5,2\n", true, 1, 1, "line 3: the time goes back"},
+        {"time_ms,rpm,marker\n10,1,\n5,,1 late\n11,2,\n", true, 3, 0, ""},
         {"time_ms,rpm\n,1\n", true, 0, 1, "line 2: no time"},
         {"time_ms,rpm,marker\n0,1,\"open\n", true, 0, 1, "line 2: an unclosed quote"},
         {"time_ms,rpm,marker\n0,1,\n2,3", true, 1, 0, ""},

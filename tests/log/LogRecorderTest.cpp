@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <vector>
 #include <unistd.h>
 
 namespace torvana {
@@ -55,7 +56,7 @@ TEST_F(LogRecorderTest, ARunIsOneFileWrittenAsItGoesWithItsMarkers)
 {
     LogRecorder recorder = Recorder();
     EXPECT_EQ(recorder.Frame(0, Row(0)).kind, LogEvent::Kind::None);
-    EXPECT_FALSE(recorder.Mark("too early"));
+    EXPECT_FALSE(recorder.Mark(0, "too early"));
     const LogEvent started = recorder.Frame(FrameMs, Row(1500));
     ASSERT_EQ(started.kind, LogEvent::Kind::Started) << started.error;
     EXPECT_EQ(fs::path(started.file).parent_path(), folder);
@@ -64,30 +65,40 @@ TEST_F(LogRecorderTest, ARunIsOneFileWrittenAsItGoesWithItsMarkers)
     std::int64_t now = FrameMs;
     for (int i = 1; i <= 10; ++i) {
         now += FrameMs;
-        if (i == 4) {
-            EXPECT_TRUE(recorder.Mark("pit, \"lap\" 2"));
-        }
         recorder.Frame(now, Row(1500 + i));
+        if (i == 4) {
+            // Marked between the fourth and fifth frame, noted after the fifth.
+            EXPECT_TRUE(recorder.Mark(now + FrameMs / 2, "pit, \"lap\" 2"));
+        }
     }
     // Written within a second of each row: everything up to 2.3 s is there.
     const LogParse soFar = ParseLogCsv(Text(started.file));
     ASSERT_TRUE(soFar.ok) << soFar.error;
     EXPECT_GE(soFar.table.rows.size(), 8u);
 
-    EXPECT_TRUE(recorder.Mark(""));
-    const LogEvent stopped = recorder.Stop(now + 1);
+    EXPECT_TRUE(recorder.Mark(now + 1, ""));
+    const LogEvent stopped = recorder.Stop(now + 2);
     EXPECT_EQ(stopped.kind, LogEvent::Kind::Stopped);
     EXPECT_EQ(stopped.reason, StopReason::Manual);
+    EXPECT_FALSE(recorder.Mark(now + 3, "after the end"));
     const LogParse log = ReadLogFile(started.file);
     ASSERT_TRUE(log.ok) << log.error;
-    ASSERT_EQ(log.table.rows.size(), 12u);  // 11 frames and the marker after the last
-    for (std::size_t i = 0; i < 11; ++i) {
-        EXPECT_EQ(log.table.rows[i].timeMs, static_cast<std::int64_t>(i) * FrameMs);
-        EXPECT_EQ(log.table.rows[i].Value(LogChannel::Rpm), 1500 + static_cast<int>(i));
+    ASSERT_EQ(log.table.rows.size(), 13u);  // 11 frames and two markers
+    std::vector<LogRow> frames;
+    std::vector<LogRow> markers;
+    for (const LogRow& row : log.table.rows)
+        (row.present.any() ? frames : markers).push_back(row);
+    ASSERT_EQ(frames.size(), 11u);
+    for (std::size_t i = 0; i < frames.size(); ++i) {
+        EXPECT_EQ(frames[i].timeMs, static_cast<std::int64_t>(i) * FrameMs);
+        EXPECT_EQ(frames[i].Value(LogChannel::Rpm), 1500 + static_cast<int>(i));
+        EXPECT_TRUE(frames[i].marker.empty());
     }
-    EXPECT_EQ(log.table.rows[4].marker, "1 pit, \"lap\" 2");
-    EXPECT_EQ(log.table.rows[11].marker, "2");
-    EXPECT_EQ(log.table.rows[11].present.count(), 0u);
+    ASSERT_EQ(markers.size(), 2u);
+    EXPECT_EQ(markers[0].marker, "1 pit, \"lap\" 2");
+    EXPECT_EQ(markers[0].timeMs, 4 * FrameMs + FrameMs / 2);
+    EXPECT_EQ(markers[1].marker, "2");
+    EXPECT_EQ(markers[1].timeMs, 10 * FrameMs + 1);
 
     // The same second again: a second file beside the first.
     const LogEvent again = recorder.Start(now + 2);

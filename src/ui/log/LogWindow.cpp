@@ -1,0 +1,382 @@
+#include "ui/log/LogWindow.h"
+
+#include "texts/LogTexts.h"
+#include "ui/LanguageApplier.h"
+
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <qcustomplot.h>
+
+namespace torvana {
+
+namespace {
+
+constexpr int WindowWidth = 1100;
+constexpr int WindowHeight = 720;
+constexpr int SideWidth = 260;
+constexpr int ClickSlopPixels = 4;  // a press and release closer than this is a click, not a drag
+constexpr int ChannelRole = Qt::UserRole;
+constexpr int MarkerRole = Qt::UserRole;
+constexpr int ColumnName = 0;
+constexpr int ColumnValue = 1;
+constexpr double RangeMarginSeconds = 1.0;
+const QColor CursorColour = Qt::red;
+const QColor MarkerColour = QColor(0, 0, 200);
+const QColor ErrorColour = Qt::red;
+constexpr std::array<LogChannel, 3> DefaultChannels = {LogChannel::Rpm, LogChannel::TpsPercent,
+                                                        LogChannel::LambdaMillivolts};
+
+QString ColumnText(LogChannel channel)
+{
+    return QString::fromUtf8(ChannelInfo(channel).column.data(), static_cast<qsizetype>(ChannelInfo(channel).column.size()));
+}
+
+QCPItemStraightLine* VerticalLine(QCustomPlot* plot, QCPAxisRect* rect, double at, const QPen& pen)
+{
+    auto* line = new QCPItemStraightLine(plot);
+    line->setClipAxisRect(rect);
+    line->setPen(pen);
+    for (QCPItemPosition* point : {line->point1, line->point2}) {
+        point->setAxisRect(rect);
+        point->setAxes(rect->axis(QCPAxis::atBottom), rect->axis(QCPAxis::atLeft));
+    }
+    line->point1->setCoords(at, 0);
+    line->point2->setCoords(at, 1);
+    return line;
+}
+
+}  // namespace
+
+TFormLog::TFormLog(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("TFormLog"));
+    resize(WindowWidth, WindowHeight);
+    BuildControls();
+    SetLanguage(languageIndex);
+}
+
+TFormLog::~TFormLog() = default;
+
+void TFormLog::BuildControls()
+{
+    auto* layout = new QVBoxLayout(this);
+    fileLabel = new QLabel(this);
+    fileLabel->setObjectName(QStringLiteral("LabelLogFile"));
+    fileLabel->setWordWrap(true);
+    layout->addWidget(fileLabel);
+
+    auto* splitter = new QSplitter(this);
+    layout->addWidget(splitter, 1);
+    auto* side = new QWidget(splitter);
+    side->setMaximumWidth(SideWidth * 2);
+    auto* sideLayout = new QVBoxLayout(side);
+    sideLayout->setContentsMargins(0, 0, 0, 0);
+    const auto group = [&](const char* name) {
+        auto* box = new QGroupBox(side);
+        box->setObjectName(QString::fromLatin1(name));
+        new QVBoxLayout(box);
+        sideLayout->addWidget(box, 1);
+        return box;
+    };
+    QGroupBox* channels = group("GroupBoxLogChannels");
+    channelList = new QListWidget(channels);
+    channelList->setObjectName(QStringLiteral("ListLogChannels"));
+    channels->layout()->addWidget(channelList);
+    QGroupBox* markers = group("GroupBoxLogMarkers");
+    markerList = new QListWidget(markers);
+    markerList->setObjectName(QStringLiteral("ListLogMarkers"));
+    markers->layout()->addWidget(markerList);
+    QGroupBox* cursor = group("GroupBoxLogCursor");
+    cursorTree = new QTreeWidget(cursor);
+    cursorTree->setObjectName(QStringLiteral("TreeLogCursor"));
+    cursorTree->setColumnCount(ColumnValue + 1);
+    cursorTree->setRootIsDecorated(false);
+    cursorTree->header()->setStretchLastSection(true);
+    cursor->layout()->addWidget(cursorTree);
+
+    plot = new QCustomPlot(splitter);
+    plot->setObjectName(QStringLiteral("PlotLog"));
+    plot->setInteractions(QCP::iRangeDrag | QCP::iRangeZoom);
+    splitter->addWidget(side);
+    splitter->addWidget(plot);
+    splitter->setSizes({SideWidth, WindowWidth - SideWidth});
+
+    auto* buttons = new QHBoxLayout;
+    layout->addLayout(buttons);
+    const auto button = [&](const char* name) {
+        auto* b = new QPushButton(this);
+        b->setObjectName(QString::fromLatin1(name));
+        buttons->addWidget(b);
+        return b;
+    };
+    QPushButton* reload = button("ButtonLogReload");
+    QPushButton* zoomAll = button("ButtonLogZoomAll");
+    buttons->addStretch();
+    QPushButton* close = button("ButtonCloseLog");
+
+    FillChannelList();
+    connect(reload, &QPushButton::clicked, this, &TFormLog::Reload);
+    connect(zoomAll, &QPushButton::clicked, this, &TFormLog::ZoomAll);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(channelList, &QListWidget::itemChanged, this, [this] { Rebuild(); });
+    connect(markerList, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        const double at = item->data(MarkerRole).toDouble();
+        const auto [from, to] = TimeRange();
+        SetTimeRange(at - (to - from) / 2, at + (to - from) / 2);
+        SetCursor(at);
+    });
+    connect(plot, &QCustomPlot::mousePress, this, &TFormLog::PlotPressed);
+    connect(plot, &QCustomPlot::mouseRelease, this, &TFormLog::PlotReleased);
+}
+
+void TFormLog::FillChannelList()
+{
+    const QSignalBlocker blocker(channelList);
+    for (int i = 0; i < LogChannelCount; ++i) {
+        const LogChannel channel = NthChannel(i);
+        auto* item = new QListWidgetItem(ColumnText(channel), channelList);
+        item->setData(ChannelRole, i);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        const bool chosen = std::find(DefaultChannels.begin(), DefaultChannels.end(), channel) != DefaultChannels.end();
+        item->setCheckState(chosen ? Qt::Checked : Qt::Unchecked);
+    }
+    for (int i = 0; i < LogChannelCount; ++i)
+        new QTreeWidgetItem(cursorTree, {ColumnText(NthChannel(i)), QString()});
+}
+
+bool TFormLog::OpenFile(const QString& path)
+{
+    LogParse parse = ReadLogFile(QFile::encodeName(path).toStdString());
+    if (!parse.ok) {
+        ShowError(QString::fromStdString(LogTextFor(LogText::OpenFailed, languageIndex) + " " + parse.error));
+        return false;
+    }
+    const bool sameFile = path == file && timeline;
+    const auto range = TimeRange();
+    file = path;
+    ShowProblems(parse.table);
+    timeline = std::make_unique<LogTimeline>(std::move(parse.table));
+    FillMarkerList();
+    Rebuild();
+    if (sameFile)
+        SetTimeRange(range.first, range.second);
+    else
+        ZoomAll();
+    if (cursorTime)
+        SetCursor(*cursorTime);
+    return true;
+}
+
+bool TFormLog::Reload()
+{
+    return !file.isEmpty() && OpenFile(file);
+}
+
+void TFormLog::ShowProblems(const LogTable& table)
+{
+    QString text = QFileInfo(file).fileName();
+    if (table.skippedRows > 0) {
+        text += QStringLiteral(": %1 %2").arg(QString::fromStdString(LogTextFor(LogText::RowsLeftOut, languageIndex)))
+                    .arg(table.skippedRows);
+        if (!table.problems.empty())
+            text += QStringLiteral(" (%1)").arg(QString::fromStdString(table.problems.front()));
+    }
+    fileLabel->setText(text);
+    fileLabel->setStyleSheet(table.skippedRows > 0 ? QStringLiteral("color: %1").arg(ErrorColour.name()) : QString());
+}
+
+void TFormLog::ShowError(const QString& text)
+{
+    fileLabel->setText(text);
+    fileLabel->setStyleSheet(QStringLiteral("color: %1").arg(ErrorColour.name()));
+}
+
+void TFormLog::FillMarkerList()
+{
+    markerList->clear();
+    for (const LogMarker& marker : timeline->Markers()) {
+        auto* item = new QListWidgetItem(
+            QStringLiteral("%1 s  %2").arg(marker.seconds, 0, 'f', 1).arg(QString::fromStdString(marker.text)),
+            markerList);
+        item->setData(MarkerRole, marker.seconds);
+    }
+}
+
+std::vector<LogChannel> TFormLog::Channels() const
+{
+    std::vector<LogChannel> channels;
+    for (int i = 0; i < channelList->count(); ++i) {
+        if (channelList->item(i)->checkState() == Qt::Checked)
+            channels.push_back(NthChannel(channelList->item(i)->data(ChannelRole).toInt()));
+    }
+    return channels;
+}
+
+void TFormLog::SetChannels(const std::vector<LogChannel>& channels)
+{
+    {
+        const QSignalBlocker blocker(channelList);
+        for (int i = 0; i < channelList->count(); ++i) {
+            const LogChannel channel = NthChannel(channelList->item(i)->data(ChannelRole).toInt());
+            const bool chosen = std::find(channels.begin(), channels.end(), channel) != channels.end();
+            channelList->item(i)->setCheckState(chosen ? Qt::Checked : Qt::Unchecked);
+        }
+    }
+    Rebuild();
+}
+
+void TFormLog::Rebuild()
+{
+    const auto range = TimeRange();
+    plot->clearItems();
+    plot->clearGraphs();
+    plot->plotLayout()->clear();
+    rects.clear();
+    cursorLines.clear();
+    const std::vector<LogChannel> channels = Channels();
+    auto* margins = new QCPMarginGroup(plot);
+    const QVector<double> keys =
+        timeline ? QVector<double>(timeline->Seconds().begin(), timeline->Seconds().end()) : QVector<double>();
+    QPen markerPen(MarkerColour);
+    markerPen.setStyle(Qt::DashLine);
+    for (std::size_t i = 0; i < channels.size(); ++i) {
+        auto* rect = new QCPAxisRect(plot);
+        plot->plotLayout()->addElement(static_cast<int>(i), 0, rect);
+        rect->setRangeDrag(Qt::Horizontal);
+        rect->setRangeZoom(Qt::Horizontal);
+        rect->setMarginGroup(QCP::msLeft | QCP::msRight, margins);
+        rect->axis(QCPAxis::atLeft)->setLabel(ColumnText(channels[i]));
+        QCPAxis* time = rect->axis(QCPAxis::atBottom);
+        time->setTickLabels(i + 1 == channels.size());
+        time->setRange(range.first, range.second);
+        connect(time, qOverload<const QCPRange&>(&QCPAxis::rangeChanged), this, [this, rect] { SyncRanges(rect); });
+        if (timeline) {
+            const std::vector<double> values = timeline->Values(channels[i]);
+            QCPGraph* graph = plot->addGraph(time, rect->axis(QCPAxis::atLeft));
+            graph->setData(keys, QVector<double>(values.begin(), values.end()), true);
+            graph->rescaleValueAxis(false, false);
+            for (const LogMarker& marker : timeline->Markers())
+                VerticalLine(plot, rect, marker.seconds, markerPen);
+        }
+        rects.push_back(rect);
+        cursorLines.push_back(VerticalLine(plot, rect, cursorTime.value_or(0), QPen(CursorColour)));
+        cursorLines.back()->setVisible(cursorTime.has_value());
+    }
+    if (!rects.empty())
+        rects.back()->axis(QCPAxis::atBottom)->setLabel(QString::fromStdString(LogTextFor(LogText::ColumnTime, languageIndex)));
+    plot->replot();
+}
+
+void TFormLog::SyncRanges(const QCPAxisRect* source)
+{
+    if (syncing)
+        return;
+    syncing = true;
+    const QCPRange range = source->axis(QCPAxis::atBottom)->range();
+    for (QCPAxisRect* rect : rects) {
+        if (rect != source)
+            rect->axis(QCPAxis::atBottom)->setRange(range);
+    }
+    syncing = false;
+    plot->replot(QCustomPlot::rpQueuedReplot);
+}
+
+std::pair<double, double> TFormLog::TimeRange() const
+{
+    if (rects.empty())
+        return timeline ? std::pair{timeline->Begin(), timeline->End() + RangeMarginSeconds} : std::pair{0.0, 1.0};
+    const QCPRange range = rects.front()->axis(QCPAxis::atBottom)->range();
+    return {range.lower, range.upper};
+}
+
+void TFormLog::SetTimeRange(double from, double to)
+{
+    for (QCPAxisRect* rect : rects)
+        rect->axis(QCPAxis::atBottom)->setRange(from, to);
+    plot->replot();
+}
+
+void TFormLog::ZoomAll()
+{
+    if (timeline)
+        SetTimeRange(timeline->Begin(), std::max(timeline->End(), timeline->Begin() + RangeMarginSeconds));
+}
+
+void TFormLog::SetCursor(double seconds)
+{
+    if (!timeline || timeline->FrameCount() == 0)
+        return;
+    cursorTime = timeline->Seconds()[*timeline->FrameAt(seconds)];
+    ShowCursor();
+}
+
+void TFormLog::ShowCursor()
+{
+    const LogRow& row = timeline->Frame(*timeline->FrameAt(*cursorTime));
+    for (int i = 0; i < LogChannelCount; ++i) {
+        const LogChannel channel = NthChannel(i);
+        cursorTree->topLevelItem(i)->setText(ColumnValue, QString::fromStdString(LogValueText(channel, row.Value(channel))));
+    }
+    for (QCPItemStraightLine* line : cursorLines) {
+        line->point1->setCoords(*cursorTime, 0);
+        line->point2->setCoords(*cursorTime, 1);
+        line->setVisible(true);
+    }
+    qobject_cast<QGroupBox*>(cursorTree->parentWidget())
+        ->setTitle(QStringLiteral("%1: %2 s")
+                       .arg(QString::fromStdString(LocalisedFor("GroupBoxLogCursor", TextKind::Caption, languageIndex)))
+                       .arg(*cursorTime, 0, 'f', 2));
+    plot->replot(QCustomPlot::rpQueuedReplot);
+}
+
+void TFormLog::PlotPressed(QMouseEvent* event)
+{
+    pressedAt = event->position().toPoint();
+}
+
+void TFormLog::PlotReleased(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    if ((at - pressedAt).manhattanLength() > ClickSlopPixels || rects.empty())
+        return;
+    SetCursor(rects.front()->axis(QCPAxis::atBottom)->pixelToCoord(at.x()));
+}
+
+void TFormLog::keyPressEvent(QKeyEvent* event)
+{
+    const bool left = event->key() == Qt::Key_Left;
+    if ((!left && event->key() != Qt::Key_Right) || !timeline || timeline->FrameCount() == 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    std::size_t frame = cursorTime ? *timeline->FrameAt(*cursorTime) : 0;
+    if (left && frame > 0)
+        --frame;
+    else if (!left && cursorTime && frame + 1 < timeline->FrameCount())
+        ++frame;
+    SetCursor(timeline->Seconds()[frame]);
+}
+
+void TFormLog::SetLanguage(int language)
+{
+    languageIndex = language;
+    ApplyLanguageTexts(this, LogCaptionTexts(), languageIndex, [](const QString&, const QStringList&) {});
+    setWindowTitle(QString::fromStdString(LocalisedFor("TFormLog", TextKind::Caption, languageIndex)));
+    cursorTree->setHeaderLabels({QString::fromStdString(LogTextFor(LogText::ColumnChannel, languageIndex)),
+                                 QString::fromStdString(LogTextFor(LogText::ColumnValue, languageIndex))});
+    if (cursorTime)
+        ShowCursor();
+    if (!rects.empty())
+        rects.back()->axis(QCPAxis::atBottom)->setLabel(QString::fromStdString(LogTextFor(LogText::ColumnTime, languageIndex)));
+}
+
+}  // namespace torvana

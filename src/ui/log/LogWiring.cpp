@@ -1,0 +1,203 @@
+#include "ui/log/LogWiring.h"
+
+#include "link/MonitorLogRow.h"
+#include "texts/LogTexts.h"
+#include "ui/log/LogWindow.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <chrono>
+
+namespace torvana {
+
+namespace {
+
+std::int64_t SteadyMilliseconds()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+std::string BaseName(const std::string& path)
+{
+    return QFileInfo(QString::fromStdString(path)).fileName().toStdString();
+}
+
+}  // namespace
+
+LogWiring::LogWiring(QMainWindow& window, StatusShower showStatus, std::string folder)
+    : QObject(&window), window(window), showStatus(std::move(showStatus)), recorder(std::move(folder)),
+      clock(SteadyMilliseconds)
+{
+    askNote = [this]() -> std::optional<QString> {
+        bool ok = false;
+        const QString note = QInputDialog::getText(
+            &this->window, QString::fromStdString(LogTextFor(LogText::MarkerTitle, languageIndex)),
+            QString::fromStdString(LogTextFor(LogText::MarkerPrompt, languageIndex)), QLineEdit::Normal, QString(), &ok);
+        return ok ? std::optional<QString>(note) : std::nullopt;
+    };
+    chooseFile = [this](const QString& start) {
+        return QFileDialog::getOpenFileName(&this->window, QString(), start,
+                                            QString::fromStdString(LogTextFor(LogText::LogFiles, languageIndex)));
+    };
+    BuildMenu();
+    UpdateActions();
+}
+
+LogWiring::~LogWiring() = default;
+
+void LogWiring::BuildMenu()
+{
+    // After the design's menus.
+    menuLog = window.menuBar()->addMenu(QString());
+    menuLog->setObjectName(QStringLiteral("MenuLog"));
+    menuStart = menuLog->addAction(QString());
+    menuStart->setObjectName(QStringLiteral("MenuLogStart"));
+    menuStop = menuLog->addAction(QString());
+    menuStop->setObjectName(QStringLiteral("MenuLogStop"));
+    menuMarker = menuLog->addAction(QString());
+    menuMarker->setObjectName(QStringLiteral("MenuLogMarker"));
+    menuMarker->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    menuMarker->setShortcutContext(Qt::ApplicationShortcut);
+    menuLog->addSeparator();
+    menuOpen = menuLog->addAction(QString());
+    menuOpen->setObjectName(QStringLiteral("MenuLogOpen"));
+    menuCurrent = menuLog->addAction(QString());
+    menuCurrent->setObjectName(QStringLiteral("MenuLogCurrent"));
+    connect(menuOpen, &QAction::triggered, this, &LogWiring::OpenClick);
+    connect(menuCurrent, &QAction::triggered, this, &LogWiring::CurrentClick);
+    connect(menuStart, &QAction::triggered, this, &LogWiring::StartClick);
+    connect(menuStop, &QAction::triggered, this, &LogWiring::StopClick);
+    connect(menuMarker, &QAction::triggered, this, &LogWiring::MarkerClick);
+
+    recordingLabel = new QLabel(&window);
+    recordingLabel->setObjectName(QStringLiteral("LabelLogRecording"));
+    recordingLabel->setStyleSheet(QStringLiteral("color: red; font-weight: bold"));
+    window.statusBar()->addPermanentWidget(recordingLabel);
+}
+
+void LogWiring::Frame(const UnitFrame& frame)
+{
+    Show(recorder.Frame(clock(), MonitorLogRow(frame.data())));
+}
+
+void LogWiring::Tick()
+{
+    Show(recorder.Tick(clock()));
+}
+
+void LogWiring::Close()
+{
+    Show(recorder.Stop(clock()));
+}
+
+void LogWiring::StartClick()
+{
+    Show(recorder.Start(clock()));
+}
+
+void LogWiring::StopClick()
+{
+    Show(recorder.Stop(clock()));
+}
+
+void LogWiring::MarkerClick()
+{
+    if (!recorder.Recording()) {
+        showStatus(LogTextFor(LogText::NotRecording, languageIndex), false);
+        return;
+    }
+    // The marker keeps the moment of the key, not of the answer.
+    const std::int64_t pressed = clock();
+    const std::optional<QString> note = askNote();
+    if (!note)
+        return;
+    if (!recorder.Mark(pressed, note->simplified().toStdString())) {
+        showStatus(LogTextFor(LogText::NotRecording, languageIndex), false);
+        return;
+    }
+    showStatus(LogTextFor(LogText::MarkerSet, languageIndex) + " " + std::to_string(recorder.Markers()), false);
+}
+
+void LogWiring::OpenClick()
+{
+    const QString start = logWindow && !logWindow->File().isEmpty()
+                              ? QFileInfo(logWindow->File()).absolutePath()
+                              : QString::fromStdString(recorder.Folder());
+    const QString path = chooseFile(start);
+    if (!path.isEmpty())
+        OpenLog(path);
+}
+
+void LogWiring::CurrentClick()
+{
+    const std::string current = recorder.Recording() ? recorder.File() : lastFile;
+    if (current.empty()) {
+        showStatus(LogTextFor(LogText::NotRecording, languageIndex), false);
+        return;
+    }
+    OpenLog(QString::fromStdString(current));
+}
+
+void LogWiring::OpenLog(const QString& path)
+{
+    if (!logWindow) {
+        logWindow = new TFormLog(&window);
+        logWindow->SetLanguage(languageIndex);
+    }
+    logWindow->OpenFile(path);
+    logWindow->show();
+    logWindow->raise();
+}
+
+void LogWiring::Show(const LogEvent& event)
+{
+    if (!event.file.empty())
+        lastFile = event.file;
+    switch (event.kind) {
+    case LogEvent::Kind::None:
+        return;
+    case LogEvent::Kind::Started:
+        showStatus(LogTextFor(LogText::Started, languageIndex) + " " + BaseName(event.file), false);
+        break;
+    case LogEvent::Kind::NoSpace:
+        showStatus(LogTextFor(LogText::NoSpace, languageIndex), true);
+        break;
+    case LogEvent::Kind::Stopped:
+        if (event.reason == StopReason::DiskFull)
+            showStatus(LogTextFor(LogText::NoSpace, languageIndex), true);
+        else if (event.reason == StopReason::WriteFailed)
+            showStatus(LogTextFor(LogText::WriteFailed, languageIndex) + " " + event.error, true);
+        else
+            showStatus(LogTextFor(LogText::Stopped, languageIndex) + " " + BaseName(event.file), false);
+        break;
+    }
+    UpdateActions();
+}
+
+void LogWiring::UpdateActions()
+{
+    const bool recording = recorder.Recording();
+    menuStart->setEnabled(!recording);
+    menuStop->setEnabled(recording);
+    recordingLabel->setText(recording ? QString::fromStdString(LogTextFor(LogText::Recording, languageIndex))
+                                      : QString());
+    recordingLabel->setVisible(recording);
+}
+
+void LogWiring::SetLanguage(int language)
+{
+    languageIndex = language;
+    if (logWindow)
+        logWindow->SetLanguage(language);
+    UpdateActions();
+}
+
+}  // namespace torvana

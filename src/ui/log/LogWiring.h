@@ -1,0 +1,89 @@
+#pragma once
+// The window's side of the datalog: every accepted monitor frame goes to
+// the recorder, the Log menu starts, stops and marks by hand and opens the
+// log window, and the status line says what the recording did.
+
+#include "link/UnitFrame.h"
+#include "log/LogRecorder.h"
+
+#include <QObject>
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+class QAction;
+class QLabel;
+class QMainWindow;
+class QMenu;
+
+namespace torvana {
+class TFormLog;
+}
+
+namespace torvana {
+
+class LogWiring : public QObject {
+    Q_OBJECT
+public:
+    using Clock = std::function<std::int64_t()>;  // milliseconds, steady
+    // The note of a new marker; nullopt when the user cancelled.
+    using NoteAsker = std::function<std::optional<QString>()>;
+    using FileChooser = std::function<QString(const QString& folder)>;
+    using StatusShower = std::function<void(const std::string& text, bool red)>;
+
+    LogWiring(QMainWindow& window, StatusShower showStatus, std::string folder);
+    ~LogWiring() override;
+
+    // Every accepted monitor frame, and every timer tick.
+    void Frame(const UnitFrame& frame);
+    void Tick();
+    // At close: the file is completed.
+    void Close();
+
+    void StartClick();
+    void StopClick();
+    void MarkerClick();
+    // The log window with a log the user chooses, or the one being written
+    // (else the last one written).
+    void OpenClick();
+    void CurrentClick();
+    void SetLanguage(int languageIndex);
+
+    // Replacements for the tests.
+    void SetClock(Clock value) { clock = std::move(value); }
+    void SetNoteAsker(NoteAsker value) { askNote = std::move(value); }
+    void SetFileChooser(FileChooser value) { chooseFile = std::move(value); }
+    void SetFreeSpace(LogRecorder::FreeSpace value) { recorder.SetFreeSpace(std::move(value)); }
+
+    const LogRecorder& Recorder() const { return recorder; }
+    QLabel* RecordingLabel() const { return recordingLabel; }
+    TFormLog* LogWindow() const { return logWindow; }
+
+private:
+    void BuildMenu();
+    void Show(const LogEvent& event);
+    void UpdateActions();
+    void OpenLog(const QString& path);
+
+    QMainWindow& window;
+    StatusShower showStatus;
+    LogRecorder recorder;
+    Clock clock;
+    NoteAsker askNote;
+    FileChooser chooseFile;
+    std::string lastFile;  // the log written last
+    int languageIndex = 0;
+
+    QLabel* recordingLabel = nullptr;
+    TFormLog* logWindow = nullptr;
+    QMenu* menuLog = nullptr;
+    QAction* menuStart = nullptr;
+    QAction* menuStop = nullptr;
+    QAction* menuMarker = nullptr;
+    QAction* menuOpen = nullptr;
+    QAction* menuCurrent = nullptr;
+};
+
+}  // namespace torvana

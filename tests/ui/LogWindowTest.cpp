@@ -1,0 +1,122 @@
+// The log window as the user meets it: opened from the Log menu, channels
+// chosen, the cursor clicked, the wheel, the marker list.
+
+#include "WindowFixture.h"
+
+#include "log/LogCsv.h"
+#include "ui/log/LogWindow.h"
+#include "ui/log/LogWiring.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QTest>
+#include <QTreeWidget>
+#include <QWheelEvent>
+#include <qcustomplot.h>
+
+namespace torvana {
+namespace {
+
+constexpr int Frames = 200;
+constexpr int FrameMs = 330;
+constexpr int MarkerMs = 10000;
+constexpr int WaterGapEvery = 50;
+
+QString WriteFile(const QString& path, const std::string& text)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text.data(), static_cast<qint64>(text.size()));
+    return path;
+}
+
+std::string SampleLog()
+{
+    std::string text = LogCsvHeader();
+    for (int i = 0; i < Frames; ++i) {
+        LogRow row;
+        row.timeMs = i * FrameMs;
+        row.Set(LogChannel::Rpm, 1000 + 10 * i);
+        row.Set(LogChannel::TpsPercent, i % 100);
+        row.Set(LogChannel::LambdaMillivolts, 450);
+        if (i % WaterGapEvery != 0)
+            row.Set(LogChannel::WaterTemp, 80);
+        text += LogCsvRow(row);
+    }
+    LogRow marker;
+    marker.timeMs = MarkerMs;
+    marker.marker = "1 knock on the dyno";
+    return text + LogCsvRow(marker);
+}
+
+QString CursorValue(const TFormLog& log, LogChannel channel)
+{
+    const auto* tree = log.findChild<QTreeWidget*>(QStringLiteral("TreeLogCursor"));
+    return tree->topLevelItem(static_cast<int>(channel))->text(1);
+}
+
+TEST_F(WindowTest, LogWindowPlotsChosenChannelsWithACursorAndMarkers)
+{
+    const QString path = WriteFile(Dir() + "/run.csv", SampleLog());
+    TFormHlav& w = Start();
+    QString chosen = path;
+    w.Logs().SetFileChooser([&chosen](const QString&) { return chosen; });
+    w.findChild<QAction*>(QStringLiteral("MenuLogOpen"))->trigger();
+    TFormLog* log = w.Logs().LogWindow();
+    ASSERT_NE(log, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(log));
+    QCustomPlot* plot = log->Plot();
+    ASSERT_EQ(plot->graphCount(), 3);  // engine speed, throttle and lambda at first
+    EXPECT_EQ(plot->graph(0)->dataCount(), Frames);
+
+    auto* channels = log->findChild<QListWidget*>(QStringLiteral("ListLogChannels"));
+    channels->item(static_cast<int>(LogChannel::WaterTemp))->setCheckState(Qt::Checked);
+    ASSERT_EQ(plot->graphCount(), 4);
+    ASSERT_EQ(plot->axisRectCount(), 4);
+    plot->replot();
+
+    // A click reads every value of the frame at that time.
+    QCPAxisRect* top = plot->axisRect(0);
+    const double clickAt = 20.0;
+    const QPoint click(qRound(top->axis(QCPAxis::atBottom)->coordToPixel(clickAt)), top->center().y());
+    QTest::mouseClick(plot, Qt::LeftButton, {}, click);
+    ASSERT_TRUE(log->CursorTime());
+    EXPECT_NEAR(*log->CursorTime(), 60 * FrameMs / 1000.0, 1e-9);
+    EXPECT_EQ(CursorValue(*log, LogChannel::Rpm), "1600");
+    EXPECT_EQ(CursorValue(*log, LogChannel::WaterTemp), "80");
+    EXPECT_EQ(CursorValue(*log, LogChannel::Pressure), "-");
+    QTest::keyClick(log, Qt::Key_Right);
+    EXPECT_EQ(CursorValue(*log, LogChannel::Rpm), "1610");
+
+    // The wheel zooms every plot's time axis alike.
+    const auto before = log->TimeRange();
+    QWheelEvent wheel(QPointF(click), plot->mapToGlobal(QPointF(click)), QPoint(), QPoint(0, 120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(plot, &wheel);
+    const auto after = log->TimeRange();
+    EXPECT_LT(after.second - after.first, before.second - before.first);
+    for (int i = 1; i < plot->axisRectCount(); ++i) {
+        EXPECT_EQ(plot->axisRect(i)->axis(QCPAxis::atBottom)->range().lower, after.first);
+        EXPECT_EQ(plot->axisRect(i)->axis(QCPAxis::atBottom)->range().upper, after.second);
+    }
+
+    // The marker is listed; its item takes the cursor there.
+    auto* markers = log->findChild<QListWidget*>(QStringLiteral("ListLogMarkers"));
+    ASSERT_EQ(markers->count(), 1);
+    EXPECT_TRUE(markers->item(0)->text().contains(QStringLiteral("knock on the dyno")));
+    QTest::mouseClick(markers->viewport(), Qt::LeftButton, {}, markers->visualItemRect(markers->item(0)).center());
+    EXPECT_NEAR(*log->CursorTime(), (MarkerMs / FrameMs) * FrameMs / 1000.0, 1e-9);
+
+    // A file that is no log: the reason shows and the log stays.
+    chosen = WriteFile(Dir() + "/notes.csv", "rpm,lambda\n1,2\n");
+    w.findChild<QAction*>(QStringLiteral("MenuLogOpen"))->trigger();
+    EXPECT_TRUE(log->findChild<QLabel*>(QStringLiteral("LabelLogFile"))->text().startsWith("The log could not be read:"));
+    EXPECT_EQ(log->Timeline()->FrameCount(), static_cast<std::size_t>(Frames));
+    EXPECT_EQ(log->File(), path);
+}
+
+}  // namespace
+}  // namespace torvana

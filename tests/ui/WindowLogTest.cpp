@@ -1,0 +1,149 @@
+// The datalog as the window records it from the simulated unit.
+
+#include "WindowFixture.h"
+
+#include "log/LogCsv.h"
+#include "ui/MonitorArea.h"
+#include "ui/log/LogWindow.h"
+#include "ui/log/LogWiring.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QTest>
+#include <cstdio>
+
+namespace torvana {
+namespace {
+
+constexpr std::size_t FramesBeforeUnplug = 30;
+constexpr int MarkerAfterFrames = 12;
+constexpr int TicksToSilence = 400;
+constexpr int TicksForFrames = 6 * 40;  // a monitor request every sixth tick
+
+class WindowLogTest : public WindowTest {
+protected:
+    TFormHlav& StartLogging()
+    {
+        TFormHlav& w = Start();
+        w.Logs().SetClock([this] { return ticks * Timer1Interval; });
+        return w;
+    }
+    void TickClock(int count = 1)
+    {
+        for (int i = 0; i < count; ++i) {
+            ++ticks;
+            Tick();
+        }
+    }
+    QStringList LogFiles() const
+    {
+        return QDir(Dir() + "/data/torvana/logs").entryList({"*.csv"}, QDir::Files);
+    }
+    std::int64_t ticks = 0;
+};
+
+std::string Printed(const char* format, int value)
+{
+    char text[64] = {};
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+// A run of the unit is one file: every frame with every value the monitor
+// shows, a failed sensor as an empty cell, the marker where the key was
+// pressed, and all of it still there when the unit is unplugged mid-run.
+TEST_F(WindowLogTest, RecordsARunWithItsMarkerAndSurvivesTheUnplug)
+{
+    SimulatorOptions options;
+    options.faults.coolantSensorFailed = true;
+    options.faults.answerLimit = FramesBeforeUnplug;
+    unit = UnitSimulator(options);
+    TFormHlav& w = StartLogging();
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    w.Logs().SetNoteAsker([] { return std::optional<QString>(QStringLiteral("hot, \"lap\" 1")); });
+
+    while (unit.FramesAnswered() < static_cast<std::size_t>(MarkerAfterFrames))
+        TickClock();
+    EXPECT_TRUE(w.Logs().Recorder().Recording());
+    EXPECT_FALSE(w.Logs().RecordingLabel()->isHidden());
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &w, Qt::Key_M, Qt::ControlModifier);
+    TickClock(TicksForFrames);
+    ASSERT_EQ(unit.FramesAnswered(), FramesBeforeUnplug);
+    // The last frame's values as the monitor shows them.
+    const auto label = [&w](MonitorLabel l) { return w.Monitor().Label(l)->text().toStdString(); };
+    const std::string rpmText = label(MonitorLabel::LabelRpm);
+    const std::string lambdaText = label(MonitorLabel::LabelLambda);
+    const std::string jetText = label(MonitorLabel::LabelMon_Jet2A);
+    const std::string knockText = label(MonitorLabel::LabelKnockMon1);
+    const std::string voltageText = label(MonitorLabel::LabelKorNapeti);
+    TickClock(TicksToSilence);
+    EXPECT_FALSE(w.Logs().Recorder().Recording());
+
+    const QStringList files = LogFiles();
+    ASSERT_EQ(files.size(), 1);
+    const LogParse log = ReadLogFile((Dir() + "/data/torvana/logs/" + files[0]).toStdString());
+    ASSERT_TRUE(log.ok) << log.error;
+    EXPECT_EQ(log.table.skippedRows, 0u);
+    std::vector<LogRow> frames;
+    std::vector<LogRow> markers;
+    for (const LogRow& row : log.table.rows)
+        (row.present.any() ? frames : markers).push_back(row);
+    ASSERT_EQ(frames.size(), FramesBeforeUnplug);
+    for (const LogRow& row : frames) {
+        EXPECT_FALSE(row.Value(LogChannel::WaterTemp));
+        EXPECT_GT(row.Value(LogChannel::Rpm).value_or(0), 0);
+        const bool baseAdvance = !row.Value(LogChannel::Advance1);
+        EXPECT_EQ(row.present.count(), static_cast<std::size_t>(LogChannelCount - 1 - (baseAdvance ? 3 : 0)));
+    }
+    const LogRow& last = frames.back();
+    EXPECT_EQ(rpmText, Printed("RPM = %d ", *last.Value(LogChannel::Rpm)));
+    EXPECT_EQ(lambdaText, Printed("LAMBDA= %d mV", *last.Value(LogChannel::LambdaMillivolts)));
+    EXPECT_EQ(jetText, Printed("INJ. TIME 2A= %d us", *last.Value(LogChannel::Injection2A)));
+    EXPECT_EQ(knockText, Printed("Knock Level 1 = %d mV", *last.Value(LogChannel::KnockLevel1)));
+    EXPECT_EQ(voltageText, Printed("U correction= %d us", *last.Value(LogChannel::VoltageCorrection)));
+
+    ASSERT_EQ(markers.size(), 1u);
+    EXPECT_EQ(markers[0].marker, "1 hot, \"lap\" 1");
+    // Set while the twelfth frame was on its way.
+    EXPECT_GT(markers[0].timeMs, frames[MarkerAfterFrames - 2].timeMs);
+    EXPECT_LT(markers[0].timeMs, frames[MarkerAfterFrames].timeMs);
+
+    // The log just written opens in the log window.
+    w.findChild<QAction*>(QStringLiteral("MenuLogCurrent"))->trigger();
+    ASSERT_NE(w.Logs().LogWindow(), nullptr);
+    EXPECT_EQ(w.Logs().LogWindow()->Timeline()->FrameCount(), FramesBeforeUnplug);
+    EXPECT_EQ(w.Logs().LogWindow()->Timeline()->Markers().size(), 1u);
+}
+
+TEST_F(WindowLogTest, ShortSpaceStopsTheRecordingAndTheStatusLineSaysSo)
+{
+    TFormHlav& w = StartLogging();
+    std::uint64_t free = LogMinimumFreeBytes * 2;
+    w.Logs().SetFreeSpace([&free](const std::string&) { return free; });
+    while (!w.Logs().Recorder().Recording() && ticks < TicksForFrames)
+        TickClock();
+    ASSERT_TRUE(w.Logs().Recorder().Recording());
+    free = LogMinimumFreeBytes - 1;
+    while (w.Logs().Recorder().Recording() && ticks < 2 * TicksForFrames)
+        TickClock();
+    TickClock();
+    EXPECT_FALSE(w.Logs().Recorder().Recording());
+    EXPECT_TRUE(w.Logs().RecordingLabel()->isHidden());
+    EXPECT_EQ(w.Controls().labelHlaseni->text(), "Log recording stopped: less than 100 MB free on the disk.");
+    EXPECT_TRUE(w.Controls().labelHlaseni->isVisibleTo(&w));
+
+    // By hand: refused with the same words, in the window's language.
+    w.MenuLanguageClick(German);
+    w.Logs().StartClick();
+    TickClock();
+    EXPECT_FALSE(w.Logs().Recorder().Recording());
+    EXPECT_EQ(w.Controls().labelHlaseni->text(),
+              QString::fromUtf8("Protokollaufzeichnung beendet: weniger als 100 MB frei auf dem Datenträger."));
+}
+
+}  // namespace
+}  // namespace torvana
