@@ -106,6 +106,7 @@ void TFormLog::BuildControls()
     plot = new QCustomPlot(splitter);
     plot->setObjectName(QStringLiteral("PlotLog"));
     plot->setInteractions(QCP::iRangeDrag | QCP::iRangeZoom);
+    margins = new QCPMarginGroup(plot);
     splitter->addWidget(side);
     splitter->addWidget(plot);
     splitter->setSizes({SideWidth, WindowWidth - SideWidth});
@@ -243,7 +244,6 @@ void TFormLog::Rebuild()
     rects.clear();
     cursorLines.clear();
     const std::vector<LogChannel> channels = Channels();
-    auto* margins = new QCPMarginGroup(plot);
     const QVector<double> keys =
         timeline ? QVector<double>(timeline->Seconds().begin(), timeline->Seconds().end()) : QVector<double>();
     QPen markerPen(MarkerColour);

@@ -13,6 +13,7 @@
 #include <vector>
 
 class QCPAxisRect;
+class QCPMarginGroup;
 class QCPItemStraightLine;
 class QCustomPlot;
 class QLabel;
@@ -73,6 +74,7 @@ private:
     QPoint pressedAt;
 
     QCustomPlot* plot = nullptr;
+    QCPMarginGroup* margins = nullptr;  // keeps the plots' left edges in line
     QListWidget* channelList = nullptr;
     QListWidget* markerList = nullptr;
     QTreeWidget* cursorTree = nullptr;
