@@ -100,12 +100,12 @@ void LogWiring::Close()
 
 void LogWiring::StartClick()
 {
-    Show(recorder.Start(clock()));
+    Show(recorder.Start(clock()), true);
 }
 
 void LogWiring::StopClick()
 {
-    Show(recorder.Stop(clock()));
+    Show(recorder.Stop(clock()), true);
 }
 
 void LogWiring::MarkerClick()
@@ -157,7 +157,7 @@ void LogWiring::OpenLog(const QString& path)
     logWindow->raise();
 }
 
-void LogWiring::Show(const LogEvent& event)
+void LogWiring::Show(const LogEvent& event, bool byHand)
 {
     if (!event.file.empty())
         lastFile = event.file;
@@ -165,7 +165,10 @@ void LogWiring::Show(const LogEvent& event)
     case LogEvent::Kind::None:
         return;
     case LogEvent::Kind::Started:
-        showStatus(LogTextFor(LogText::Started, languageIndex) + " " + BaseName(event.file), false);
+        // A run that starts or ends by itself is shown by the permanent label
+        // only: the status line may be telling of a fault meanwhile.
+        if (byHand)
+            showStatus(LogTextFor(LogText::Started, languageIndex) + " " + BaseName(event.file), false);
         break;
     case LogEvent::Kind::NoSpace:
         showStatus(LogTextFor(LogText::NoSpace, languageIndex), true);
@@ -175,7 +178,7 @@ void LogWiring::Show(const LogEvent& event)
             showStatus(LogTextFor(LogText::NoSpace, languageIndex), true);
         else if (event.reason == StopReason::WriteFailed)
             showStatus(LogTextFor(LogText::WriteFailed, languageIndex) + " " + event.error, true);
-        else
+        else if (byHand)
             showStatus(LogTextFor(LogText::Stopped, languageIndex) + " " + BaseName(event.file), false);
         break;
     }
@@ -189,6 +192,7 @@ void LogWiring::UpdateActions()
     menuStop->setEnabled(recording);
     recordingLabel->setText(recording ? QString::fromStdString(LogTextFor(LogText::Recording, languageIndex))
                                       : QString());
+    recordingLabel->setToolTip(recording ? QString::fromStdString(BaseName(recorder.File())) : QString());
     recordingLabel->setVisible(recording);
 }
 

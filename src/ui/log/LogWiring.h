@@ -63,7 +63,7 @@ public:
 
 private:
     void BuildMenu();
-    void Show(const LogEvent& event);
+    void Show(const LogEvent& event, bool byHand = false);
     void UpdateActions();
     void OpenLog(const QString& path);
 
