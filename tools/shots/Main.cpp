@@ -1,10 +1,12 @@
-// Pictures of the editor's pages for the manual: the real window, offscreen,
-// on a private settings folder with the factory set, its port on a simulated
-// unit with a running engine, every shown page saved as a PNG.
+// Pictures of the editor's pages and windows for the manual: the real window,
+// offscreen, on a private settings folder with the factory set, its port on a
+// simulated unit with a running engine, every shown page and the windows the
+// menus open saved as PNGs.
 // Usage: torvana-shots OUTDIR [LANGUAGE]
 
 #include "SimulatedLine.h"
 #include "UnitSimulator.h"
+#include "WindowShots.h"
 #include "core/AtomicFile.h"
 #include "ui/ApplicationIdentity.h"
 #include "ui/FileDialogs.h"
@@ -48,9 +50,11 @@ struct FailingSink : MessageSink {
     }
 };
 
-struct NoDialogs : FileDialogs {
-    QString ChooseOpenFile(const QString&) override { return {}; }
-    QString ChooseSaveFile(const QString&) override { return {}; }
+// Saving and opening always use the one file in the private folder.
+struct OneFileDialogs : FileDialogs {
+    QString file;
+    QString ChooseOpenFile(const QString&) override { return file; }
+    QString ChooseSaveFile(const QString&) override { return file; }
     QString ChoosePdfFile(const QString&) override { return {}; }
     bool OpenDocument(const QString&) override { return false; }
 };
@@ -66,10 +70,11 @@ struct SimulatedPort : PortOpener {
     }
 };
 
-int Shoot(const QString& outputDir, const QStringList& windowArguments)
+int Shoot(const QString& outputDir, const QStringList& windowArguments, const QString& setFile)
 {
     FailingSink sink;
-    NoDialogs dialogs;
+    OneFileDialogs dialogs;
+    dialogs.file = setFile;
     SimulatedPort port;
     TFormHlav window(windowArguments, WindowServices{&sink, &dialogs, &port});
     window.Timer1().stop();  // the simulated clock moves only with our ticks
@@ -84,7 +89,11 @@ int Shoot(const QString& outputDir, const QStringList& windowArguments)
         QApplication::processEvents();
     };
     tick(TicksToConnect);
-    const auto shots = ShootPages(window, *window.Controls().pageControl1, [&] { tick(TicksPerPage); });
+    auto shots = ShootPages(window, *window.Controls().pageControl1, [&] { tick(TicksPerPage); });
+    WindowShots windows = ShootWindows(window, [&] { tick(TicksPerPage); });
+    for (const QString& name : windows.missing)
+        std::fprintf(stderr, "torvana-shots: %s was not there\n", qPrintable(name));
+    shots.insert(shots.end(), windows.shots.begin(), windows.shots.end());
     if (!QDir().mkpath(outputDir)) {
         std::fprintf(stderr, "torvana-shots: cannot make %s\n", qPrintable(outputDir));
         return ExitFailure;
@@ -97,7 +106,7 @@ int Shoot(const QString& outputDir, const QStringList& windowArguments)
         }
     }
     window.close();
-    return sink.shown == 0 && !shots.empty() ? 0 : ExitFailure;
+    return sink.shown == 0 && windows.missing.isEmpty() && !shots.empty() ? 0 : ExitFailure;
 }
 
 }  // namespace
@@ -125,5 +134,5 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: torvana-shots OUTDIR [LANGUAGE]\n");
         return torvana::ExitUsage;
     }
-    return torvana::Shoot(arguments.at(1), arguments.mid(2));
+    return torvana::Shoot(arguments.at(1), arguments.mid(2), home.filePath("shots.ign"));
 }
