@@ -2,6 +2,7 @@
 #include "texts/PortTexts.h"
 
 #include "texts/HistoryTexts.h"
+#include "texts/LogTexts.h"
 #include "texts/ViewTexts.h"
 
 #include "Utf8Check.h"
@@ -86,10 +87,11 @@ void ExpectTranslatedWithTheSamePlaces(Lookup textFor)
     }
 }
 
-TEST(MessageTableTest, HistoryAndViewTextsExistInEveryLanguageWithTheSamePlaces)
+TEST(MessageTableTest, HistoryViewAndLogTextsExistInEveryLanguageWithTheSamePlaces)
 {
     ExpectTranslatedWithTheSamePlaces<HistoryText>(HistoryTextFor);
     ExpectTranslatedWithTheSamePlaces<ViewText>(ViewTextFor);
+    ExpectTranslatedWithTheSamePlaces<LogText>(LogTextFor);
 }
 
 TEST(MessageTableTest, PortTextsExistInEveryLanguageWithTheSamePlaces)
