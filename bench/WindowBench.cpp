@@ -123,10 +123,10 @@ void BM_WindowStartup(benchmark::State& state)
 }
 BENCHMARK(BM_WindowStartup)->Unit(benchmark::kMillisecond);
 
-// The heat map and the table plot shown, as the View menu shows them.
+// The heat map, the table plot and the hit map shown, as the View menu shows them.
 void ShowViews(TFormHlav& window, bool shown)
 {
-    for (const char* name : {"MenuHeatMap", "MenuTablePlot"}) {
+    for (const char* name : {"MenuHeatMap", "MenuTablePlot", "MenuHitMap"}) {
         if (auto* item = window.findChild<QAction*>(QString::fromLatin1(name))) {
             item->setChecked(shown);
         }

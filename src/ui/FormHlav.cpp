@@ -346,6 +346,7 @@ bool TFormHlav::MonitorFrameArrived(const UnitFrame& frame)
     link.SetUnitStoreRemaining(live.UnitStoreRemaining);
     monitor->Apply(view);
     logs->Frame(frame);
+    views->MonitorFrame(QDateTime::currentMSecsSinceEpoch(), live);
     return true;
 }
 

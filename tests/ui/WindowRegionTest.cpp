@@ -162,9 +162,11 @@ TEST_F(RegionWindowTest, TablePlotFollowsThePageTheEditsAndTheEngine)
     EXPECT_FALSE(dock.Trail().Points().empty());
     const QCPGraph* point = dock.Plot()->graph(dock.Plot()->graphCount() - 1);
     ASSERT_EQ(point->data()->size(), 1);
-    EXPECT_EQ(point->data()->at(0)->key, w.Live().LiveRpm);
-    EXPECT_EQ(point->data()->at(0)->value,
-              Byte(Jet1A, w.Tracked().CurveRow, w.Tracked().CurveColumn) * MicrosecondsPerStep);
+    // The point is drawn again once it moves by a pixel.
+    const auto pixel = [](const QCPAxis* axis, double value) { return std::lround(axis->coordToPixel(value)); };
+    EXPECT_EQ(pixel(point->keyAxis(), point->data()->at(0)->key), pixel(point->keyAxis(), w.Live().LiveRpm));
+    EXPECT_EQ(pixel(point->valueAxis(), point->data()->at(0)->value),
+              pixel(point->valueAxis(), Byte(Jet1A, w.Tracked().CurveRow, w.Tracked().CurveColumn) * MicrosecondsPerStep));
 }
 
 TEST(OperatingTrail, KeepsThirtySecondsAndRestartsWhenTheClockGoesBack)

@@ -336,6 +336,17 @@ PageStore EditorPages::FilledPageStore(const EditorState& current, const EditorS
 void EditorPages::ShowHeatMap(bool shown, const ParameterImage& image)
 {
     heatMap = shown;
+    PaintCellShades(image);
+}
+
+void EditorPages::SetCellShades(CellShades shades, const ParameterImage& image)
+{
+    cellShades = std::move(shades);
+    PaintCellShades(image);
+}
+
+void EditorPages::PaintCellShades(const ParameterImage& image)
+{
     const int active = ActivePageIndex();
     if (active >= 0 && active <= PageIndex::LastCurve) {
         PaintHeat(image, active);
@@ -344,13 +355,18 @@ void EditorPages::ShowHeatMap(bool shown, const ParameterImage& image)
 
 void EditorPages::PaintHeat(const ParameterImage& image, int curve)
 {
-    const bool shown = heatMap && !SlaveView(image, curve);
+    const bool plain = SlaveView(image, curve) || (!heatMap && !cellShades);
     const HeatDomain domain = HeatDomainFor(image, curve);
     for (int r = 0; r < CurveRows; ++r) {
         for (int c = 0; c < CurveColumns; ++c) {
-            const HeatRgb rgb = HeatColour(HeatLevel(image[CurveCellOffset(curve, r, c)], domain));
-            painter->SetHeat(curveGrid->cellEdits[r][c],
-                             shown ? std::optional<QColor>(QColor(rgb.red, rgb.green, rgb.blue)) : std::nullopt);
+            std::optional<QColor> colour;
+            if (!plain && cellShades) {
+                colour = cellShades(curve, r, c);
+            } else if (!plain) {
+                const HeatRgb rgb = HeatColour(HeatLevel(image[CurveCellOffset(curve, r, c)], domain));
+                colour = QColor(rgb.red, rgb.green, rgb.blue);
+            }
+            painter->SetHeat(curveGrid->cellEdits[r][c], colour);
         }
     }
 }

@@ -15,9 +15,11 @@
 // Values move between the controls and the image only through the binding
 // module; the widgets here convert nothing.
 
+#include <QColor>
 #include <QSet>
 #include <QString>
 #include <array>
+#include <functional>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -117,6 +119,12 @@ public:
 
     // The heat map on the curve grid, painted at once and on every fill.
     void ShowHeatMap(bool shown, const ParameterImage& image);
+    // Colours of a curve's cells that take the heat map's place while set
+    // (the hit map); an empty function gives the heat map back. Painted at
+    // once, on every fill and on PaintCellShades.
+    using CellShades = std::function<std::optional<QColor>(int curve, int row, int column)>;
+    void SetCellShades(CellShades shades, const ParameterImage& image);
+    void PaintCellShades(const ParameterImage& image);
     // The grid the curve pages share, for the views on it.
     const CurveGridControls& CurveGrid() const { return *curveGrid; }
 
@@ -152,6 +160,7 @@ private:
     QSet<const QObject*> changed;
     bool filling = false;
     bool heatMap = false;
+    CellShades cellShades;
 };
 
 }  // namespace torvana

@@ -2,8 +2,8 @@
 
 #include "link/Tracking.h"
 #include "ui/binding/UpDownRange.h"
-#include "ui/views/HeatScale.h"
 
+#include <QStackedWidget>
 #include <qcustomplot.h>
 
 namespace torvana {
@@ -21,24 +21,41 @@ constexpr const char* TrailLayer = "trail";
 constexpr int FirstTrailGraph = CurveRows;
 constexpr int PointGraph = CurveRows + TrailBuckets;
 
-QColor RowColour(int row)
+constexpr std::int64_t FadeStepMs = 1000;
+constexpr double ListDotSize = 5;
+constexpr double AxisMargin = 1.1;
+
+// Ten colours told apart at a glance (Tableau 10), one per throttle row and
+// for the lists' lines; the trail is drawn in grey and the point in lime
+// with a dark rim, so neither is taken for a row.
+constexpr std::array<QRgb, CurveRows> LinePalette = {0x4e79a7, 0xf28e2b, 0xe15759, 0x76b7b2, 0x59a14f,
+                                                    0xedc948, 0xb07aa1, 0xff9da7, 0x9c755f, 0x17becf};
+constexpr QRgb TrailGrey = 0x404040;
+constexpr QRgb PointRim = 0x202020;
+constexpr double PointRimWidth = 1.5;
+
+QColor LineColour(int line)
 {
-    const HeatRgb rgb = HeatColour(row * (HeatLevels - 1) / (CurveRows - 1));
-    return QColor(rgb.red, rgb.green, rgb.blue).darker();
+    return QColor(LinePalette[static_cast<std::size_t>(line) % LinePalette.size()]);
 }
 
 }  // namespace
 
-TablePlotDock::TablePlotDock(QWidget* parent) : QDockWidget(parent), plot(new QCustomPlot(this))
+TablePlotDock::TablePlotDock(QWidget* parent)
+    : QDockWidget(parent), stack(new QStackedWidget(this)), plot(new QCustomPlot(stack)),
+      listPlot(new QCustomPlot(stack))
 {
     setObjectName(QStringLiteral("DockTablePlot"));
     plot->setObjectName(QStringLiteral("TablePlot"));
+    listPlot->setObjectName(QStringLiteral("ListPlot"));
     plot->setMinimumSize(PlotMinWidth, PlotMinHeight);
-    setWidget(plot);
+    stack->addWidget(plot);
+    stack->addWidget(listPlot);
+    setWidget(stack);
     plot->xAxis->setLabel(QStringLiteral("rpm"));
     for (int r = 0; r < CurveRows; ++r) {
         QCPGraph* line = plot->addGraph();
-        line->setPen(QPen(RowColour(r), 2));
+        line->setPen(QPen(LineColour(r), 2));
         line->setName(QStringLiteral("%1 %").arg(TpsAxis[r]));
     }
     plot->addLayer(QString::fromLatin1(TrailLayer));
@@ -47,20 +64,77 @@ TablePlotDock::TablePlotDock(QWidget* parent) : QDockWidget(parent), plot(new QC
         QCPGraph* graph = plot->addGraph();
         graph->setLayer(QString::fromLatin1(TrailLayer));
         graph->setLineStyle(QCPGraph::lsNone);
-        const bool point = b == TrailBuckets;
-        QColor colour = point ? QColor(0, 200, 0) : QColor(Qt::red);
-        colour.setAlpha(point ? 255 : TrailAlphaMax * (b + 1) / TrailBuckets);
-        graph->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDisc, colour, point ? PointSize : TrailDotSize));
+        if (b == TrailBuckets) {
+            graph->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, QPen(QColor(PointRim), PointRimWidth),
+                                                   QBrush(Qt::green), PointSize));
+            continue;
+        }
+        QColor colour(TrailGrey);
+        colour.setAlpha(TrailAlphaMax * (b + 1) / TrailBuckets);
+        graph->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDisc, colour, TrailDotSize));
     }
     plot->legend->setVisible(true);
     for (int b = 0; b <= TrailBuckets; ++b)
         plot->legend->removeItem(plot->legend->itemCount() - 1);
 }
 
+void TablePlotDock::ShowPage(const ParameterImage& image, int page, int languageIndex)
+{
+    if (page >= 0 && page < CurveCount) {
+        ShowTable(image, page);
+        stack->setCurrentWidget(plot);
+    } else if (std::vector<PlotPanel> panels = ListPlots(image, page, languageIndex); !panels.empty()) {
+        ShowLists(panels);
+        stack->setCurrentWidget(listPlot);
+        trail.Clear();
+        shownPage = page;
+    }
+}
+
+void TablePlotDock::ShowLists(const std::vector<PlotPanel>& panels)
+{
+    listPlot->clearGraphs();
+    listPlot->plotLayout()->clear();
+    const int columns = panels.size() > 1 ? 2 : 1;
+    for (int i = 0; i < static_cast<int>(panels.size()); ++i) {
+        const PlotPanel& panel = panels[static_cast<std::size_t>(i)];
+        auto* rect = new QCPAxisRect(listPlot);
+        listPlot->plotLayout()->addElement(i / columns, i % columns, rect);
+        QCPAxis* x = rect->axis(QCPAxis::atBottom);
+        QCPAxis* y = rect->axis(QCPAxis::atLeft);
+        QCPAxis* title = rect->axis(QCPAxis::atTop);
+        x->setLabel(QString::fromStdString(panel.xLabel));
+        y->setLabel(QString::fromStdString(panel.yLabel));
+        title->setVisible(true);
+        title->setTicks(false);
+        title->setTickLabels(false);
+        title->setLabel(QString::fromStdString(panel.title));
+        QCPLegend* legend = nullptr;
+        if (panel.lines.size() > 1) {
+            legend = new QCPLegend;
+            rect->insetLayout()->addElement(legend, Qt::AlignTop | Qt::AlignRight);
+            legend->setLayer(QStringLiteral("legend"));
+        }
+        for (std::size_t l = 0; l < panel.lines.size(); ++l) {
+            const PlotLine& line = panel.lines[l];
+            QCPGraph* graph = listPlot->addGraph(x, y);
+            graph->setName(QString::fromStdString(line.name));
+            graph->setPen(QPen(LineColour(static_cast<int>(l)), 2));
+            graph->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, ListDotSize));
+            graph->setData(QVector<double>(line.x.begin(), line.x.end()), QVector<double>(line.y.begin(), line.y.end()));
+            graph->removeFromLegend();
+            if (legend)
+                graph->addToLegend(legend);
+        }
+        x->rescale();
+        y->rescale();
+        y->scaleRange(AxisMargin);
+    }
+    listPlot->replot(QCustomPlot::rpQueuedReplot);
+}
+
 void TablePlotDock::ShowTable(const ParameterImage& image, int page)
 {
-    if (page < 0 || page >= CurveCount)
-        return;
     if (page != shownPage)
         trail.Clear();
     shownPage = page;
@@ -76,6 +150,7 @@ void TablePlotDock::ShowTable(const ParameterImage& image, int page)
     }
     plot->yAxis->setLabel(IsIgnitionCurve(page) ? QStringLiteral("°") : QStringLiteral("µs"));
     plot->rescaleAxes();
+    shownDots.clear();
     plot->replot(QCustomPlot::rpQueuedReplot);
 }
 
@@ -83,21 +158,31 @@ void TablePlotDock::ShowOperatingPoint(int liveRpm, int value, std::int64_t nowM
 {
     if (liveRpm > 0)
         trail.Add({nowMs, liveRpm, value});
-    std::array<QVector<double>, TrailBuckets> x, y;
+    // Ages step by whole seconds, and points are compared by the pixel they
+    // fall on: the layer is drawn again only when the picture changes.
+    const std::int64_t fadeNowMs = nowMs - nowMs % FadeStepMs;
+    std::array<QVector<double>, TrailBuckets + 1> x, y;
+    std::vector<TrailDot> dots;
+    const auto addDot = [&](int bucket, int rpm, int shown) {
+        const TrailDot dot{bucket, static_cast<int>(std::lround(plot->xAxis->coordToPixel(rpm))),
+                           static_cast<int>(std::lround(plot->yAxis->coordToPixel(shown)))};
+        if (!dots.empty() && dots.back() == dot)
+            return;
+        dots.push_back(dot);
+        x[static_cast<std::size_t>(bucket)].push_back(rpm);
+        y[static_cast<std::size_t>(bucket)].push_back(shown);
+    };
     for (const TrailPoint& p : trail.Points()) {
-        const std::int64_t age = nowMs - p.timeMs;
-        const int bucket = TrailBuckets - 1 - static_cast<int>(age * TrailBuckets / (OperatingTrail::KeptMs + 1));
-        x[bucket].push_back(p.rpm);
-        y[bucket].push_back(p.value);
+        const std::int64_t age = std::max<std::int64_t>(0, fadeNowMs - p.timeMs);
+        addDot(TrailBuckets - 1 - static_cast<int>(age * TrailBuckets / (OperatingTrail::KeptMs + 1)), p.rpm, p.value);
     }
-    for (int b = 0; b < TrailBuckets; ++b)
-        plot->graph(FirstTrailGraph + b)->setData(x[b], y[b], true);
-    QVector<double> px, py;
-    if (liveRpm > 0) {
-        px.push_back(liveRpm);
-        py.push_back(value);
-    }
-    plot->graph(PointGraph)->setData(px, py, true);
+    if (liveRpm > 0)
+        addDot(TrailBuckets, liveRpm, value);
+    if (dots == shownDots)
+        return;
+    shownDots = std::move(dots);
+    for (int b = 0; b <= TrailBuckets; ++b)
+        plot->graph(FirstTrailGraph + b)->setData(x[static_cast<std::size_t>(b)], y[static_cast<std::size_t>(b)], true);
     if (isVisible())
         plot->layer(QString::fromLatin1(TrailLayer))->replot();
 }

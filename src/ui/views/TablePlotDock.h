@@ -1,13 +1,16 @@
 #pragma once
 // A dockable plot of the active curve table: one line per throttle row over
-// engine speed, the cell in use and a trail of the last 30 s fading out.
+// engine speed, the cell in use and a trail of the last 30 s fading out. On
+// the position, servo, knock and corrections pages it plots their lists.
 
 #include "core/ImageLayout.h"
+#include "ui/views/ListPlots.h"
 #include "ui/views/OperatingTrail.h"
 
 #include <QDockWidget>
 
 class QCustomPlot;
+class QStackedWidget;
 
 namespace torvana {
 
@@ -15,18 +18,33 @@ class TablePlotDock : public QDockWidget {
 public:
     explicit TablePlotDock(QWidget* parent);
 
-    // The table of curve page `page`; other pages leave the plot as it is.
-    void ShowTable(const ParameterImage& image, int page);
+    // The table of a curve page or the lists of another page; a page
+    // without either leaves the plot as it is.
+    void ShowPage(const ParameterImage& image, int page, int languageIndex);
     // The engine's point on the table shown; a stopped engine adds none.
     void ShowOperatingPoint(int liveRpm, int value, std::int64_t nowMs);
 
     QCustomPlot* Plot() const { return plot; }
+    QCustomPlot* ListPlot() const { return listPlot; }
     const OperatingTrail& Trail() const { return trail; }
 
 private:
+    void ShowTable(const ParameterImage& image, int page);
+    void ShowLists(const std::vector<PlotPanel>& panels);
+
+    struct TrailDot {
+        int bucket = 0;  // age step; the last one is the engine's point
+        int x = 0;       // pixels
+        int y = 0;
+        bool operator==(const TrailDot&) const = default;
+    };
+
+    QStackedWidget* stack;
     QCustomPlot* plot;
+    QCustomPlot* listPlot;
     OperatingTrail trail;
     int shownPage = -1;
+    std::vector<TrailDot> shownDots;  // as the trail layer was last drawn
 };
 
 }  // namespace torvana

@@ -5,6 +5,7 @@
 #include "ui/pages/EditorPages.h"
 #include "ui/tools/ActivePage.h"
 #include "ui/views/CellSelection.h"
+#include "ui/views/DockPlacement.h"
 #include "ui/views/TablePlotDock.h"
 
 #include <QAction>
@@ -21,6 +22,8 @@ namespace {
 
 constexpr const char* SettingsSection = "TABLE_VIEWS";
 constexpr const char* HeatMapKey = "HeatMap";
+constexpr const char* HitMapKey = "HitMap";
+constexpr const char* PlotSection = "TABLE_PLOT";
 constexpr int PercentUnchanged = 100;
 constexpr int PercentMax = 1000;
 
@@ -90,6 +93,7 @@ void ViewMenus::BuildMenus(QMainWindow& window)
     connect(plotDock, &QDockWidget::visibilityChanged, menuTablePlot, [this](bool) {
         menuTablePlot->setChecked(!plotDock->isHidden());
     });
+    BuildHitMapItems(view);
 
     QMenu* region = AddMenu(window.menuBar(), "MenuRegion");
     for (const RegionItem& item : ValueItems) {
@@ -110,32 +114,75 @@ void ViewMenus::BuildMenus(QMainWindow& window)
     connect(paste, &QAction::triggered, this, &ViewMenus::PasteRegion);
 }
 
+void ViewMenus::BuildHitMapItems(QMenu* view)
+{
+    menuHitMap = AddItem(view, "MenuHitMap");
+    menuHitMap->setCheckable(true);
+    connect(menuHitMap, &QAction::toggled, this, [this](bool shown) {
+        EditorPages::CellShades shades;
+        if (shown) {
+            shades = [this](int curve, int row, int column) -> std::optional<QColor> {
+                const int level = HitLevel(hits.Ms(curve, row, column));
+                const HeatRgb rgb = HitColour(level);
+                return level == 0 ? std::nullopt : std::optional<QColor>(QColor(rgb.red, rgb.green, rgb.blue));
+            };
+        }
+        paintedHits = hits.Version();
+        host.pages.SetCellShades(std::move(shades), host.image);
+    });
+    connect(AddItem(view, "MenuHitMapReset"), &QAction::triggered, this, [this] {
+        hits.Reset();
+        host.pages.PaintCellShades(host.image);
+    });
+}
+
 void ViewMenus::Load(const IniFile& settings)
 {
     menuHeatMap->setChecked(settings.ReadInteger(SettingsSection, HeatMapKey, 0) != 0);
+    menuHitMap->setChecked(settings.ReadInteger(SettingsSection, HitMapKey, 0) != 0);
+    const DockPlacement placement = ReadDockPlacement(settings, PlotSection);
+    ApplyPlacement(Window(), *plotDock, placement);
+    menuTablePlot->setChecked(placement.open);
 }
 
 std::string ViewMenus::Save(IniFile& settings) const
 {
     std::string reason;
-    if (!settings.WriteInteger(SettingsSection, HeatMapKey, menuHeatMap->isChecked() ? 1 : 0, &reason))
-        return "Unable to write to " + settings.Path() + "\n" + reason;
-    return {};
+    for (const auto& [key, action] : {std::pair{HeatMapKey, menuHeatMap}, std::pair{HitMapKey, menuHitMap}}) {
+        if (!settings.WriteInteger(SettingsSection, key, action->isChecked() ? 1 : 0, &reason))
+            return "Unable to write to " + settings.Path() + "\n" + reason;
+    }
+    return WriteDockPlacement(settings, PlotSection, CurrentPlacement(Window(), *plotDock));
+}
+
+QMainWindow& ViewMenus::Window() const
+{
+    return *static_cast<QMainWindow*>(parent());
 }
 
 void ViewMenus::SetLanguage(int languageIndex)
 {
     language = languageIndex;
     plotDock->setWindowTitle(Text(ViewText::PlotTitle));
+    PageFilled();
 }
 
 void ViewMenus::PageFilled()
 {
-    plotDock->ShowTable(host.image, host.pages.ActivePageIndex());
+    plotDock->ShowPage(host.image, host.pages.ActivePageIndex(), language);
+}
+
+void ViewMenus::MonitorFrame(std::int64_t timeMs, const LiveValues& live)
+{
+    hits.Add(TrackHitFrame(timeMs, host.image, live));
 }
 
 void ViewMenus::Ticked(std::int64_t nowMs)
 {
+    if (menuHitMap->isChecked() && paintedHits != hits.Version()) {
+        paintedHits = hits.Version();
+        host.pages.PaintCellShades(host.image);
+    }
     const int page = host.pages.ActivePageIndex();
     if (!IsCurvePage(page))
         return;

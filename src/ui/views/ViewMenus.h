@@ -1,5 +1,5 @@
 #pragma once
-// The View menu (heat map) and the Region menu of the curve pages, after
+// The View menu (heat map, table plot, hit map) and the Region menu of the curve pages, after
 // the design's menus. The operations are the region tools; the window's
 // edit path records each as one step.
 
@@ -8,6 +8,7 @@
 #include "link/Tracking.h"
 #include "texts/ViewTexts.h"
 #include "ui/tools/RegionTools.h"
+#include "ui/views/HitMap.h"
 
 #include <QObject>
 #include <QString>
@@ -47,7 +48,8 @@ public:
     ViewMenus(QMainWindow& window, ViewHost host);
 
     void SetLanguage(int languageIndex);
-    // The heat map tick, from and to its own section of the settings file.
+    // The heat map and hit map ticks and where the table plot stands, from
+    // and to their own sections of the settings file.
     void Load(const IniFile& settings);
     // Empty, or why the file could not be written.
     std::string Save(IniFile& settings) const;
@@ -55,6 +57,9 @@ public:
     // The active page was filled from the image; a tick marked the cell in use.
     void PageFilled();
     void Ticked(std::int64_t nowMs);
+    // A monitor frame with these live values, live or played back from a
+    // log, at timeMs on its source's clock: the hit map counts it.
+    void MonitorFrame(std::int64_t timeMs, const LiveValues& live);
 
     void Run(RegionOperation operation);
     void CopyRegion();
@@ -62,22 +67,29 @@ public:
 
     QAction* HeatMapAction() const { return menuHeatMap; }
     QAction* TablePlotAction() const { return menuTablePlot; }
+    QAction* HitMapAction() const { return menuHitMap; }
+    const HitMap& Hits() const { return hits; }
     TablePlotDock& Plot() const { return *plotDock; }
     CellSelection& Selection() const { return *selection; }
     void SetValueAsker(ValueAsker asker) { askValue = std::move(asker); }
 
 private:
     void BuildMenus(QMainWindow& window);
+    void BuildHitMapItems(QMenu* view);
     void Finish(const RegionResult& result);
     // The region when a curve page shows one; else says why not.
     std::optional<CellRegion> RegionOrExplain();
     QString Text(ViewText text) const;
+    QMainWindow& Window() const;
 
     ViewHost host;
     CellSelection* selection = nullptr;
     QAction* menuHeatMap = nullptr;
     QAction* menuTablePlot = nullptr;
     TablePlotDock* plotDock = nullptr;
+    QAction* menuHitMap = nullptr;
+    HitMap hits;
+    std::uint64_t paintedHits = 0;
     ValueAsker askValue;
     int language = 0;
 };
