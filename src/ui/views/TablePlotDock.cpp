@@ -39,6 +39,13 @@ QColor LineColour(int line)
     return QColor(LinePalette[static_cast<std::size_t>(line) % LinePalette.size()]);
 }
 
+void FitAxes(QCPAxisRect* rect)
+{
+    rect->axis(QCPAxis::atBottom)->rescale();
+    rect->axis(QCPAxis::atLeft)->rescale();
+    rect->axis(QCPAxis::atLeft)->scaleRange(AxisMargin);
+}
+
 }  // namespace
 
 TablePlotDock::TablePlotDock(QWidget* parent)
@@ -84,11 +91,36 @@ void TablePlotDock::ShowPage(const ParameterImage& image, int page, int language
         ShowTable(image, page);
         stack->setCurrentWidget(plot);
     } else if (std::vector<PlotPanel> panels = ListPlots(image, page, languageIndex); !panels.empty()) {
-        ShowLists(panels);
-        stack->setCurrentWidget(listPlot);
         trail.Clear();
         shownPage = page;
+        // Hidden, the lists are drawn when the panel opens (the menu refills it).
+        if (isHidden()) {
+            listsPage = -1;
+            return;
+        }
+        if (page == listsPage && languageIndex == listsLanguage) {
+            UpdateLists(panels);
+        } else {
+            ShowLists(panels);
+            listsPage = page;
+            listsLanguage = languageIndex;
+        }
+        stack->setCurrentWidget(listPlot);
     }
+}
+
+void TablePlotDock::UpdateLists(const std::vector<PlotPanel>& panels)
+{
+    int graph = 0;
+    for (const PlotPanel& panel : panels) {
+        for (const PlotLine& line : panel.lines) {
+            listPlot->graph(graph++)->setData(QVector<double>(line.x.begin(), line.x.end()),
+                                              QVector<double>(line.y.begin(), line.y.end()));
+        }
+    }
+    for (QCPAxisRect* rect : listPlot->axisRects())
+        FitAxes(rect);
+    listPlot->replot(QCustomPlot::rpQueuedReplot);
 }
 
 void TablePlotDock::ShowLists(const std::vector<PlotPanel>& panels)
@@ -126,9 +158,7 @@ void TablePlotDock::ShowLists(const std::vector<PlotPanel>& panels)
             if (legend)
                 graph->addToLegend(legend);
         }
-        x->rescale();
-        y->rescale();
-        y->scaleRange(AxisMargin);
+        FitAxes(rect);
     }
     listPlot->replot(QCustomPlot::rpQueuedReplot);
 }

@@ -30,7 +30,9 @@ public:
 
 private:
     void ShowTable(const ParameterImage& image, int page);
+    // A page's panels are laid out once; its edits only replace the data.
     void ShowLists(const std::vector<PlotPanel>& panels);
+    void UpdateLists(const std::vector<PlotPanel>& panels);
 
     struct TrailDot {
         int bucket = 0;  // age step; the last one is the engine's point
@@ -44,6 +46,8 @@ private:
     QCustomPlot* listPlot;
     OperatingTrail trail;
     int shownPage = -1;
+    int listsPage = -1;  // whose panels the list plot has laid out
+    int listsLanguage = -1;
     std::vector<TrailDot> shownDots;  // as the trail layer was last drawn
 };
 
