@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSpinBox>
@@ -217,6 +218,29 @@ TEST_F(TableViewsTest, TablePlotKeepsItsPlaceBetweenSessions)
     w.show();
     EXPECT_FALSE(w.Views().Plot().isVisible());
     EXPECT_FALSE(w.Views().TablePlotAction()->isChecked());
+}
+
+TEST_F(TableViewsTest, SurfaceWithoutOpenGlFallsBackToTheLinesSilently)
+{
+    ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("offscreen"));
+    {
+        TFormHlav& w = Start();
+        w.show();
+        w.Controls().pageControl1->setCurrentIndex(Ign1);
+        ClickViewItem("MenuTablePlot");
+        const std::size_t shown = sink.shown.size();
+        ClickViewItem("MenuTablePlot3D");
+        EXPECT_TRUE(w.Views().SurfaceAction()->isChecked());
+        EXPECT_FALSE(w.Views().Plot().SurfaceShown());
+        EXPECT_TRUE(w.Views().Plot().Plot()->isVisible());
+        EXPECT_EQ(w.findChild<QWidget*>(QStringLiteral("TableSurface")), nullptr);
+        EXPECT_EQ(sink.shown.size(), shown);
+        Close();
+    }
+    TFormHlav& w = Start();
+    w.show();
+    EXPECT_TRUE(w.Views().SurfaceAction()->isChecked());
+    EXPECT_TRUE(w.Views().Plot().Plot()->isVisible());
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "link/Tracking.h"
 #include "ui/binding/UpDownRange.h"
+#include "ui/views/SurfacePlot.h"
 
 #include <QStackedWidget>
 #include <qcustomplot.h>
@@ -89,7 +90,12 @@ void TablePlotDock::ShowPage(const ParameterImage& image, int page, int language
 {
     if (page >= 0 && page < CurveCount) {
         ShowTable(image, page);
-        stack->setCurrentWidget(plot);
+        if (surfaceWanted && surface) {
+            surface->ShowTable(image, page);
+            stack->setCurrentWidget(surface);
+        } else {
+            stack->setCurrentWidget(plot);
+        }
     } else if (std::vector<PlotPanel> panels = ListPlots(image, page, languageIndex); !panels.empty()) {
         trail.Clear();
         shownPage = page;
@@ -107,6 +113,20 @@ void TablePlotDock::ShowPage(const ParameterImage& image, int page, int language
         }
         stack->setCurrentWidget(listPlot);
     }
+}
+
+void TablePlotDock::WantSurface(bool wanted)
+{
+    surfaceWanted = wanted;
+    if (wanted && !surface && SurfaceAvailable()) {
+        surface = new SurfacePlot(stack);
+        stack->addWidget(surface);
+    }
+}
+
+bool TablePlotDock::SurfaceShown() const
+{
+    return surface && stack->currentWidget() == surface;
 }
 
 void TablePlotDock::UpdateLists(const std::vector<PlotPanel>& panels)

@@ -14,6 +14,8 @@ class QStackedWidget;
 
 namespace torvana {
 
+class SurfacePlot;
+
 class TablePlotDock : public QDockWidget {
 public:
     explicit TablePlotDock(QWidget* parent);
@@ -26,6 +28,10 @@ public:
 
     QCustomPlot* Plot() const { return plot; }
     QCustomPlot* ListPlot() const { return listPlot; }
+    // A curve table as a 3D surface where OpenGL is at hand; elsewhere the
+    // 2D plot stays. Takes effect with the next ShowPage.
+    void WantSurface(bool wanted);
+    bool SurfaceShown() const;
     const OperatingTrail& Trail() const { return trail; }
 
 private:
@@ -42,6 +48,8 @@ private:
     };
 
     QStackedWidget* stack;
+    SurfacePlot* surface = nullptr;  // made when first wanted and possible
+    bool surfaceWanted = false;
     QCustomPlot* plot;
     QCustomPlot* listPlot;
     OperatingTrail trail;

@@ -24,6 +24,7 @@ constexpr const char* SettingsSection = "TABLE_VIEWS";
 constexpr const char* HeatMapKey = "HeatMap";
 constexpr const char* HitMapKey = "HitMap";
 constexpr const char* PlotSection = "TABLE_PLOT";
+constexpr const char* SurfaceKey = "Surface";
 constexpr int PercentUnchanged = 100;
 constexpr int PercentMax = 1000;
 
@@ -134,6 +135,12 @@ void ViewMenus::BuildHitMapItems(QMenu* view)
         hits.Reset();
         host.pages.PaintCellShades(host.image);
     });
+    menuSurface = AddItem(view, "MenuTablePlot3D");
+    menuSurface->setCheckable(true);
+    connect(menuSurface, &QAction::toggled, this, [this](bool wanted) {
+        plotDock->WantSurface(wanted);
+        PageFilled();
+    });
 }
 
 void ViewMenus::Load(const IniFile& settings)
@@ -142,6 +149,7 @@ void ViewMenus::Load(const IniFile& settings)
     menuHitMap->setChecked(settings.ReadInteger(SettingsSection, HitMapKey, 0) != 0);
     const DockPlacement placement = ReadDockPlacement(settings, PlotSection);
     ApplyPlacement(Window(), *plotDock, placement);
+    menuSurface->setChecked(settings.ReadInteger(PlotSection, SurfaceKey, 0) != 0);
     menuTablePlot->setChecked(placement.open);
 }
 
@@ -152,6 +160,8 @@ std::string ViewMenus::Save(IniFile& settings) const
         if (!settings.WriteInteger(SettingsSection, key, action->isChecked() ? 1 : 0, &reason))
             return "Unable to write to " + settings.Path() + "\n" + reason;
     }
+    if (!settings.WriteInteger(PlotSection, SurfaceKey, menuSurface->isChecked() ? 1 : 0, &reason))
+        return "Unable to write to " + settings.Path() + "\n" + reason;
     return WriteDockPlacement(settings, PlotSection, CurrentPlacement(Window(), *plotDock));
 }
 

@@ -68,6 +68,7 @@ public:
     QAction* HeatMapAction() const { return menuHeatMap; }
     QAction* TablePlotAction() const { return menuTablePlot; }
     QAction* HitMapAction() const { return menuHitMap; }
+    QAction* SurfaceAction() const { return menuSurface; }
     const HitMap& Hits() const { return hits; }
     TablePlotDock& Plot() const { return *plotDock; }
     CellSelection& Selection() const { return *selection; }
@@ -88,6 +89,7 @@ private:
     QAction* menuTablePlot = nullptr;
     TablePlotDock* plotDock = nullptr;
     QAction* menuHitMap = nullptr;
+    QAction* menuSurface = nullptr;
     HitMap hits;
     std::uint64_t paintedHits = 0;
     ValueAsker askValue;
