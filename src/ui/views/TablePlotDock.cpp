@@ -25,6 +25,7 @@ constexpr int PointGraph = CurveRows + TrailBuckets;
 constexpr std::int64_t FadeStepMs = 1000;
 constexpr double ListDotSize = 5;
 constexpr double AxisMargin = 1.1;
+constexpr double SpeedMargin = 1.06;
 
 // Ten colours told apart at a glance (Tableau 10), one per throttle row and
 // for the lists' lines; the trail is drawn in grey and the point in lime
@@ -200,6 +201,9 @@ void TablePlotDock::ShowTable(const ParameterImage& image, int page)
     }
     plot->yAxis->setLabel(IsIgnitionCurve(page) ? QStringLiteral("°") : QStringLiteral("µs"));
     plot->rescaleAxes();
+    // Room at both ends, so that a point at the first or last speed shows whole.
+    plot->xAxis->scaleRange(SpeedMargin);
+    plot->yAxis->scaleRange(AxisMargin);
     shownDots.clear();
     plot->replot(QCustomPlot::rpQueuedReplot);
 }
