@@ -16,7 +16,27 @@ LogTimeline::LogTimeline(LogTable logTable) : table(std::move(logTable))
 {
     frames.reserve(table.rows.size());
     seconds.reserve(table.rows.size());
-    for (std::size_t i = 0; i < table.rows.size(); ++i) {
+    Take(0);
+}
+
+void LogTimeline::Append(LogTable more)
+{
+    const std::size_t first = table.rows.size();
+    table.rows.insert(table.rows.end(), std::make_move_iterator(more.rows.begin()),
+                      std::make_move_iterator(more.rows.end()));
+    table.columns |= more.columns;
+    table.skippedRows += more.skippedRows;
+    for (std::string& problem : more.problems) {
+        if (table.problems.size() < LogProblemsKept)
+            table.problems.push_back(std::move(problem));
+    }
+    table.partialLastLine = more.partialLastLine;
+    Take(first);
+}
+
+void LogTimeline::Take(std::size_t firstRow)
+{
+    for (std::size_t i = firstRow; i < table.rows.size(); ++i) {
         const LogRow& row = table.rows[i];
         if (!row.marker.empty())
             markers.push_back({row.timeMs / MillisecondsPerSecond, row.marker});

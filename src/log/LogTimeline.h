@@ -20,6 +20,8 @@ struct LogMarker {
 class LogTimeline {
 public:
     explicit LogTimeline(LogTable table);
+    // Rows read later from a log being written, after the ones there.
+    void Append(LogTable more);
 
     // Seconds since the log began, one per frame (rows with values).
     const std::vector<double>& Seconds() const { return seconds; }
@@ -38,6 +40,8 @@ public:
     double End() const { return seconds.empty() ? 0.0 : seconds.back(); }
 
 private:
+    void Take(std::size_t firstRow);
+
     LogTable table;
     std::vector<std::size_t> frames;  // indices into table.rows
     std::vector<double> seconds;

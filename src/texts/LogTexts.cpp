@@ -38,6 +38,12 @@ const std::array<Texts, static_cast<std::size_t>(LogText::Count)>& Table()
         {"Value", "Wert", "Valeur", "Hodnota"},
         {"Time [s]", "Zeit [s]", "Temps [s]", "Čas [s]"},
         {"Logs (*.csv)", "Protokolle (*.csv)", "Journaux (*.csv)", "Záznamy (*.csv)"},
+        {"Showing a log, not the unit:", "Anzeige eines Protokolls, nicht des Steuergeräts:",
+         "Affichage d'un journal, pas de l'unité :", "Zobrazuje se záznam, ne jednotka:"},
+        {"paused", "angehalten", "en pause", "pozastaveno"},
+        {"Over time", "Über der Zeit", "Dans le temps", "V čase"},
+        {"Scatter", "Streudiagramm", "Nuage de points", "Bodový graf"},
+        {"(one colour)", "(einfarbig)", "(une couleur)", "(jedna barva)"},
     }};
     return table;
 }
@@ -63,6 +69,14 @@ std::vector<LocalisedText> LogCaptionTexts()
         {{"GroupBoxLogChannels"}, {"Channels", "Kanäle", "Canaux", "Kanály"}},
         {{"GroupBoxLogMarkers"}, {"Markers", "Markierungen", "Repères", "Značky"}},
         {{"GroupBoxLogCursor"}, {"Cursor", "Cursor", "Curseur", "Kurzor"}},
+        {{"ButtonLogPlay"}, {"&Play", "&Abspielen", "&Lecture", "&Přehrát"}},
+        {{"ButtonLogPause"}, {"P&ause", "&Pause", "&Pause", "Pozastav&it"}},
+        {{"ButtonLogEndPlayback"},
+         {"&End playback", "Wiedergabe &beenden", "Arrê&ter la lecture", "&Ukončit přehrávání"}},
+        {{"LabelLogSpeed"}, {"&Speed:", "&Tempo:", "&Vitesse :", "R&ychlost:"}},
+        {{"LabelLogScatterX"}, {"X axis:", "X-Achse:", "Axe X :", "Osa X:"}},
+        {{"LabelLogScatterY"}, {"Y axis:", "Y-Achse:", "Axe Y :", "Osa Y:"}},
+        {{"LabelLogScatterColour"}, {"Colour:", "Farbe:", "Couleur :", "Barva:"}},
     });
     return entries;
 }

@@ -29,6 +29,11 @@ enum class LogText {
     ColumnValue,
     ColumnTime,
     LogFiles,
+    ShowingLog,
+    PlaybackPaused,
+    ViewOverTime,
+    ViewScatter,
+    ScatterOneColour,
     Count,
 };
 

@@ -4,6 +4,7 @@
 #include "core/Normalise.h"
 #include "core/ParameterFile.h"
 #include "link/MonitorDecoder.h"
+#include "link/MonitorFrame.h"
 #include "link/PortList.h"
 #include "link/PortNames.h"
 #include "log/LogFolder.h"
@@ -291,7 +292,8 @@ void TFormHlav::ConnectHistory()
 void TFormHlav::ConnectLog()
 {
     logs = new LogWiring(
-        *this, [this](const std::string& text, bool red) { link.ShowOwnerStatus(text, red); }, PrepareLogFolder());
+        *this, [this](const std::string& text, bool red) { link.ShowOwnerStatus(text, red); },
+        [this](const UnitFrame& frame) { ShowMonitorFrame(frame); }, PrepareLogFolder());
 }
 
 void TFormHlav::MenuToolsClick(StepDirection direction)
@@ -331,22 +333,31 @@ void TFormHlav::Timer1Timer()
     logs->Tick();
     ShowLinkState();
     pages->PaintMarking(TrackOperatingPoint(pages->ActivePageIndex(), image, live, tracked));
-    views->Ticked(QDateTime::currentMSecsSinceEpoch());
+    views->Ticked(logs->ShownTimeMs(QDateTime::currentMSecsSinceEpoch()));
     tickRunning = false;
     ShowQueuedMessages();
 }
 
 bool TFormHlav::MonitorFrameArrived(const UnitFrame& frame)
 {
+    // While a log is shown, the unit's frames are recorded but not shown.
+    if (!(logs->ShowsLog() ? IsMonitorFrame(frame.data()) : ShowMonitorFrame(frame))) {
+        return false;
+    }
+    link.SetUnitStoreRemaining(static_cast<std::uint16_t>(MonitorWord(frame.data(), MonitorField::StoreRemaining)));
+    logs->Frame(frame);
+    return true;
+}
+
+bool TFormHlav::ShowMonitorFrame(const UnitFrame& frame)
+{
     MonitorView view;
     const bool servoVisible = image[Offset::ServoEnable] != 0;
     if (!DecodeMonitorFrame(frame.data(), monitor->ExtMonitor()->isChecked(), servoVisible, live, view)) {
         return false;
     }
-    link.SetUnitStoreRemaining(live.UnitStoreRemaining);
     monitor->Apply(view);
-    logs->Frame(frame);
-    views->MonitorFrame(QDateTime::currentMSecsSinceEpoch(), live);
+    views->MonitorFrame(logs->ShownTimeMs(QDateTime::currentMSecsSinceEpoch()), live);
     return true;
 }
 

@@ -60,6 +60,10 @@ public:
     // One tick of Timer1; the timer calls it every 55 ms.
     void Timer1Timer();
     QTimer& Timer1() { return timer1; }
+    // The one way a monitor frame reaches the live area and the live values
+    // that the marking, the table plot's trail and the hit map read: the
+    // unit's frames and those of a log played back alike.
+    bool ShowMonitorFrame(const UnitFrame& frame);
 
     // Commands of the menus and the tool bar.
     void MenuNewClick();

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <random>
 
 namespace torvana {
@@ -83,6 +84,54 @@ TEST(MonitorLogRow, HoldsWhatTheMonitorShows)
         EXPECT_EQ(row.Value(LogChannel::AirTemp).has_value(), live.LiveAirTemp != 0);
         const std::string advance = view[MonitorLabel::LabelMon_Ign1].text.value_or("");
         EXPECT_EQ(!row.Value(LogChannel::Advance1), advance == "ADVANCE 1= BASE") << advance;
+    }
+}
+
+// A row played back as a frame shows what the unit's frame showed: the
+// same row, the same monitor area (the hidden test values aside) and the
+// same live values, a throttle error staying an error.
+TEST(MonitorLogRow, PlaysBackAsTheFrameItCameFrom)
+{
+    std::mt19937 random(FrameSeed + 1);
+    std::uniform_int_distribution<int> byte(0, 255);
+    std::uniform_int_distribution<int> chance(0, SensorErrorChance - 1);
+    for (int n = 0; n < RandomFrames; ++n) {
+        MonitorFrameBuilder builder;
+        for (std::size_t offset = 1; offset < FrameCheckIndex; ++offset)
+            builder.Byte(offset, byte(random));
+        if (chance(random) == 0)
+            builder.Byte(MonitorField::WaterTemp, 0);
+        if (chance(random) == 0)
+            builder.Byte(MonitorField::AirTemp, 0);
+        if (chance(random) == 0)
+            builder.Word(MonitorField::Advances, 0);
+        const UnitFrame frame = builder.Sealed();
+        const LogRow row = MonitorLogRow(frame.data());
+        const UnitFrame played = LogRowMonitorFrame(row);
+        SCOPED_TRACE("frame " + std::to_string(n));
+        ASSERT_EQ(MonitorLogRow(played.data()), row);
+        for (const bool extended : {false, true}) {
+            LiveValues live;
+            LiveValues playedLive;
+            MonitorView view;
+            MonitorView playedView;
+            ASSERT_TRUE(DecodeMonitorFrame(frame.data(), extended, true, live, view));
+            ASSERT_TRUE(DecodeMonitorFrame(played.data(), extended, true, playedLive, playedView));
+            for (int l = 0; l < static_cast<int>(MonitorLabel::LabelTest1); ++l) {
+                const auto label = static_cast<MonitorLabel>(l);
+                EXPECT_EQ(playedView[label].text, view[label].text) << MonitorLabelName(label);
+                EXPECT_EQ(playedView[label].colour, view[label].colour) << MonitorLabelName(label);
+                EXPECT_EQ(playedView[label].visible, view[label].visible) << MonitorLabelName(label);
+            }
+            for (int g = 0; g < MonitorGaugeCount; ++g) {
+                EXPECT_EQ(playedView.gauges[g].progress, view.gauges[g].progress);
+                EXPECT_EQ(playedView.gauges[g].barColour, view.gauges[g].barColour);
+            }
+            EXPECT_EQ(playedLive.LiveTpsPercent > 100, live.LiveTpsPercent > 100);
+            if (live.LiveTpsPercent > 100)
+                playedLive.LiveTpsPercent = live.LiveTpsPercent;
+            EXPECT_EQ(std::memcmp(&playedLive, &live, sizeof live), 0);
+        }
     }
 }
 

@@ -7,8 +7,13 @@
 #include "ui/log/LogWindow.h"
 #include "ui/log/LogWiring.h"
 
+#include "ui/log/LogScatterView.h"
+
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -116,6 +121,48 @@ TEST_F(WindowTest, LogWindowPlotsChosenChannelsWithACursorAndMarkers)
     EXPECT_TRUE(log->findChild<QLabel*>(QStringLiteral("LabelLogFile"))->text().startsWith("The log could not be read:"));
     EXPECT_EQ(log->Timeline()->FrameCount(), static_cast<std::size_t>(Frames));
     EXPECT_EQ(log->File(), path);
+}
+
+// The scatter tab: lambda over engine speed coloured by throttle at first,
+// other channels chosen with the keys, frames without a value left out,
+// the cursor's frame ringed.
+TEST_F(WindowTest, LogWindowScattersOneChannelOverAnother)
+{
+    const QString path = WriteFile(Dir() + "/run.csv", SampleLog());
+    TFormHlav& w = Start();
+    w.Logs().SetFileChooser([&path](const QString&) { return path; });
+    w.findChild<QAction*>(QStringLiteral("MenuLogOpen"))->trigger();
+    TFormLog* log = w.Logs().LogWindow();
+    ASSERT_NE(log, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(log));
+    auto* tabs = log->findChild<QTabWidget*>(QStringLiteral("TabLogViews"));
+    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(1).center());
+    LogScatterView* scatter = log->ScatterView();
+    ASSERT_TRUE(scatter->isVisible());
+    EXPECT_EQ(scatter->Shown().points.size(), static_cast<std::size_t>(Frames));
+    int classesUsed = 0;
+    for (int c = 0; c < ScatterColourClasses; ++c)
+        classesUsed += scatter->Plot()->graph(c)->dataCount() > 0 ? 1 : 0;
+    EXPECT_EQ(classesUsed, ScatterColourClasses);
+
+    auto* yBox = scatter->findChild<QComboBox*>(QStringLiteral("ComboLogScatterY"));
+    for (int i = static_cast<int>(LogChannel::LambdaMillivolts); i < static_cast<int>(LogChannel::WaterTemp); ++i)
+        QTest::keyClick(yBox, Qt::Key_Down);
+    ASSERT_EQ(yBox->currentText(), "water_c");
+    EXPECT_EQ(scatter->Shown().framesLeftOut, static_cast<std::size_t>(Frames / WaterGapEvery));
+    auto* colourBox = scatter->findChild<QComboBox*>(QStringLiteral("ComboLogScatterColour"));
+    QTest::keyClick(colourBox, Qt::Key_Home);
+    EXPECT_EQ(colourBox->currentText(), "(one colour)");
+    EXPECT_EQ(scatter->Plot()->graph(0)->dataCount(), static_cast<int>(scatter->Shown().points.size()));
+
+    // The cursor set by the keys in the time view is ringed here.
+    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(0).center());
+    log->SetCursor(1.0);
+    QTest::keyClick(log, Qt::Key_Right);
+    QCPGraph* ring = scatter->Plot()->graph(ScatterColourClasses);
+    ASSERT_EQ(ring->dataCount(), 1);
+    EXPECT_EQ(ring->data()->at(0)->key, 1000 + 10 * 4);
+    EXPECT_EQ(ring->data()->at(0)->value, 80);
 }
 
 }  // namespace

@@ -11,8 +11,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 #include <cstdio>
+#include <set>
 
 namespace torvana {
 namespace {
@@ -43,6 +46,28 @@ protected:
     }
     std::int64_t ticks = 0;
 };
+
+// The controls of the active page that the operating point marks.
+std::vector<std::string> MarkedCells(TFormHlav& w)
+{
+    const QColor lime(0, 255, 0);
+    std::vector<std::string> cells;
+    for (const QWidget* control : w.Controls().pageControl1->currentWidget()->findChildren<QWidget*>()) {
+        const QPalette& palette = control->palette();
+        if (palette.color(QPalette::Base) == lime || palette.color(QPalette::Button) == lime ||
+            (control->autoFillBackground() && palette.color(QPalette::Window) == lime))
+            cells.push_back(control->objectName().toStdString());
+    }
+    std::sort(cells.begin(), cells.end());
+    return cells;
+}
+
+void Click(TFormHlav& w, const char* button)
+{
+    auto* control = w.Logs().LogWindow()->findChild<QPushButton*>(QLatin1String(button));
+    ASSERT_NE(control, nullptr) << button;
+    QTest::mouseClick(control, Qt::LeftButton);
+}
 
 std::string Printed(const char* format, int value)
 {
@@ -143,6 +168,53 @@ TEST_F(WindowLogTest, ShortSpaceStopsTheRecordingAndTheStatusLineSaysSo)
     EXPECT_FALSE(w.Logs().Recorder().Recording());
     EXPECT_EQ(w.Controls().labelHlaseni->text(),
               QString::fromUtf8("Protokollaufzeichnung beendet: weniger als 100 MB frei auf dem Datenträger."));
+}
+
+// A recorded run played back marks the cells the run marked, tick for
+// tick, while the unit goes on answering behind it, and the window says
+// that it shows a log until the playback ends.
+TEST_F(WindowLogTest, PlayingTheLogMarksTheCellsTheRunMarkedTickForTick)
+{
+    constexpr int RunTicks = 260;  // through the throttle's opening and closing
+    TFormHlav& w = StartLogging();
+    w.Controls().pageControl1->setCurrentIndex(0);
+    std::vector<std::vector<std::string>> live;
+    while (!w.Logs().Recorder().Recording() && ticks < TicksForFrames)
+        TickClock();
+    ASSERT_TRUE(w.Logs().Recorder().Recording());
+    for (int t = 0; t < RunTicks; ++t) {
+        // The log being written, opened midway, grows in its window.
+        if (t == RunTicks / 2)
+            w.findChild<QAction*>(QStringLiteral("MenuLogCurrent"))->trigger();
+        TickClock();
+        live.push_back(MarkedCells(w));
+    }
+    ASSERT_NE(w.Logs().LogWindow(), nullptr);
+    const std::size_t framesSeen = w.Logs().LogWindow()->Timeline()->FrameCount();
+    w.Logs().StopClick();
+    TickClock(TicksForFrames / 4);
+    const std::set<std::vector<std::string>> distinct(live.begin(), live.end());
+    ASSERT_GE(distinct.size(), 3u) << "the run should move over the table";
+    ASSERT_EQ(LogFiles().size(), 1);
+    const LogParse written = ReadLogFile((Dir() + "/data/torvana/logs/" + LogFiles().front()).toStdString());
+    ASSERT_TRUE(written.ok);
+    EXPECT_EQ(w.Logs().LogWindow()->Timeline()->FrameCount(), written.table.rows.size());
+    EXPECT_GT(framesSeen, written.table.rows.size() / 2);
+    EXPECT_TRUE(w.Logs().PlaybackLabel()->isHidden());
+    Click(w, "ButtonLogPlay");
+    ASSERT_TRUE(w.Logs().ShowsLog());
+    for (std::size_t t = 0; t < live.size(); ++t) {
+        TickClock();
+        ASSERT_EQ(MarkedCells(w), live[t]) << "tick " << t;
+    }
+    EXPECT_FALSE(w.Logs().PlaybackLabel()->isHidden());
+    EXPECT_TRUE(w.Logs().PlaybackLabel()->text().startsWith("Showing a log, not the unit:"));
+    EXPECT_EQ(w.Logs().Recorder().Recording(), false);
+
+    Click(w, "ButtonLogEndPlayback");
+    TickClock(TicksForFrames / 4);
+    EXPECT_FALSE(w.Logs().ShowsLog());
+    EXPECT_TRUE(w.Logs().PlaybackLabel()->isHidden());
 }
 
 }  // namespace

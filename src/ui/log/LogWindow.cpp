@@ -2,7 +2,10 @@
 
 #include "texts/LogTexts.h"
 #include "ui/LanguageApplier.h"
+#include "ui/log/LogScatterView.h"
 
+#include <QCloseEvent>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -11,9 +14,13 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSlider>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <chrono>
+#include <cmath>
 #include <qcustomplot.h>
 
 namespace torvana {
@@ -29,6 +36,8 @@ constexpr int MarkerRole = Qt::UserRole;
 constexpr int ColumnName = 0;
 constexpr int ColumnValue = 1;
 constexpr double RangeMarginSeconds = 1.0;
+constexpr double SeekStepsPerSecond = 10.0;  // the seek bar moves in tenths of a second
+constexpr int NormalSpeedIndex = 2;
 const QColor CursorColour = Qt::red;
 const QColor MarkerColour = QColor(0, 0, 200);
 const QColor ErrorColour = Qt::red;
@@ -54,14 +63,21 @@ QCPItemStraightLine* VerticalLine(QCustomPlot* plot, QCPAxisRect* rect, double a
     return line;
 }
 
+std::int64_t SteadyMilliseconds()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
 }  // namespace
 
-TFormLog::TFormLog(QWidget* parent) : QWidget(parent, Qt::Window)
+TFormLog::TFormLog(QWidget* parent) : QWidget(parent, Qt::Window), clock(SteadyMilliseconds)
 {
     setObjectName(QStringLiteral("TFormLog"));
     resize(WindowWidth, WindowHeight);
     BuildControls();
     SetLanguage(languageIndex);
+    ShowPlayback();
 }
 
 TFormLog::~TFormLog() = default;
@@ -103,14 +119,24 @@ void TFormLog::BuildControls()
     cursorTree->header()->setStretchLastSection(true);
     cursor->layout()->addWidget(cursorTree);
 
-    plot = new QCustomPlot(splitter);
+    views = new QTabWidget(splitter);
+    views->setObjectName(QStringLiteral("TabLogViews"));
+    plot = new QCustomPlot(views);
     plot->setObjectName(QStringLiteral("PlotLog"));
     plot->setInteractions(QCP::iRangeDrag | QCP::iRangeZoom);
     margins = new QCPMarginGroup(plot);
+    // The cursor on a layer of its own: moving it redraws no curve.
+    plot->addLayer(QStringLiteral("cursor"), plot->layer(QStringLiteral("main")), QCustomPlot::limAbove);
+    cursorLayer = plot->layer(QStringLiteral("cursor"));
+    cursorLayer->setMode(QCPLayer::lmBuffered);
+    scatterView = new LogScatterView(views);
+    views->addTab(plot, QString());
+    views->addTab(scatterView, QString());
     splitter->addWidget(side);
-    splitter->addWidget(plot);
+    splitter->addWidget(views);
     splitter->setSizes({SideWidth, WindowWidth - SideWidth});
 
+    BuildPlayback(layout);
     auto* buttons = new QHBoxLayout;
     layout->addLayout(buttons);
     const auto button = [&](const char* name) {
@@ -139,6 +165,40 @@ void TFormLog::BuildControls()
     connect(plot, &QCustomPlot::mouseRelease, this, &TFormLog::PlotReleased);
 }
 
+void TFormLog::BuildPlayback(QLayout* layout)
+{
+    auto* row = new QHBoxLayout;
+    static_cast<QVBoxLayout*>(layout)->addLayout(row);
+    const auto button = [&](const char* name, void (TFormLog::*click)()) {
+        auto* b = new QPushButton(this);
+        b->setObjectName(QString::fromLatin1(name));
+        row->addWidget(b);
+        connect(b, &QPushButton::clicked, this, click);
+    };
+    button("ButtonLogPlay", &TFormLog::PlayClick);
+    button("ButtonLogPause", &TFormLog::PauseClick);
+    button("ButtonLogEndPlayback", &TFormLog::EndPlaybackClick);
+    auto* speedLabel = new QLabel(this);
+    speedLabel->setObjectName(QStringLiteral("LabelLogSpeed"));
+    row->addWidget(speedLabel);
+    speedBox = new QComboBox(this);
+    speedBox->setObjectName(QStringLiteral("ComboLogSpeed"));
+    for (const double speed : LogPlayer::Speeds)
+        speedBox->addItem(QStringLiteral("%1\u00d7").arg(speed), speed);
+    speedBox->setCurrentIndex(NormalSpeedIndex);
+    speedLabel->setBuddy(speedBox);
+    row->addWidget(speedBox);
+    seekBar = new QSlider(Qt::Horizontal, this);
+    seekBar->setObjectName(QStringLiteral("SliderLogSeek"));
+    row->addWidget(seekBar, 1);
+    positionLabel = new QLabel(this);
+    positionLabel->setObjectName(QStringLiteral("LabelLogPlayPosition"));
+    row->addWidget(positionLabel);
+    connect(speedBox, &QComboBox::currentIndexChanged, this,
+            [this](int index) { SetSpeed(speedBox->itemData(index).toDouble()); });
+    connect(seekBar, &QSlider::valueChanged, this, [this](int value) { Seek(value / SeekStepsPerSecond); });
+}
+
 void TFormLog::FillChannelList()
 {
     const QSignalBlocker blocker(channelList);
@@ -156,16 +216,21 @@ void TFormLog::FillChannelList()
 
 bool TFormLog::OpenFile(const QString& path)
 {
-    LogParse parse = ReadLogFile(QFile::encodeName(path).toStdString());
+    auto reader = std::make_unique<LogFollower>(QFile::encodeName(path).toStdString());
+    LogParse parse = reader->Read();
     if (!parse.ok) {
         ShowError(QString::fromStdString(LogTextFor(LogText::OpenFailed, languageIndex) + " " + parse.error));
         return false;
     }
     const bool sameFile = path == file && timeline;
+    if (!sameFile)
+        EndPlaybackClick();
     const auto range = TimeRange();
     file = path;
+    follower = std::move(reader);
     ShowProblems(parse.table);
     timeline = std::make_unique<LogTimeline>(std::move(parse.table));
+    scatterView->SetTimeline(timeline.get());
     FillMarkerList();
     Rebuild();
     if (sameFile)
@@ -174,6 +239,33 @@ bool TFormLog::OpenFile(const QString& path)
         ZoomAll();
     if (cursorTime)
         SetCursor(*cursorTime);
+    ShowPlayback();
+    return true;
+}
+
+bool TFormLog::Follow()
+{
+    if (!follower || !timeline)
+        return false;
+    LogParse parse = follower->Read();
+    if (!parse.ok) {
+        ShowError(QString::fromStdString(LogTextFor(LogText::OpenFailed, languageIndex) + " " + parse.error));
+        return false;
+    }
+    if (parse.table.rows.empty() && parse.table.skippedRows == 0)
+        return true;
+    const auto [from, to] = TimeRange();
+    const bool atEnd = to >= timeline->End();
+    const std::size_t markersBefore = timeline->Markers().size();
+    timeline->Append(std::move(parse.table));
+    ShowProblems(timeline->Table());
+    if (timeline->Markers().size() != markersBefore)
+        FillMarkerList();
+    scatterView->SetTimeline(timeline.get());
+    Rebuild();
+    if (atEnd && timeline->End() > to)
+        SetTimeRange(from + timeline->End() - to + RangeMarginSeconds, timeline->End() + RangeMarginSeconds);
+    ShowPlayback();
     return true;
 }
 
@@ -269,6 +361,7 @@ void TFormLog::Rebuild()
         }
         rects.push_back(rect);
         cursorLines.push_back(VerticalLine(plot, rect, cursorTime.value_or(0), QPen(CursorColour)));
+        cursorLines.back()->setLayer(cursorLayer);
         cursorLines.back()->setVisible(cursorTime.has_value());
     }
     if (!rects.empty())
@@ -321,7 +414,9 @@ void TFormLog::SetCursor(double seconds)
 
 void TFormLog::ShowCursor()
 {
-    const LogRow& row = timeline->Frame(*timeline->FrameAt(*cursorTime));
+    const std::size_t frame = *timeline->FrameAt(*cursorTime);
+    scatterView->ShowCursor(frame);
+    const LogRow& row = timeline->Frame(frame);
     for (int i = 0; i < LogChannelCount; ++i) {
         const LogChannel channel = NthChannel(i);
         cursorTree->topLevelItem(i)->setText(ColumnValue, QString::fromStdString(LogValueText(channel, row.Value(channel))));
@@ -335,7 +430,94 @@ void TFormLog::ShowCursor()
         ->setTitle(QStringLiteral("%1: %2 s")
                        .arg(QString::fromStdString(LocalisedFor("GroupBoxLogCursor", TextKind::Caption, languageIndex)))
                        .arg(*cursorTime, 0, 'f', 2));
-    plot->replot(QCustomPlot::rpQueuedReplot);
+    cursorLayer->replot();
+}
+
+void TFormLog::PlayClick()
+{
+    if (!timeline || timeline->FrameCount() == 0)
+        return;
+    if (!showsLog && cursorTime)
+        player.Seek(timeline->Seconds(), *cursorTime, clock());
+    showsLog = true;
+    player.Play(timeline->Seconds(), clock());
+    ShowPlayback();
+}
+
+void TFormLog::PauseClick()
+{
+    player.Pause(clock());
+    ShowPlayback();
+}
+
+void TFormLog::EndPlaybackClick()
+{
+    player.Pause(clock());
+    showsLog = false;
+    ShowPlayback();
+}
+
+void TFormLog::SetSpeed(double speed)
+{
+    player.SetSpeed(speed, clock());
+    const QSignalBlocker blocker(speedBox);
+    speedBox->setCurrentIndex(speedBox->findData(player.Speed()));
+}
+
+void TFormLog::Seek(double seconds)
+{
+    if (!timeline || timeline->FrameCount() == 0)
+        return;
+    player.Seek(timeline->Seconds(), seconds, clock());
+    SetCursor(seconds);
+    ShowPlayback();
+}
+
+PlayStep TFormLog::PlaybackStep()
+{
+    if (!showsLog || !timeline)
+        return {};
+    const PlayStep step = player.Step(timeline->Seconds(), clock());
+    if (!step.Empty()) {
+        cursorTime = timeline->Seconds()[step.end - 1];
+        ShowCursor();
+        FollowCursor();
+    }
+    ShowPlayback();
+    return step;
+}
+
+// The cursor played out of the view turns the page to it.
+void TFormLog::FollowCursor()
+{
+    const auto [from, to] = TimeRange();
+    if (*cursorTime >= from && *cursorTime <= to)
+        return;
+    const double width = to - from;
+    SetTimeRange(*cursorTime - width / 2, *cursorTime + width / 2);
+}
+
+void TFormLog::ShowPlayback()
+{
+    const double end = timeline ? timeline->End() : 0.0;
+    const double at = std::min(player.Position(clock()), end);
+    {
+        const QSignalBlocker blocker(seekBar);
+        seekBar->setRange(0, static_cast<int>(std::ceil(end * SeekStepsPerSecond)));
+        seekBar->setValue(static_cast<int>(std::lround(at * SeekStepsPerSecond)));
+    }
+    positionLabel->setText(QStringLiteral("%1 / %2 s").arg(at, 0, 'f', 1).arg(end, 0, 'f', 1));
+    const bool frames = timeline && timeline->FrameCount() > 0;
+    findChild<QPushButton*>(QStringLiteral("ButtonLogPlay"))->setEnabled(frames && !player.Playing());
+    findChild<QPushButton*>(QStringLiteral("ButtonLogPause"))->setEnabled(player.Playing());
+    findChild<QPushButton*>(QStringLiteral("ButtonLogEndPlayback"))->setEnabled(showsLog);
+    seekBar->setEnabled(frames);
+}
+
+void TFormLog::closeEvent(QCloseEvent* event)
+{
+    EndPlaybackClick();
+    QWidget::closeEvent(event);
 }
 
 void TFormLog::PlotPressed(QMouseEvent* event)
@@ -348,7 +530,11 @@ void TFormLog::PlotReleased(QMouseEvent* event)
     const QPoint at = event->position().toPoint();
     if ((at - pressedAt).manhattanLength() > ClickSlopPixels || rects.empty())
         return;
-    SetCursor(rects.front()->axis(QCPAxis::atBottom)->pixelToCoord(at.x()));
+    const double time = rects.front()->axis(QCPAxis::atBottom)->pixelToCoord(at.x());
+    if (showsLog)
+        Seek(time);
+    else
+        SetCursor(time);
 }
 
 void TFormLog::keyPressEvent(QKeyEvent* event)
@@ -363,7 +549,10 @@ void TFormLog::keyPressEvent(QKeyEvent* event)
         --frame;
     else if (!left && cursorTime && frame + 1 < timeline->FrameCount())
         ++frame;
-    SetCursor(timeline->Seconds()[frame]);
+    if (showsLog)
+        Seek(timeline->Seconds()[frame]);
+    else
+        SetCursor(timeline->Seconds()[frame]);
 }
 
 void TFormLog::SetLanguage(int language)
@@ -371,6 +560,9 @@ void TFormLog::SetLanguage(int language)
     languageIndex = language;
     ApplyLanguageTexts(this, LogCaptionTexts(), languageIndex, [](const QString&, const QStringList&) {});
     setWindowTitle(QString::fromStdString(LocalisedFor("TFormLog", TextKind::Caption, languageIndex)));
+    views->setTabText(0, QString::fromStdString(LogTextFor(LogText::ViewOverTime, languageIndex)));
+    views->setTabText(1, QString::fromStdString(LogTextFor(LogText::ViewScatter, languageIndex)));
+    scatterView->SetLanguage(languageIndex);
     cursorTree->setHeaderLabels({QString::fromStdString(LogTextFor(LogText::ColumnChannel, languageIndex)),
                                  QString::fromStdString(LogTextFor(LogText::ColumnValue, languageIndex))});
     if (cursorTime)

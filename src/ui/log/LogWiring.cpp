@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFileDialog>
+#include <QFile>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QLabel>
@@ -25,6 +26,11 @@ std::int64_t SteadyMilliseconds()
         .count();
 }
 
+constexpr std::int64_t FollowIntervalMs = 1000;  // the writer flushes once a second
+// Yellow, framed: unlike anything the unit's frames paint.
+constexpr const char* PlaybackStyle = "background-color: #ffdc00; font-weight: bold; border: 2px solid black";
+constexpr const char* LiveAreaBadge = "ImageLogo2";
+
 std::string BaseName(const std::string& path)
 {
     return QFileInfo(QString::fromStdString(path)).fileName().toStdString();
@@ -32,9 +38,9 @@ std::string BaseName(const std::string& path)
 
 }  // namespace
 
-LogWiring::LogWiring(QMainWindow& window, StatusShower showStatus, std::string folder)
-    : QObject(&window), window(window), showStatus(std::move(showStatus)), recorder(std::move(folder)),
-      clock(SteadyMilliseconds)
+LogWiring::LogWiring(QMainWindow& window, StatusShower showStatus, FrameShower showFrame, std::string folder)
+    : QObject(&window), window(window), showStatus(std::move(showStatus)), showFrame(std::move(showFrame)),
+      recorder(std::move(folder)), clock(SteadyMilliseconds)
 {
     askNote = [this]() -> std::optional<QString> {
         bool ok = false;
@@ -81,6 +87,17 @@ void LogWiring::BuildMenu()
     recordingLabel->setObjectName(QStringLiteral("LabelLogRecording"));
     recordingLabel->setStyleSheet(QStringLiteral("color: red; font-weight: bold"));
     window.statusBar()->addPermanentWidget(recordingLabel);
+
+    // Over the badge in the live area, where the tuner reads the values.
+    QWidget* badge = window.findChild<QWidget*>(QLatin1String(LiveAreaBadge));
+    playbackLabel = new QLabel(badge ? badge->parentWidget() : &window);
+    playbackLabel->setObjectName(QStringLiteral("LabelLogPlayback"));
+    playbackLabel->setWordWrap(true);
+    playbackLabel->setAlignment(Qt::AlignCenter);
+    playbackLabel->setStyleSheet(QLatin1String(PlaybackStyle));
+    if (badge)
+        playbackLabel->setGeometry(badge->geometry());
+    playbackLabel->hide();
 }
 
 void LogWiring::Frame(const UnitFrame& frame)
@@ -91,6 +108,58 @@ void LogWiring::Frame(const UnitFrame& frame)
 void LogWiring::Tick()
 {
     Show(recorder.Tick(clock()));
+    FollowCurrentLog();
+    Play();
+}
+
+bool LogWiring::ShowsLog() const
+{
+    return logWindow && logWindow->ShowsLog();
+}
+
+std::int64_t LogWiring::ShownTimeMs(std::int64_t wallMs) const
+{
+    return ShowsLog() ? playedMs : wallMs;
+}
+
+void LogWiring::Play()
+{
+    if (ShowsLog()) {
+        const PlayStep step = logWindow->PlaybackStep();
+        for (std::size_t i = step.first; i < step.end; ++i) {
+            const LogRow& row = logWindow->Timeline()->Frame(i);
+            playedMs = row.timeMs;
+            showFrame(LogRowMonitorFrame(row));
+        }
+    }
+    ShowPlaybackLabel();
+}
+
+// The log being written, open in the log window, grows there by itself.
+void LogWiring::FollowCurrentLog()
+{
+    const std::int64_t now = clock();
+    if (!logWindow || logWindow->File().isEmpty() || now - lastFollowMs < FollowIntervalMs)
+        return;
+    lastFollowMs = now;
+    const std::string open = QFile::encodeName(logWindow->File()).toStdString();
+    if (open == lastFile || (recorder.Recording() && open == recorder.File()))
+        logWindow->Follow();
+}
+
+void LogWiring::ShowPlaybackLabel()
+{
+    const bool shows = ShowsLog();
+    if (shows) {
+        QString text = QString::fromStdString(LogTextFor(LogText::ShowingLog, languageIndex)) + "\n" +
+                       QFileInfo(logWindow->File()).fileName() + "\n" +
+                       QStringLiteral("%1 s  %2\u00d7").arg(playedMs / 1000.0, 0, 'f', 1).arg(logWindow->Player().Speed());
+        if (!logWindow->Player().Playing())
+            text += " " + QString::fromStdString(LogTextFor(LogText::PlaybackPaused, languageIndex));
+        playbackLabel->setText(text);
+        playbackLabel->raise();
+    }
+    playbackLabel->setVisible(shows);
 }
 
 void LogWiring::Close()
@@ -150,6 +219,7 @@ void LogWiring::OpenLog(const QString& path)
 {
     if (!logWindow) {
         logWindow = new TFormLog(&window);
+        logWindow->SetClock([this] { return clock(); });
         logWindow->SetLanguage(languageIndex);
     }
     logWindow->OpenFile(path);
@@ -202,6 +272,7 @@ void LogWiring::SetLanguage(int language)
     if (logWindow)
         logWindow->SetLanguage(language);
     UpdateActions();
+    ShowPlaybackLabel();
 }
 
 }  // namespace torvana

@@ -1,7 +1,9 @@
 #pragma once
 // The window's side of the datalog: every accepted monitor frame goes to
 // the recorder, the Log menu starts, stops and marks by hand and opens the
-// log window, and the status line says what the recording did.
+// log window, and the status line says what the recording did. A log played
+// back in the log window reaches the live area as the unit's frames do,
+// and a label over the live area says that it shows a log.
 
 #include "link/UnitFrame.h"
 #include "log/LogRecorder.h"
@@ -32,13 +34,22 @@ public:
     using NoteAsker = std::function<std::optional<QString>()>;
     using FileChooser = std::function<QString(const QString& folder)>;
     using StatusShower = std::function<void(const std::string& text, bool red)>;
+    // The window's one way of showing a monitor frame, the unit's or a log's.
+    using FrameShower = std::function<void(const UnitFrame& frame)>;
 
-    LogWiring(QMainWindow& window, StatusShower showStatus, std::string folder);
+    LogWiring(QMainWindow& window, StatusShower showStatus, FrameShower showFrame, std::string folder);
     ~LogWiring() override;
 
-    // Every accepted monitor frame, and every timer tick.
+    // Every accepted monitor frame, and every timer tick: a log being played
+    // hands its due frames to the frame shower.
     void Frame(const UnitFrame& frame);
     void Tick();
+    // While a log plays (or is paused in playback) the unit's frames are
+    // recorded but not shown.
+    bool ShowsLog() const;
+    // The time of what the live area shows: wallMs, or the played frame's
+    // time in the log.
+    std::int64_t ShownTimeMs(std::int64_t wallMs) const;
     // At close: the file is completed.
     void Close();
 
@@ -59,6 +70,7 @@ public:
 
     const LogRecorder& Recorder() const { return recorder; }
     QLabel* RecordingLabel() const { return recordingLabel; }
+    QLabel* PlaybackLabel() const { return playbackLabel; }
     TFormLog* LogWindow() const { return logWindow; }
 
 private:
@@ -66,17 +78,24 @@ private:
     void Show(const LogEvent& event, bool byHand = false);
     void UpdateActions();
     void OpenLog(const QString& path);
+    void Play();
+    void FollowCurrentLog();
+    void ShowPlaybackLabel();
 
     QMainWindow& window;
     StatusShower showStatus;
+    FrameShower showFrame;
     LogRecorder recorder;
     Clock clock;
     NoteAsker askNote;
     FileChooser chooseFile;
     std::string lastFile;  // the log written last
     int languageIndex = 0;
+    std::int64_t playedMs = 0;      // the time in the log of the frame shown last
+    std::int64_t lastFollowMs = 0;  // when the current log was last read on
 
     QLabel* recordingLabel = nullptr;
+    QLabel* playbackLabel = nullptr;
     TFormLog* logWindow = nullptr;
     QMenu* menuLog = nullptr;
     QAction* menuStart = nullptr;
