@@ -1,10 +1,12 @@
 // Timings of the datalog: reading a log of 11 000 rows (an hour at the
-// unit's rate) and of 100 000 rows, and opening it in the log window up to
-// the first drawing.
+// unit's rate) and of 100 000 rows, opening it in the log window up to the
+// first drawing, and one step of playing it back on the main window.
 
+#include "WindowBed.h"
 #include "log/LogCsv.h"
 #include "log/LogTimeline.h"
 #include "ui/log/LogWindow.h"
+#include "ui/log/LogWiring.h"
 
 #include <QApplication>
 #include <QFile>
@@ -72,6 +74,50 @@ void BM_LogWindowOpen(benchmark::State& state)
     }
 }
 BENCHMARK(BM_LogWindowOpen)->Arg(11000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void WriteLog(const QString& path, int rows)
+{
+    const std::string text = LogText(rows);
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(text.data(), static_cast<qint64>(text.size()));
+}
+
+// One tick of the main window that plays one frame of the log at the
+// normal speed, with the unit answering meanwhile and the log window's plot
+// open: the frame goes through the live area and the marking, the cursor
+// moves, and the windows are drawn again.
+void BM_LogPlaybackStep(benchmark::State& state)
+{
+    WindowBed bed;
+    std::int64_t now = 0;
+    TFormHlav& window = bed.Start();
+    window.Logs().SetClock([&now] { return now; });
+    const QString path = bed.config.path() + "/run.csv";
+    WriteLog(path, static_cast<int>(state.range(0)));
+    window.Logs().SetFileChooser([path](const QString&) { return path; });
+    window.Logs().OpenClick();
+    TFormLog* log = window.Logs().LogWindow();
+    if (!log || !log->Timeline()) {
+        state.SkipWithError("the log did not open");
+        return;
+    }
+    log->resize(1100, 720);
+    QCoreApplication::processEvents();
+    log->PlayClick();
+    for (auto _ : state) {
+        now += FrameMs;
+        bed.Tick();
+        QCoreApplication::processEvents();  // the queued drawing
+        if (!log->Player().Playing()) {
+            state.PauseTiming();
+            log->Seek(0.0);
+            log->PlayClick();
+            state.ResumeTiming();
+        }
+    }
+}
+BENCHMARK(BM_LogPlaybackStep)->Arg(11000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace torvana

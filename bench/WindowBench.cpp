@@ -1,13 +1,8 @@
 // Timings of the main window against a simulated unit: start-up, a page
 // change, one edit and one monitor tick.
 
-#include "SimulatedLine.h"
-#include "UnitSimulator.h"
+#include "WindowBed.h"
 #include "core/ImageLayout.h"
-#include "ui/FileDialogs.h"
-#include "ui/FormHlav.h"
-#include "ui/MessageSink.h"
-#include "ui/PortOpener.h"
 #include "ui/pages/EditorPages.h"
 #include "ui/WindowDesign.h"
 #include "ui/history/HistoryWiring.h"
@@ -19,7 +14,6 @@
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <algorithm>
 #include <memory>
@@ -30,84 +24,12 @@ namespace {
 
 constexpr int IgnPage = 0;        // "Ign 1"
 constexpr int JetPage = 3;        // "Jet 1A"
-constexpr int ComPortUnit = 1;    // the port the simulated unit sits on
 constexpr int WarmUpTicks = 30;  // enough for the connection and the first frames
 constexpr int EditLowValue = 17;
 constexpr int EditHighValue = 18;
 constexpr int EditedRow = 2;
 constexpr int EditedColumn = 4;
 constexpr const char* EditedCell = "CurveCellEdit[2][4]";
-
-// Message boxes are counted, never shown, so nothing blocks.
-struct CountingSink : MessageSink {
-    int shown = 0;
-    void ShowMessage(const std::string&) override { ++shown; }
-    Answer AskYesNoCancel(const std::string&) override { return Answer::Yes; }
-};
-
-// Every file dialog is cancelled.
-struct CancellingDialogs : FileDialogs {
-    QString ChooseOpenFile(const QString&) override { return {}; }
-    QString ChooseSaveFile(const QString&) override { return {}; }
-    QString ChoosePdfFile(const QString&) override { return {}; }
-    bool OpenDocument(const QString&) override { return false; }
-};
-
-struct SimulatedPorts : PortOpener {
-    explicit SimulatedPorts(UnitSimulator& unit) : unit(unit) {}
-    std::unique_ptr<SerialLine> Open(int comPortNumber, std::string& error) override
-    {
-        current = nullptr;
-        if (comPortNumber != ComPortUnit) {
-            error = "no such port";
-            return nullptr;
-        }
-        auto line = std::make_unique<SimulatedLine>(unit);
-        current = line.get();
-        return line;
-    }
-    UnitSimulator& unit;
-    SimulatedLine* current = nullptr;
-};
-
-// A window on a private settings folder with the fakes above.
-struct WindowBed {
-    WindowBed()
-    {
-        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-        qputenv("XDG_DATA_HOME", (config.path() + "/data").toLocal8Bit());
-    }
-    ~WindowBed()
-    {
-        window.reset();
-        qunsetenv("XDG_CONFIG_HOME");
-        qunsetenv("XDG_DATA_HOME");
-    }
-
-    TFormHlav& Start()
-    {
-        window = std::make_unique<TFormHlav>(QStringList{}, WindowServices{&sink, &dialogs, &ports});
-        window->Timer1().stop();  // the benchmark drives every tick
-        window->show();
-        QCoreApplication::processEvents();
-        return *window;
-    }
-
-    void Tick()
-    {
-        if (ports.current) {
-            ports.current->AdvanceTick();
-        }
-        window->Timer1Timer();
-    }
-
-    QTemporaryDir config;
-    CountingSink sink;
-    CancellingDialogs dialogs;
-    UnitSimulator unit;
-    SimulatedPorts ports{unit};
-    std::unique_ptr<TFormHlav> window;
-};
 
 void BM_WindowStartup(benchmark::State& state)
 {

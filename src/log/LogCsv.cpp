@@ -151,6 +151,39 @@ std::optional<std::vector<std::string>> SplitLine(std::string_view line)
     }
 }
 
+// The cells of one line as views: into the line itself when it has no
+// quote (the common case, without copying), else into the unquoted texts.
+class LineCells {
+public:
+    // False for an unclosed quote.
+    bool Split(std::string_view line)
+    {
+        views.clear();
+        if (line.find(Quote) == std::string_view::npos) {
+            std::size_t i = 0;
+            while (true) {
+                const std::size_t next = line.find(Separator, i);
+                views.push_back(line.substr(i, next == std::string_view::npos ? std::string_view::npos : next - i));
+                if (next == std::string_view::npos)
+                    return true;
+                i = next + 1;
+            }
+        }
+        auto cells = SplitLine(line);
+        if (!cells)
+            return false;
+        unquoted = std::move(*cells);
+        for (const std::string& cell : unquoted)
+            views.emplace_back(cell);
+        return true;
+    }
+    const std::vector<std::string_view>& Views() const { return views; }
+
+private:
+    std::vector<std::string_view> views;
+    std::vector<std::string> unquoted;
+};
+
 // What each column of the file holds.
 struct ColumnRole {
     enum Kind { Time, Channel, Marker, Ignored } kind = Ignored;
@@ -165,7 +198,7 @@ void NoteProblem(LogTable& table, std::size_t lineNumber, const std::string& why
 }
 
 // The row of one line, or why it cannot be taken.
-std::optional<LogRow> ParseRow(const std::vector<std::string>& cells, const std::vector<ColumnRole>& roles,
+std::optional<LogRow> ParseRow(const std::vector<std::string_view>& cells, const std::vector<ColumnRole>& roles,
                                std::string& why)
 {
     if (cells.size() != roles.size()) {
@@ -178,7 +211,7 @@ std::optional<LogRow> ParseRow(const std::vector<std::string>& cells, const std:
         if (role.kind == ColumnRole::Ignored)
             continue;
         if (role.kind == ColumnRole::Marker) {
-            row.marker = cells[c];
+            row.marker = std::string(cells[c]);
             // As the writer does: a marker is one line.
             std::replace(row.marker.begin(), row.marker.end(), '\r', ' ');
             continue;
@@ -258,6 +291,7 @@ LogParse ParseLogCsv(std::string_view text)
     bool haveHeader = false;
     bool haveTime = false;
     std::int64_t lastTime = std::numeric_limits<std::int64_t>::min();
+    LineCells split;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
         const bool complete = end != std::string_view::npos;
@@ -268,13 +302,14 @@ LogParse ParseLogCsv(std::string_view text)
             line.remove_suffix(1);
         if (Trim(line).empty())
             continue;
-        const auto cells = SplitLine(line);
+        const bool whole = split.Split(line);
+        const std::vector<std::string_view>& cells = split.Views();
         if (!haveHeader) {
-            if (!cells) {
+            if (!whole) {
                 parse.error = "line " + std::to_string(lineNumber) + ": the header has an unclosed quote";
                 return parse;
             }
-            for (const std::string& cell : *cells) {
+            for (const std::string_view cell : cells) {
                 const std::string_view name = Trim(cell);
                 ColumnRole role;
                 if (name == LogTimeColumn) {
@@ -304,7 +339,7 @@ LogParse ParseLogCsv(std::string_view text)
             continue;
         }
         std::string why = "an unclosed quote";
-        std::optional<LogRow> row = cells ? ParseRow(*cells, roles, why) : std::nullopt;
+        std::optional<LogRow> row = whole ? ParseRow(cells, roles, why) : std::nullopt;
         if (!complete && !row) {
             // The writer has not finished this line yet.
             parse.table.partialLastLine = true;
