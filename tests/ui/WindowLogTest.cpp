@@ -6,6 +6,7 @@
 #include "ui/MonitorArea.h"
 #include "ui/log/LogWindow.h"
 #include "ui/log/LogWiring.h"
+#include "ui/views/ViewMenus.h"
 
 #include <QAction>
 #include <QApplication>
@@ -201,12 +202,16 @@ TEST_F(WindowLogTest, PlayingTheLogMarksTheCellsTheRunMarkedTickForTick)
     EXPECT_EQ(w.Logs().LogWindow()->Timeline()->FrameCount(), written.table.rows.size());
     EXPECT_GT(framesSeen, written.table.rows.size() / 2);
     EXPECT_TRUE(w.Logs().PlaybackLabel()->isHidden());
+    w.findChild<QAction*>(QStringLiteral("MenuHitMapReset"))->trigger();
     Click(w, "ButtonLogPlay");
     ASSERT_TRUE(w.Logs().ShowsLog());
     for (std::size_t t = 0; t < live.size(); ++t) {
         TickClock();
         ASSERT_EQ(MarkedCells(w), live[t]) << "tick " << t;
     }
+    // The hit map counted the log's time, from its first frame to the one shown.
+    EXPECT_GT(w.Logs().ShownTimeMs(0), 0);
+    EXPECT_EQ(w.Views().Hits().TotalMs(), w.Logs().ShownTimeMs(0));
     EXPECT_FALSE(w.Logs().PlaybackLabel()->isHidden());
     EXPECT_TRUE(w.Logs().PlaybackLabel()->text().startsWith("Showing a log, not the unit:"));
     EXPECT_EQ(w.Logs().Recorder().Recording(), false);
