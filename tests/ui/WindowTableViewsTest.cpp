@@ -107,6 +107,10 @@ TEST_F(TableViewsTest, HitMapShadesTheCellsTheEngineRanInUntilReset)
         ASSERT_GT(hits.TotalMs(), 0);
         ClickViewItem("MenuHitMap");
         ASSERT_TRUE(w.Views().HitMapAction()->isChecked());
+        // After every item the window had put into the menu.
+        const QList<QAction*> items = w.findChild<QMenu*>(QStringLiteral("MenuView"))->actions();
+        EXPECT_GT(items.indexOf(w.Views().HitMapAction()),
+                  items.indexOf(w.findChild<QAction*>(QStringLiteral("MenuChangeMarks"))));
         RunEngine(20);
         int shaded = 0;
         std::int64_t tableMs = 0;

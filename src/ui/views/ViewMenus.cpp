@@ -117,7 +117,14 @@ void ViewMenus::BuildMenus(QMainWindow& window)
 
 void ViewMenus::BuildHitMapItems(QMenu* view)
 {
-    menuHitMap = AddItem(view, "MenuHitMap");
+    // Made now for the settings and the captions, placed when the menu first
+    // opens: after the items other parts of the window add to it meanwhile.
+    const auto makeItem = [view](const char* name) {
+        auto* action = new QAction(view);
+        action->setObjectName(QString::fromLatin1(name));
+        return action;
+    };
+    menuHitMap = makeItem("MenuHitMap");
     menuHitMap->setCheckable(true);
     connect(menuHitMap, &QAction::toggled, this, [this](bool shown) {
         EditorPages::CellShades shades;
@@ -131,15 +138,22 @@ void ViewMenus::BuildHitMapItems(QMenu* view)
         paintedHits = hits.Version();
         host.pages.SetCellShades(std::move(shades), host.image);
     });
-    connect(AddItem(view, "MenuHitMapReset"), &QAction::triggered, this, [this] {
+    QAction* reset = makeItem("MenuHitMapReset");
+    connect(reset, &QAction::triggered, this, [this] {
         hits.Reset();
         host.pages.PaintCellShades(host.image);
     });
-    menuSurface = AddItem(view, "MenuTablePlot3D");
+    menuSurface = makeItem("MenuTablePlot3D");
     menuSurface->setCheckable(true);
     connect(menuSurface, &QAction::toggled, this, [this](bool wanted) {
         plotDock->WantSurface(wanted);
         PageFilled();
+    });
+    connect(view, &QMenu::aboutToShow, this, [this, view, reset] {
+        if (!view->actions().contains(menuHitMap)) {
+            view->addSeparator();
+            view->addActions({menuHitMap, reset, menuSurface});
+        }
     });
 }
 
