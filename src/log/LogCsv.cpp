@@ -336,6 +336,9 @@ LogParse ParseLogCsv(std::string_view text)
                 return parse;
             }
             haveHeader = true;
+            // Room for the rows at once: a row holds at least a separator per column.
+            const auto lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+            parse.table.rows.reserve(std::min(lines + 1, text.size() / roles.size()));
             continue;
         }
         std::string why = "an unclosed quote";
