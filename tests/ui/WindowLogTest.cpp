@@ -10,9 +10,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QSlider>
 #include <QTabWidget>
 #include <QTest>
 #include <cstdio>
@@ -215,6 +217,23 @@ TEST_F(WindowLogTest, PlayingTheLogMarksTheCellsTheRunMarkedTickForTick)
     EXPECT_FALSE(w.Logs().PlaybackLabel()->isHidden());
     EXPECT_TRUE(w.Logs().PlaybackLabel()->text().startsWith("Showing a log, not the unit:"));
     EXPECT_EQ(w.Logs().Recorder().Recording(), false);
+
+    // Paused, sought back to the start with the slider's key, then faster.
+    TFormLog* log = w.Logs().LogWindow();
+    Click(w, "ButtonLogPause");
+    TickClock();
+    EXPECT_TRUE(w.Logs().PlaybackLabel()->text().endsWith("paused"));
+    QTest::keyClick(log->findChild<QSlider*>(QStringLiteral("SliderLogSeek")), Qt::Key_Home);
+    TickClock();
+    EXPECT_EQ(MarkedCells(w), live[0]);
+    EXPECT_EQ(w.Logs().ShownTimeMs(0), 0);
+    QTest::keyClick(log->findChild<QComboBox*>(QStringLiteral("ComboLogSpeed")), Qt::Key_Down);
+    EXPECT_EQ(log->Player().Speed(), 2.0);
+    Click(w, "ButtonLogPlay");
+    TickClock(12);
+    const double played = 12 * 2 * Timer1Interval / 1000.0;
+    EXPECT_EQ(w.Logs().ShownTimeMs(0), log->Timeline()->Frame(*log->Timeline()->FrameAt(played)).timeMs);
+    EXPECT_GT(w.Logs().ShownTimeMs(0), 12 * Timer1Interval);
 
     Click(w, "ButtonLogEndPlayback");
     TickClock(TicksForFrames / 4);
