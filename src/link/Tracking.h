@@ -4,6 +4,7 @@
 // marked controls lime and every other control of the same tables in its
 // normal colour.
 
+#include "core/Breakpoints.h"
 #include "core/ImageLayout.h"
 #include "link/LiveValues.h"
 
@@ -23,20 +24,6 @@ constexpr int Knock = 11;
 constexpr int Ruzne = 12;
 constexpr int Korekce = 13;
 }  // namespace TrackedPageIndex
-
-constexpr int RpmPerStep = 50;
-constexpr int MaxRpmStep = 255;
-
-// Engine speed in the unit of the image's engine-speed breakpoints.
-int RpmStep(int liveRpm);
-
-// Which leading breakpoints the lower-tie search counts.
-enum class TieCount { AtOrBelow, StrictlyBelow };
-
-// Nearest of ascending breakpoints; half-way selects the lower one.
-int LowerTieSearch(std::span<const int> breakpoints, int value, TieCount count = TieCount::AtOrBelow);
-// Nearest of ascending breakpoints; half-way selects the upper one.
-int UpperTieSearch(std::span<const int> breakpoints, int value);
 
 // The tracked indices that the editing tools act on; each keeps its value
 // while a page that does not write it is shown.
