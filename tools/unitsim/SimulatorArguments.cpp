@@ -12,6 +12,16 @@ namespace {
 constexpr int MaxPercent = 100;
 constexpr int MaxByte = 255;
 constexpr int MaxNoisePerSecond = 1000;
+constexpr int MaxFuelErrorPercent = 50;
+constexpr int MaxLambdaDelayMs = 5000;
+constexpr double Percent = 100.0;
+
+FuelledEngineSetup& Fuelled(SimulatorArguments& parsed)
+{
+    if (!parsed.simulator.fuelledEngine)
+        parsed.simulator.fuelledEngine.emplace();
+    return *parsed.simulator.fuelledEngine;
+}
 
 std::optional<long long> WholeNumber(const std::string& text, long long low, long long high)
 {
@@ -30,6 +40,7 @@ std::optional<SimulatorArguments> ParseSimulatorArguments(const std::vector<std:
 {
     SimulatorArguments parsed;
     SimulatorFaults& faults = parsed.simulator.faults;
+    double fuelError = 0;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& option = args[i];
         auto value = [&]() -> const std::string* {
@@ -59,6 +70,8 @@ std::optional<SimulatorArguments> ParseSimulatorArguments(const std::vector<std:
             faults.readingRefused = true;
         } else if (option == "--owned-pattern") {
             faults.ownedPattern = true;
+        } else if (option == "--narrow-band") {
+            Fuelled(parsed).narrowBand = true;
         } else if (option == "--coolant-failed") {
             faults.coolantSensorFailed = true;
         } else if (option == "--raw") {
@@ -90,6 +103,11 @@ std::optional<SimulatorArguments> ParseSimulatorArguments(const std::vector<std:
                 faults.noisePerSecond = static_cast<int>(*n);
             else if (option == "--store-stops-at" && (n = number(0, UnitStoreFull)))
                 faults.storeStopsAt = static_cast<std::uint16_t>(*n);
+            else if (option == "--fuel-error" && (n = number(0, MaxFuelErrorPercent))) {
+                fuelError = static_cast<double>(*n) / Percent;
+                Fuelled(parsed);
+            } else if (option == "--lambda-delay" && (n = number(0, MaxLambdaDelayMs)))
+                Fuelled(parsed).delayMs = static_cast<int>(*n);
             else if (option == "--hang-up-after" && (n = number(0, std::numeric_limits<int>::max())))
                 parsed.hangUpAfter = static_cast<std::size_t>(*n);
             else if (error.empty())
@@ -97,6 +115,10 @@ std::optional<SimulatorArguments> ParseSimulatorArguments(const std::vector<std:
             if (!error.empty())
                 return std::nullopt;
         }
+    }
+    if (parsed.simulator.fuelledEngine) {
+        parsed.simulator.fuelledEngine->seed = faults.seed;
+        parsed.simulator.fuelledEngine->fuelError = RandomFuelError(faults.seed, fuelError);
     }
     return parsed;
 }
@@ -122,6 +144,11 @@ std::string SimulatorUsage()
            "  --store-stops-at N   the store count after programming stops at N\n"
            "  --owned-pattern      the unit's own bytes hold a pattern instead of zeros\n"
            "  --coolant-failed     report a failed coolant temperature sensor\n"
+           "  --fuel-error PCT     an engine whose lambda follows the Jet 1A table, each cell off by up\n"
+           "                       to PCT (drawn from --seed); the sensor a wide-band 0.5..1.5 lambda\n"
+           "                       over 0..5 V\n"
+           "  --lambda-delay MS    that engine's sensor sees a cell MS later (default 400)\n"
+           "  --narrow-band        that engine's sensor is a narrow-band one\n"
            "  --hang-up-after N    close the device after N requests, as if unplugged; run on\n"
            "  --report             on exit, the requests received and answered on standard error\n"
            "  --help               this text\n"

@@ -49,6 +49,8 @@ UnitSimulator::UnitSimulator(const SimulatorOptions& options)
 void UnitSimulator::Preload(const ParameterImage& image)
 {
     std::copy(image.begin() + BlockOffset(1), image.end(), store.begin() + BlockOffset(1));
+    if (options.fuelledEngine && !fuelled)
+        fuelled.emplace(*options.fuelledEngine, store);
     FillOwnedPattern();
     RefreshHeader();
 }
@@ -169,7 +171,9 @@ UnitFrame UnitSimulator::BlockReply(std::uint8_t request)
 
 UnitFrame UnitSimulator::MonitorReply()
 {
-    const EngineSample sample = options.idleEngine ? StoppedEngine(now) : RunningEngine(now);
+    const EngineSample sample = options.idleEngine ? StoppedEngine(now)
+                                : fuelled          ? fuelled->At(now, store)
+                                                   : RunningEngine(now);
     UnitCounters counters;
     counters.storeRemaining = StoreRemaining();
     counters.programmings = programmings;

@@ -6,6 +6,7 @@
 // gives the same faults.
 
 #include "FrameAssembler.h"
+#include "FuelledEngine.h"
 #include "MonitorEncoder.h"
 #include "core/ImageLayout.h"
 #include "link/UnitFrame.h"
@@ -39,6 +40,9 @@ struct SimulatorFaults {
 
 struct SimulatorOptions {
     bool idleEngine = false;  // ignition on, engine stopped
+    // An engine whose lambda follows the stored injection table, with fuel
+    // errors measured against the first set preloaded.
+    std::optional<FuelledEngineSetup> fuelledEngine;
     SimulatorFaults faults;
 };
 
@@ -92,6 +96,7 @@ private:
     bool Roll(int percent);
 
     SimulatorOptions options;
+    std::optional<FuelledEngine> fuelled;
     ParameterImage store{};
     FrameAssembler assembler;
     std::deque<Reply> replies;
