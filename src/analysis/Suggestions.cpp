@@ -30,8 +30,6 @@ constexpr int Slot(int a, int b)
     return (dr + 1) * 3 + (dc + 1);
 }
 
-constexpr int CentreSlot = 4;
-
 }  // namespace
 
 InjectionTable InjectionTableOf(const ParameterImage& image, int table)

@@ -94,9 +94,11 @@ std::string FormatTargetLambda(const LambdaGrid& grid)
     return text;
 }
 
-TargetLambdaParse ParseTargetLambda(std::string_view text)
+namespace {
+
+// The rows read so far stay in result.grid; the caller clears it on refusal.
+void ParseInto(std::string_view text, TargetLambdaParse& result)
 {
-    TargetLambdaParse result;
     if (text.starts_with(ByteOrderMark))
         text.remove_prefix(ByteOrderMark.size());
     bool headerSeen = false;
@@ -115,18 +117,18 @@ TargetLambdaParse ParseTargetLambda(std::string_view text)
         if (!headerSeen) {
             if (line != TargetLambdaHeader) {
                 result.error = LineError(lineNumber, "not a target-lambda file");
-                return result;
+                return;
             }
             headerSeen = true;
             continue;
         }
         if (row == CurveRows) {
             result.error = LineError(lineNumber, "more than " + std::to_string(CurveRows) + " rows");
-            return result;
+            return;
         }
         if (std::string why = ParseRow(line, row, result.grid[row]); !why.empty()) {
             result.error = LineError(lineNumber, why);
-            return result;
+            return;
         }
         ++row;
     }
@@ -134,6 +136,14 @@ TargetLambdaParse ParseTargetLambda(std::string_view text)
         result.error = "not a target-lambda file";
     else if (row < CurveRows)
         result.error = "only " + std::to_string(row) + " of " + std::to_string(CurveRows) + " rows";
+}
+
+}  // namespace
+
+TargetLambdaParse ParseTargetLambda(std::string_view text)
+{
+    TargetLambdaParse result;
+    ParseInto(text, result);
     result.ok = result.error.empty();
     if (!result.ok)
         result.grid = {};

@@ -55,6 +55,7 @@ TEST(TargetLambdaTest, BadFilesAreRefusedWithTheirReason)
         const TargetLambdaParse parsed = ParseTargetLambda(c.text);
         EXPECT_FALSE(parsed.ok);
         EXPECT_EQ(parsed.error, c.reason);
+        EXPECT_EQ(parsed.grid, LambdaGrid{}) << "a refused file gives no grid";
     }
     EXPECT_TRUE(ParseTargetLambda("\xEF\xBB\xBF# made by hand\r\n" + replaced("\n", "\r\n")).ok);
 }
