@@ -224,6 +224,22 @@ TEST_F(TableViewsTest, TablePlotKeepsItsPlaceBetweenSessions)
     EXPECT_FALSE(w.Views().TablePlotAction()->isChecked());
 }
 
+// The row legend sits beside the lines: over them it hid the table's high
+// engine speeds, where tuners look most.
+TEST_F(TableViewsTest, TablePlotLegendLeavesTheLinesFree)
+{
+    TFormHlav& w = Start();
+    w.show();
+    w.Controls().pageControl1->setCurrentIndex(Ign1);
+    ClickViewItem("MenuTablePlot");
+    QCustomPlot* plot = w.Views().Plot().Plot();
+    plot->replot();
+    ASSERT_TRUE(plot->legend->visible());
+    EXPECT_EQ(plot->legend->itemCount(), CurveRows);
+    EXPECT_FALSE(plot->legend->outerRect().intersects(plot->axisRect()->rect()));
+    EXPECT_GT(plot->axisRect()->rect().height(), plot->height() / 2);
+}
+
 TEST_F(TableViewsTest, SurfaceWithoutOpenGlFallsBackToTheLinesSilently)
 {
     ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("offscreen"));

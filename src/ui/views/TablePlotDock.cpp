@@ -18,6 +18,9 @@ constexpr double PointSize = 11;
 constexpr int PlotMinWidth = 360;
 constexpr int PlotMinHeight = 240;
 constexpr const char* TrailLayer = "trail";
+constexpr int LegendRows = 2;
+// The legend's row takes only the height it needs.
+constexpr double LegendRowStretch = 0.001;
 // Graph order: the rows' lines, then the trail's buckets, then the point.
 constexpr int FirstTrailGraph = CurveRows;
 constexpr int PointGraph = CurveRows + TrailBuckets;
@@ -85,6 +88,13 @@ TablePlotDock::TablePlotDock(QWidget* parent)
     plot->legend->setVisible(true);
     for (int b = 0; b <= TrailBuckets; ++b)
         plot->legend->removeItem(plot->legend->itemCount() - 1);
+    // Below the lines in two rows, not over them: inside, it hid the high speeds.
+    plot->axisRect()->insetLayout()->take(plot->legend);
+    plot->plotLayout()->addElement(1, 0, plot->legend);
+    plot->plotLayout()->setRowStretchFactor(1, LegendRowStretch);
+    plot->legend->setFillOrder(QCPLegend::foColumnsFirst);
+    plot->legend->setWrap(CurveRows / LegendRows);
+    plot->legend->setBorderPen(Qt::NoPen);
 }
 
 void TablePlotDock::ShowPage(const ParameterImage& image, int page, int languageIndex)
