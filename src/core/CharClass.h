@@ -1,7 +1,7 @@
 #pragma once
-// Character classes of the file readers by table: the C locale's white space
-// and decimal digits, whatever locale the program runs in, and without a
-// chain of comparisons for every byte of a file.
+// Character classes of the file readers by table: the C locale's white space,
+// decimal digits and lower case, whatever locale the program runs in, and
+// without a chain of comparisons for every byte of a file.
 
 #include <array>
 
@@ -21,5 +21,8 @@ constexpr std::array<bool, 256> WhiteSpaceTable = [] {
 constexpr bool IsWhiteSpace(unsigned char c) { return detail::WhiteSpaceTable[c]; }
 
 constexpr bool IsDecimalDigit(unsigned char c) { return static_cast<unsigned char>(c - '0') < 10; }
+
+// The C locale's lower case: only A to Z change.
+constexpr char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 }  // namespace torvana

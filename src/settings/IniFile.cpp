@@ -1,48 +1,69 @@
 #include "settings/IniFile.h"
 
 #include "core/AtomicFile.h"
+#include "core/CharClass.h"
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <string_view>
 #include <utility>
-#include <vector>
 
 namespace torvana {
 
 namespace {
 
-constexpr std::string_view Blanks = " \t\r";
 constexpr char SectionOpen = '[';
 constexpr char SectionClose = ']';
 constexpr char KeySeparator = '=';
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view CrLf = "\r\n";
+
+constexpr bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
 std::string_view Trim(std::string_view text)
 {
-    const auto first = text.find_first_not_of(Blanks);
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = text.find_last_not_of(Blanks);
-    return text.substr(first, last - first + 1);
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
 }
 
 bool EqualNoCase(std::string_view a, std::string_view b)
 {
-    return std::ranges::equal(a, b, [](unsigned char x, unsigned char y) {
-        return std::tolower(x) == std::tolower(y);
-    });
+    return std::ranges::equal(a, b, [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
 }
 
-// The file as lines without their line ends, viewing the text they were
-// parsed from (nothing is copied: every read parses the whole file); CR LF
-// files stay CR LF, and a file that starts with a byte-order mark keeps it.
-struct IniLines {
-    std::vector<std::string_view> lines;
-    std::string_view lineEnd = "\n";
+// The file's text split into its byte-order mark, if it starts with one, and
+// the lines after it. Lines are walked in the text, never copied: every read
+// parses the whole file.
+struct IniText {
     std::string_view byteOrderMark;
+    std::string_view body;
+    // CR LF files stay CR LF.
+    std::string_view LineEnd() const
+    {
+        return body.find(CrLf) != std::string_view::npos || body.ends_with('\r') ? CrLf : "\n";
+    }
 };
+
+IniText SplitText(std::string_view text)
+{
+    if (text.starts_with(ByteOrderMark))
+        return {ByteOrderMark, text.substr(ByteOrderMark.size())};
+    return {{}, text};
+}
+
+// The next line of rest without its line end; rest moves past it.
+std::string_view TakeLine(std::string_view& rest)
+{
+    const auto end = rest.find('\n');
+    std::string_view line = rest.substr(0, end);
+    rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
+    if (line.ends_with('\r'))
+        line.remove_suffix(1);
+    return line;
+}
 
 // A missing file reads as empty; the reason when the file exists but cannot
 // be read, so that a write never replaces a file it could not see.
@@ -50,26 +71,6 @@ struct LoadResult {
     std::optional<std::string> contents;
     std::string reason;
 };
-
-IniLines ParseLines(std::string_view rest)
-{
-    IniLines result;
-    if (rest.starts_with(ByteOrderMark)) {
-        result.byteOrderMark = ByteOrderMark;
-        rest.remove_prefix(ByteOrderMark.size());
-    }
-    while (!rest.empty()) {
-        const auto end = rest.find('\n');
-        std::string_view line = rest.substr(0, end);
-        rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-            result.lineEnd = "\r\n";
-        }
-        result.lines.push_back(line);
-    }
-    return result;
-}
 
 LoadResult Load(const std::string& path)
 {
@@ -102,19 +103,24 @@ std::optional<std::pair<std::string_view, std::string_view>> KeyValue(std::strin
     return std::pair{Trim(line.substr(0, separator)), Trim(line.substr(separator + 1))};
 }
 
-// Where a key lives: the line of the key, and the line after the section's
-// last non-blank line (where a new key goes). Both absent when the section is.
+// Where a key lives: the line of the key and its value, and the line after
+// the section's last non-blank line (where a new key goes). All absent when
+// the section is.
 struct KeyPlace {
     std::optional<std::size_t> keyLine;
+    std::string_view value;
     std::optional<std::size_t> insertLine;
 };
 
-KeyPlace Find(const std::vector<std::string_view>& lines, std::string_view section, std::string_view key)
+enum class FindUntil { Key, SectionEnd };
+
+KeyPlace Find(std::string_view body, std::string_view section, std::string_view key, FindUntil until)
 {
     KeyPlace place;
     bool inSection = false;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (const auto name = SectionName(lines[i])) {
+    for (std::size_t i = 0; !body.empty(); ++i) {
+        const std::string_view line = TakeLine(body);
+        if (const auto name = SectionName(line)) {
             // The first section of a name is the one read and written.
             if (inSection)
                 break;
@@ -125,11 +131,15 @@ KeyPlace Find(const std::vector<std::string_view>& lines, std::string_view secti
         }
         if (!inSection)
             continue;
-        if (!Trim(lines[i]).empty())
+        if (!Trim(line).empty())
             place.insertLine = i + 1;
-        const auto entry = KeyValue(lines[i]);
-        if (entry && !place.keyLine && EqualNoCase(entry->first, key))
+        const auto entry = KeyValue(line);
+        if (entry && !place.keyLine && EqualNoCase(entry->first, key)) {
             place.keyLine = i;
+            place.value = entry->second;
+            if (until == FindUntil::Key)
+                break;
+        }
     }
     return place;
 }
@@ -150,12 +160,12 @@ std::optional<int> ParseInteger(std::string_view text)
     return value;
 }
 
-std::optional<std::string> FindValue(const IniLines& file, std::string_view section, std::string_view key)
+std::optional<std::string_view> FindTextValue(std::string_view text, std::string_view section, std::string_view key)
 {
-    const KeyPlace place = Find(file.lines, section, key);
+    const KeyPlace place = Find(SplitText(text).body, section, key, FindUntil::Key);
     if (!place.keyLine)
         return std::nullopt;
-    return std::string(KeyValue(file.lines[*place.keyLine])->second);
+    return place.value;
 }
 
 std::optional<std::string> FindValue(const std::string& path, std::string_view section,
@@ -164,7 +174,10 @@ std::optional<std::string> FindValue(const std::string& path, std::string_view s
     const auto contents = Load(path).contents;
     if (!contents)
         return std::nullopt;
-    return FindValue(ParseLines(*contents), section, key);
+    const auto value = FindTextValue(*contents, section, key);
+    if (!value)
+        return std::nullopt;
+    return std::string(*value);
 }
 
 // A line break in a name or value would split the entry into other lines.
@@ -174,24 +187,30 @@ bool HasLineBreak(std::string_view text)
 }
 
 // The file's text with the key set to value.
-std::string WithEntry(const IniLines& file, const std::string& section, const std::string& key,
+std::string WithEntry(std::string_view text, const std::string& section, const std::string& key,
                       const std::string& value)
 {
-    const KeyPlace place = Find(file.lines, section, key);
+    const IniText file = SplitText(text);
+    const std::string_view lineEnd = file.LineEnd();
+    const KeyPlace place = Find(file.body, section, key, FindUntil::SectionEnd);
     const std::string entry = key + KeySeparator + value;
     std::string contents(file.byteOrderMark);
+    // Room for the text, the entry and a new section: the string grows once at most.
+    contents.reserve(text.size() + entry.size() + section.size() + 2 * (CrLf.size() + 1));
     const auto append = [&](std::string_view line) {
         contents += line;
-        contents += file.lineEnd;
+        contents += lineEnd;
     };
     // A new key goes before the line at its insert place, or at the end.
     const bool insert = !place.keyLine && place.insertLine;
-    for (std::size_t i = 0; i < file.lines.size(); ++i) {
+    std::size_t i = 0;
+    for (std::string_view rest = file.body; !rest.empty(); ++i) {
+        const std::string_view line = TakeLine(rest);
         if (insert && *place.insertLine == i)
             append(entry);
-        append(place.keyLine == i ? std::string_view(entry) : file.lines[i]);
+        append(place.keyLine == i ? std::string_view(entry) : line);
     }
-    if (insert && *place.insertLine == file.lines.size())
+    if (insert && *place.insertLine == i)
         append(entry);
     if (!place.keyLine && !place.insertLine) {
         append(SectionOpen + section + SectionClose);
@@ -202,15 +221,16 @@ std::string WithEntry(const IniLines& file, const std::string& section, const st
 
 }  // namespace
 
-std::optional<std::string> IniTextValue(std::string_view text, std::string_view section, std::string_view key)
+std::optional<std::string_view> IniTextValue(std::string_view text, std::string_view section,
+                                             std::string_view key)
 {
-    return FindValue(ParseLines(text), section, key);
+    return FindTextValue(text, section, key);
 }
 
 std::string IniTextWith(std::string_view text, const std::string& section, const std::string& key,
                         const std::string& value)
 {
-    return WithEntry(ParseLines(text), section, key, value);
+    return WithEntry(text, section, key, value);
 }
 
 IniFile::IniFile(std::string path) : path(std::move(path)) {}
@@ -243,7 +263,7 @@ bool IniFile::WriteString(const std::string& section, const std::string& key, co
     } else if (LoadResult loaded = Load(path); !loaded.contents) {
         failure = loaded.reason;
     } else {
-        failure = ReplaceFile(path, WithEntry(ParseLines(*loaded.contents), section, key, value));
+        failure = ReplaceFile(path, WithEntry(*loaded.contents, section, key, value));
     }
     if (reason != nullptr)
         *reason = failure;

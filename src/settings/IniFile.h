@@ -42,8 +42,10 @@ private:
     std::string path;
 };
 
-// The same lookup and write on a settings file's text, without the file.
-std::optional<std::string> IniTextValue(std::string_view text, std::string_view section, std::string_view key);
+// The same lookup and write on a settings file's text, without the file; the
+// value found views the text.
+std::optional<std::string_view> IniTextValue(std::string_view text, std::string_view section,
+                                             std::string_view key);
 std::string IniTextWith(std::string_view text, const std::string& section, const std::string& key,
                         const std::string& value);
 
