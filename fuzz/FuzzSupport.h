@@ -6,7 +6,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <string_view>
+#include <type_traits>
 
 namespace torvana {
 
@@ -21,5 +24,28 @@ ParameterImage FactoryImage();
 // them. Most inputs leave a state seen before, so whole-image round trips
 // run once per state instead of once per input.
 bool SeenBefore(std::span<const std::uint8_t> state, std::span<const std::uint8_t> more = {});
+
+// A 64-bit fingerprint (FNV-1a) of what is added, to tell states and results
+// apart without keeping or copying them.
+class Fingerprint {
+public:
+    Fingerprint& Add(std::span<const std::uint8_t> bytes);
+    Fingerprint& Add(std::string_view text);
+    // A plain value's bytes (no padding in the types used).
+    template <typename Value>
+        requires std::has_unique_object_representations_v<Value>
+    Fingerprint& AddValue(const Value& value)
+    {
+        return Add(std::span(reinterpret_cast<const std::uint8_t*>(&value), sizeof value));
+    }
+    std::uint64_t Value() const { return hash; }
+
+private:
+    std::uint64_t hash = 14695981039346656037ULL;
+};
+
+// The result first remembered for this state, or nothing when the state is
+// new (the result is then remembered for it).
+std::optional<std::uint64_t> RememberedResult(std::uint64_t state, std::uint64_t result);
 
 }  // namespace torvana

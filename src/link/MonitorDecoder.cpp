@@ -1,13 +1,14 @@
 #include "link/MonitorDecoder.h"
 
 #include "link/MonitorFrame.h"
+#include "link/MonitorText.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstdio>
+#include <optional>
 #include <string>
-#include <utility>
+#include <string_view>
 
 namespace torvana {
 
@@ -15,15 +16,10 @@ namespace {
 
 namespace F = MonitorField;
 
-constexpr std::size_t TextCapacity = 64;
-
-// Every monitor format carries at least one argument.
-template <typename First, typename... Rest>
-std::string Format(const char* format, First first, Rest... rest)
+template <typename... Arguments>
+MonitorText Format(std::string_view format, Arguments... arguments)
 {
-    std::array<char, TextCapacity> buffer{};
-    std::snprintf(buffer.data(), buffer.size(), format, first, rest...);
-    return buffer.data();
+    return FormatMonitorText(format, {MonitorArgument(arguments)...});
 }
 
 int ClampGauge(long long value)
@@ -69,15 +65,31 @@ private:
     const std::uint8_t* bytes;
 };
 
-void Put(MonitorView& view, MonitorLabel label, std::string text)
+// Into the label's own string where it has one: a running monitor then
+// decodes its frames without allocating.
+void Put(MonitorView& view, MonitorLabel label, std::string_view text)
 {
-    view[label].text = std::move(text);
+    std::optional<std::string>& shown = view[label].text;
+    if (shown)
+        shown->assign(text);
+    else
+        shown.emplace(text);
 }
 
-void Put(MonitorView& view, MonitorLabel label, std::string text, Colour colour)
+void Put(MonitorView& view, MonitorLabel label, const MonitorText& text)
 {
-    view[label].text = std::move(text);
+    Put(view, label, text.View());
+}
+
+void Put(MonitorView& view, MonitorLabel label, std::string_view text, Colour colour)
+{
+    Put(view, label, text);
     view[label].colour = colour;
+}
+
+void Put(MonitorView& view, MonitorLabel label, const MonitorText& text, Colour colour)
+{
+    Put(view, label, text.View(), colour);
 }
 
 MonitorLabel Nth(MonitorLabel first, int n)
@@ -125,7 +137,7 @@ void DecodeOutputs(const FrameReader& in, const LiveValues& live, MonitorView& v
     for (int n = 0; n < MonitorCylinderCount; ++n) {
         const int advance = in.Word(F::Advances + MonitorWordSize * n);
         Put(view, Nth(MonitorLabel::LabelMon_Ign1, n),
-            advance == 0 ? std::string(baseTexts[n]) : Format(advanceFormats[n], advance * HundredthsToUnits));
+            advance == 0 ? std::string_view(baseTexts[n]) : Format(advanceFormats[n], advance * HundredthsToUnits).View());
     }
 
     struct Injection {
@@ -174,7 +186,7 @@ void DecodeSensors(const FrameReader& in, bool extended, LiveValues& live, Monit
     if (live.WaterSensorError) {
         live.LiveWaterTemp = WaterErrorSubstitute;
         Put(view, MonitorLabel::LabelVoda,
-            extended ? Format("TW= ERROR = %d mV", waterMillivolts) : std::string("TW= ERROR"), Colour::Red);
+            extended ? Format("TW= ERROR = %d mV", waterMillivolts).View() : std::string_view("TW= ERROR"), Colour::Red);
         waterGauge.barColour = Colour::Red;
     } else {
         const bool warning = in.Set(F::WaterWarning);
