@@ -17,7 +17,7 @@
 
 #include <algorithm>
 #include <array>
-#include <optional>
+#include <bitset>
 #include <vector>
 
 namespace torvana {
@@ -78,14 +78,31 @@ constexpr int FirstVerifiedBlock = 1;  // the header block is the unit's own
 
 using BlockBytes = std::array<std::uint8_t, FrameDataSize>;
 
-ParameterImage StartImage()
+// Made once: every run starts from the same image.
+const ParameterImage& StartImage()
 {
-    ParameterImage image{};
-    FillDefaultParameters(image);
-    NormaliseImage(image);
-    image[Offset::ReadingAllowed] = ReadingAllowedValue;
-    image[Offset::ImageVersion] = ImageVersion;
-    return image;
+    static const ParameterImage start = [] {
+        ParameterImage image{};
+        FillDefaultParameters(image);
+        NormaliseImage(image);
+        image[Offset::ReadingAllowed] = ReadingAllowedValue;
+        image[Offset::ImageVersion] = ImageVersion;
+        return image;
+    }();
+    return start;
+}
+
+// The whole image against the model after every tick. Both are this
+// target's own arrays, so the comparison needs no sanitizer checks: through
+// the checked memcmp it was a sixth of a run.
+__attribute__((no_sanitize("address", "undefined", "coverage"))) bool SameImage(const ParameterImage& a, const ParameterImage& b)
+{
+    const std::uint8_t* left = a.data();
+    const std::uint8_t* right = b.data();
+    std::uint8_t difference = 0;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        difference |= static_cast<std::uint8_t>(left[i] ^ right[i]);
+    return difference == 0;
 }
 
 class LinkUnderFuzz {
@@ -109,10 +126,10 @@ public:
             const std::uint8_t op = input.Byte();
             const int extra = op / StepCount;
             switch (static_cast<Step>(op % StepCount)) {
-            case Step::StartProgram: unitBlocks = {}; link.StartProgram(); break;
-            case Step::StartVerify: unitBlocks = {}; link.StartVerify(); break;
+            case Step::StartProgram: answered.reset(); link.StartProgram(); break;
+            case Step::StartVerify: answered.reset(); link.StartVerify(); break;
             case Step::StartRead:
-                unitBlocks = {};
+                answered.reset();
                 received = image;
                 link.StartRead();
                 break;
@@ -121,8 +138,8 @@ public:
             case Step::RawBytes: QueueRaw(input); Tick(); break;
             case Step::ReadLimit: line.readLimit = std::max<int>(MinReadLimit, input.Byte() * FrameSize / 64); break;
             case Step::Ticks:
-                for (int i = 0; i <= extra % MaxTicksPerStep; ++i)
-                    Tick();
+                for (int i = extra % MaxTicksPerStep; i >= 0; --i)
+                    Tick(i == 0);
                 break;
             }
             CheckRanges();
@@ -168,13 +185,17 @@ private:
             line.incoming.push_back(input.Byte());
     }
 
-    void Tick()
+    // The image is compared with the model after every tick in which the
+    // link read from the line, changed its mode or block, or reported a
+    // change or an end, and after a step's last tick: in between, a run of
+    // idle ticks was most of a run, each comparing 2 000 bytes.
+    void Tick(bool lastOfStep = true)
     {
         const TransferMode mode = link.Mode();
         const std::uint8_t command = link.BlockCommand();
         line.lastReadCount = 0;
         if (mode != TransferVerify)
-            unitBlocks = {};
+            answered.reset();
         link.Tick();
 
         // Only Program's header block is copied in at once; a Read fills a
@@ -200,15 +221,19 @@ private:
                     model = received;
             }
             if (accepted && mode == TransferVerify) {
-                BlockBytes& answered = unitBlocks[static_cast<std::size_t>(block)].emplace();
-                std::copy(data.begin(), data.end(), answered.begin());
+                answered.set(static_cast<std::size_t>(block));
+                std::copy(data.begin(), data.end(), unitBlocks[static_cast<std::size_t>(block)].begin());
             }
         }
-        if (link.TakeImageChanged())
+        const bool imageChanged = link.TakeImageChanged();
+        if (imageChanged)
             NormaliseImage(model);
-        Require(image == model, "image changes only in the block in transfer");
-
         const auto end = link.TakeTransferEnd();
+        const bool acted = line.lastReadCount > 0 || imageChanged || end || link.Mode() != mode
+                           || link.BlockCommand() != command;
+        if (acted || lastOfStep)
+            Require(SameImage(image, model), "image changes only in the block in transfer");
+
         if (end == TransferEnd::Error) {
             const std::string& text = mode == TransferProgram  ? messages.TextProgramError
                                       : mode == TransferVerify ? messages.TextVerifyError
@@ -225,12 +250,12 @@ private:
     bool UnitHoldsTheImage() const
     {
         for (int block = FirstVerifiedBlock; block <= Command::LastBlock; ++block) {
-            const auto& answered = unitBlocks[static_cast<std::size_t>(block)];
-            if (!answered)
+            if (!answered.test(static_cast<std::size_t>(block)))
                 return false;
+            const BlockBytes& bytes = unitBlocks[static_cast<std::size_t>(block)];
             for (std::size_t i = 0; i < BlockSize; ++i) {
                 const std::size_t offset = BlockOffset(static_cast<std::size_t>(block)) + i;
-                if (offset != Offset::Rpm2 && (*answered)[i] != image[offset])
+                if (offset != Offset::Rpm2 && bytes[i] != image[offset])
                     return false;
             }
         }
@@ -266,8 +291,11 @@ private:
     MonitorView view;
     bool extendedMonitor = false;
     bool servoVisible = false;
-    // What the unit answered for each block in the running verify pass.
-    std::array<std::optional<BlockBytes>, BlockCount> unitBlocks{};
+    // What the unit answered for each block in the running verify pass: the
+    // bytes of the blocks marked as answered (a mark is cheaper to clear
+    // every tick than the blocks).
+    std::bitset<BlockCount> answered;
+    std::array<BlockBytes, BlockCount> unitBlocks{};
     // The blocks the running Read has received so far.
     ParameterImage received{};
 };
