@@ -36,7 +36,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -333,7 +332,7 @@ void TFormHlav::Timer1Timer()
     logs->Tick();
     ShowLinkState();
     pages->PaintMarking(TrackOperatingPoint(pages->ActivePageIndex(), image, live, tracked));
-    views->Ticked(logs->ShownTimeMs(QDateTime::currentMSecsSinceEpoch()));
+    views->Ticked(logs->ShownTimeMs());
     tickRunning = false;
     ShowQueuedMessages();
 }
@@ -357,7 +356,7 @@ bool TFormHlav::ShowMonitorFrame(const UnitFrame& frame)
         return false;
     }
     monitor->Apply(view);
-    views->MonitorFrame(logs->ShownTimeMs(QDateTime::currentMSecsSinceEpoch()), live);
+    views->MonitorFrame(logs->ShownTimeMs(), live);
     return true;
 }
 

@@ -212,8 +212,8 @@ TEST_F(WindowLogTest, PlayingTheLogMarksTheCellsTheRunMarkedTickForTick)
         ASSERT_EQ(MarkedCells(w), live[t]) << "tick " << t;
     }
     // The hit map counted the log's time, from its first frame to the one shown.
-    EXPECT_GT(w.Logs().ShownTimeMs(0), 0);
-    EXPECT_EQ(w.Views().Hits().TotalMs(), w.Logs().ShownTimeMs(0));
+    EXPECT_GT(w.Logs().ShownTimeMs(), 0);
+    EXPECT_EQ(w.Views().Hits().TotalMs(), w.Logs().ShownTimeMs());
     EXPECT_FALSE(w.Logs().PlaybackLabel()->isHidden());
     EXPECT_TRUE(w.Logs().PlaybackLabel()->text().startsWith("Showing a log, not the unit:"));
     EXPECT_EQ(w.Logs().Recorder().Recording(), false);
@@ -226,14 +226,14 @@ TEST_F(WindowLogTest, PlayingTheLogMarksTheCellsTheRunMarkedTickForTick)
     QTest::keyClick(log->findChild<QSlider*>(QStringLiteral("SliderLogSeek")), Qt::Key_Home);
     TickClock();
     EXPECT_EQ(MarkedCells(w), live[0]);
-    EXPECT_EQ(w.Logs().ShownTimeMs(0), 0);
+    EXPECT_EQ(w.Logs().ShownTimeMs(), 0);
     QTest::keyClick(log->findChild<QComboBox*>(QStringLiteral("ComboLogSpeed")), Qt::Key_Down);
     EXPECT_EQ(log->Player().Speed(), 2.0);
     Click(w, "ButtonLogPlay");
     TickClock(12);
     const double played = 12 * 2 * Timer1Interval / 1000.0;
-    EXPECT_EQ(w.Logs().ShownTimeMs(0), log->Timeline()->Frame(*log->Timeline()->FrameAt(played)).timeMs);
-    EXPECT_GT(w.Logs().ShownTimeMs(0), 12 * Timer1Interval);
+    EXPECT_EQ(w.Logs().ShownTimeMs(), log->Timeline()->Frame(*log->Timeline()->FrameAt(played)).timeMs);
+    EXPECT_GT(w.Logs().ShownTimeMs(), 12 * Timer1Interval);
 
     Click(w, "ButtonLogEndPlayback");
     TickClock(TicksForFrames / 4);

@@ -117,9 +117,9 @@ bool LogWiring::ShowsLog() const
     return logWindow && logWindow->ShowsLog();
 }
 
-std::int64_t LogWiring::ShownTimeMs(std::int64_t wallMs) const
+std::int64_t LogWiring::ShownTimeMs() const
 {
-    return ShowsLog() ? playedMs : wallMs;
+    return ShowsLog() ? playedMs : clock();
 }
 
 void LogWiring::Play()

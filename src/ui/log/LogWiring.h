@@ -47,9 +47,9 @@ public:
     // While a log plays (or is paused in playback) the unit's frames are
     // recorded but not shown.
     bool ShowsLog() const;
-    // The time of what the live area shows: wallMs, or the played frame's
-    // time in the log.
-    std::int64_t ShownTimeMs(std::int64_t wallMs) const;
+    // The time of what the live area shows: the window's clock, or the
+    // played frame's time in the log.
+    std::int64_t ShownTimeMs() const;
     // At close: the file is completed.
     void Close();
 
