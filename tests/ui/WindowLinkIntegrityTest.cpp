@@ -86,6 +86,36 @@ TEST_F(WindowTest, AnEditDuringAReadNeitherStopsNorMixesIt)
     }
 }
 
+// A box once typed into and committed unchanged, then focused again: a Read
+// fills it with the unit's value, and leaving it keeps that value.
+TEST_F(WindowTest, AReadFillsTheFocusedBoxThatHoldsNoTyping)
+{
+    constexpr std::size_t Cell = CurveCellOffset(0, 0, 0);
+    TFormHlav& w = Start();
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    w.Controls().pageControl1->setCurrentIndex(0);
+    auto* box = w.findChild<QWidget*>("CurveCellEdit[0][0]")->findChild<QLineEdit*>();
+    QTest::mouseClick(box, Qt::LeftButton);
+    box->selectAll();
+    QTest::keyClicks(box, box->text());
+    QTest::keyClick(box, Qt::Key_Return);
+    QTest::mouseClick(box, Qt::LeftButton);
+    ParameterImage unitSet = w.Image();
+    unitSet[Cell] = static_cast<std::uint8_t>(unitSet[Cell] % 50 + 3);
+    NormaliseImage(unitSet);
+    unit.Preload(unitSet);
+
+    w.MenuReadClick();
+    ASSERT_TRUE(TickUntilIdle());
+    const ParameterImage read = w.Image();
+    ASSERT_EQ(read[Cell], unitSet[Cell]);
+    EXPECT_EQ(box->text(), QString::number(unitSet[Cell]));
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(w.Image(), read);
+}
+
 TEST_F(WindowTest, ProgramOkWaitsUntilTheUnitHasStored)
 {
     TFormHlav& w = Start();

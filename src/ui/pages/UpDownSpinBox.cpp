@@ -30,6 +30,10 @@ UpDownSpinBox::UpDownSpinBox(const QString& editName, const QString& upDownName,
     // Passing over a box with the wheel must not take the focus, or edit it.
     setFocusPolicy(Qt::StrongFocus);
     lineEdit()->installEventFilter(this);
+    // Committed text is no longer typing: Qt keeps the line edit's modified
+    // mark when the value taken equals the one shown, and a later refill
+    // would put that old text back over the new value.
+    connect(this, &UpDownSpinBox::CommitRequested, this, [this] { lineEdit()->setModified(false); });
 }
 
 void UpDownSpinBox::SetRange(int minimum, int maximum, int step)
@@ -72,6 +76,7 @@ void UpDownSpinBox::stepBy(int steps)
 void UpDownSpinBox::Show(int value)
 {
     setValue(value);
+    lineEdit()->setModified(false);
     limitedFrom = value == this->value() ? std::nullopt : std::optional<int>(value);
 }
 
