@@ -31,6 +31,8 @@ namespace {
 constexpr int DefaultSteps = 2000;
 constexpr int IgnitionTables = 3;
 constexpr unsigned DefaultSeed = 20261209;
+// Actions are drawn per thousand; a printout, by far the dearest, gets two.
+constexpr int RollRange = 1000;
 
 int EnvNumber(const char* name, int fallback)
 {
@@ -184,14 +186,14 @@ protected:
     {
         TFormHlav& w = *window;
         const auto boxes = Boxes();
-        const int roll = Below(100);
-        if (roll < 20 && !boxes.empty()) {
+        const int roll = Below(RollRange);
+        if (roll < 200 && !boxes.empty()) {
             UpDownSpinBox* box = boxes[Below(static_cast<int>(boxes.size()))];
             what = "click into " + box->objectName().toStdString();
             QTest::mouseClick(box->findChild<QLineEdit*>(), Qt::LeftButton);
             return Scope::Commit;
         }
-        if (roll < 45 && Focused()) {
+        if (roll < 450 && Focused()) {
             QString digits;
             for (int n = 1 + Below(5); n > 0; --n) {
                 digits += QChar('0' + Below(10));
@@ -202,13 +204,13 @@ protected:
             QTest::keyClicks(Focused(), digits);
             return Scope::Commit;
         }
-        if (roll < 55 && Focused()) {
+        if (roll < 550 && Focused()) {
             const bool enter = Below(2);
             what = enter ? "Enter" : "Tab";
             QTest::keyClick(Focused(), enter ? Qt::Key_Return : Qt::Key_Tab);
             return Scope::Commit;
         }
-        if (roll < 67) {
+        if (roll < 670) {
             QTabBar* bar = Tabs()->tabBar();
             std::vector<int> visible;
             for (int t = 0; t < bar->count(); ++t) {
@@ -221,7 +223,7 @@ protected:
             QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
             return Scope::Commit;  // leaving a box that commits on exit
         }
-        if (roll < 77 && !boxes.empty()) {
+        if (roll < 770 && !boxes.empty()) {
             UpDownSpinBox* box = boxes[Below(static_cast<int>(boxes.size()))];
             const bool focused = box == Focused();
             what = std::string("wheel over ") + (focused ? "focused " : "") + box->objectName().toStdString();
@@ -231,14 +233,14 @@ protected:
             Wheel(box);
             return focused ? Scope::Commit : Scope::Unchanged;
         }
-        if (roll < 83) {
+        if (roll < 848) {
             const int ticks = 1 + Below(12);
             what = "tick " + std::to_string(ticks);
             const bool reading = w.Link().Mode() == TransferRead;
             Tick(ticks);
             return reading ? Scope::Any : Scope::Unchanged;
         }
-        if (roll < 89) {
+        if (roll < 908) {
             what = "tool " + std::to_string(roll);
             switch (Below(4)) {
             case 0: w.MenuToolsClick(Below(2) ? StepDirection::Up : StepDirection::Down); break;
@@ -248,21 +250,21 @@ protected:
             }
             return Scope::Any;
         }
-        if (roll < 94) {
+        if (roll < 958) {
             const auto menu = Below(2) ? CouplingMenu::Ign123 : CouplingMenu::Jet123;
             const auto mode = static_cast<CouplingMode>(Below(ModeMenuItems));
             what = "mode " + std::to_string(static_cast<int>(mode));
             w.ModeMenuClick(menu, mode);
             return Scope::Any;
         }
-        if (roll < 96) {
+        if (roll < 978) {
             what = "open";
             dialogs.openAnswer = Dir() + "/random.ign";
             EXPECT_EQ(SaveParameterFile(dialogs.openAnswer.toStdString(), RandomSet(), {}), "");
             w.MenuOpenClick();
             return Scope::Any;
         }
-        if (roll < 98) {
+        if (roll < 998) {
             what = "read";
             unit.Preload(RandomSet());
             w.MenuReadClick();
