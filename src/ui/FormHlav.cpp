@@ -559,7 +559,8 @@ void TFormHlav::SetLanguageTexts()
         ApplyHint(controls.menuCom[i],
                   QStringLiteral("%1 %2").arg(QString::fromStdString(ComHintPrefix(languageIndex))).arg(i + 1));
     }
-    MarkComPorts();
+    // The port marks are made when the Com menu opens: listing the system's
+    // ports takes a tenth of a second, too long for the start or a language switch.
     hintedSilence.reset();
     SetMessageTexts();
 }
