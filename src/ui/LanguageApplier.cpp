@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QMenu>
 #include <QTabWidget>
@@ -62,6 +63,14 @@ QString TextFor(const LocalisedText& entry, int languageIndex)
 void ApplyLanguageTexts(QWidget* window, const std::vector<LocalisedText>& entries,
                         int languageIndex, const ItemListSetter& setItems)
 {
+    // One walk of the window's objects, not one per text: the window has
+    // thousands of objects and hundreds of texts.
+    QHash<QString, QList<QObject*>> byName;
+    for (QObject* object : window->findChildren<QObject*>()) {
+        if (!object->objectName().isEmpty()) {
+            byName[object->objectName()].append(object);
+        }
+    }
     for (const LocalisedText& entry : entries) {
         const QString name = QString::fromStdString(entry.target);
         const QString text = TextFor(entry, languageIndex);
@@ -73,7 +82,7 @@ void ApplyLanguageTexts(QWidget* window, const std::vector<LocalisedText>& entri
             setItems(name, text.split(u'\n'));
             continue;
         }
-        for (QObject* target : window->findChildren<QObject*>(name)) {
+        for (QObject* target : byName.value(name)) {
             if (entry.kind == TextKind::Caption) {
                 ApplyCaption(target, text);
             } else {
