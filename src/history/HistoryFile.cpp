@@ -1,6 +1,7 @@
 #include "history/HistoryFile.h"
 
 #include "core/AtomicFile.h"
+#include "history/TextWords.h"
 
 #include <algorithm>
 #include <array>
@@ -64,29 +65,6 @@ void AppendChanges(std::string& text, char tag, const EditorState& from, const E
     AppendDifferences(text, from.image, to.image, 0);
     AppendDifferences(text, from.flags, to.flags, ImageSize);
     text += '\n';
-}
-
-template <typename T>
-std::optional<T> NumberOf(std::string_view word)
-{
-    T value{};
-    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
-    if (error != std::errc() || end != word.data() + word.size())
-        return std::nullopt;
-    return value;
-}
-
-std::vector<std::string_view> Words(std::string_view line)
-{
-    std::vector<std::string_view> words;
-    std::size_t start = 0;
-    while (start < line.size()) {
-        const std::size_t end = std::min(line.find(' ', start), line.size());
-        if (end > start)
-            words.push_back(line.substr(start, end - start));
-        start = end + 1;
-    }
-    return words;
 }
 
 class Parser {

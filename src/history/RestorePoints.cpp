@@ -2,6 +2,7 @@
 
 #include "core/AtomicFile.h"
 #include "history/HistoryFile.h"
+#include "history/TextWords.h"
 
 #include <algorithm>
 #include <charconv>
@@ -18,29 +19,6 @@ constexpr int FormatVersion = 1;
 constexpr std::size_t HeaderWords = 6;
 constexpr std::int64_t MsPerSecond = 1000;
 constexpr int MaxSameTimeFiles = 1000;
-
-template <typename T>
-std::optional<T> NumberOf(std::string_view word)
-{
-    T value{};
-    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
-    if (error != std::errc() || end != word.data() + word.size())
-        return std::nullopt;
-    return value;
-}
-
-std::vector<std::string_view> Words(std::string_view line)
-{
-    std::vector<std::string_view> words;
-    std::size_t start = 0;
-    while (start < line.size()) {
-        const std::size_t end = std::min(line.find(' ', start), line.size());
-        if (end > start)
-            words.push_back(line.substr(start, end - start));
-        start = end + 1;
-    }
-    return words;
-}
 
 // "20261209-073612-045-read": sorts by time, says what it is.
 std::string FileStem(std::int64_t timeMs, StepCause cause)
