@@ -192,9 +192,16 @@ void MonitorArea::Apply(const MonitorView& view)
         }
     }
     for (std::size_t i = 0; i < gauges.size(); ++i) {
-        gauges[i]->setValue(view.gauges[i].progress);
+        QProgressBar* gauge = gauges[i];
+        if (gauge->value() != view.gauges[i].progress) {
+            // A progress bar paints and flushes the whole window at once on a
+            // new value; one queued update with the labels' is enough.
+            gauge->setUpdatesEnabled(false);
+            gauge->setValue(view.gauges[i].progress);
+            gauge->setUpdatesEnabled(true);
+        }
         if (view.gauges[i].barColour) {
-            SetBarColour(gauges[i], ToQColor(*view.gauges[i].barColour));
+            SetBarColour(gauge, ToQColor(*view.gauges[i].barColour));
         }
     }
 }

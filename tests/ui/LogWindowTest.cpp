@@ -7,6 +7,7 @@
 #include "ui/log/LogWindow.h"
 #include "ui/log/LogWiring.h"
 
+#include "ui/log/LogCursorOverlay.h"
 #include "ui/log/LogScatterView.h"
 
 #include <QAction>
@@ -36,6 +37,20 @@ QString WriteFile(const QString& path, const std::string& text)
     EXPECT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(text.data(), static_cast<qint64>(text.size()));
     return path;
+}
+
+// The cursor is drawn in red over every plot at its time.
+void ExpectCursorDrawnAt(QCustomPlot* plot, double seconds)
+{
+    QCoreApplication::processEvents();  // a queued replot
+    const auto* overlay = plot->findChild<LogCursorOverlay*>();
+    ASSERT_EQ(overlay->Lines().size(), static_cast<std::size_t>(plot->axisRectCount()));
+    const QImage shown = plot->grab().toImage();
+    for (int i = 0; i < plot->axisRectCount(); ++i) {
+        const int x = qRound(plot->axisRect(i)->axis(QCPAxis::atBottom)->coordToPixel(seconds));
+        EXPECT_EQ(overlay->Lines()[static_cast<std::size_t>(i)].x1(), x);
+        EXPECT_EQ(shown.pixelColor(x, plot->axisRect(i)->center().y()), QColor(Qt::red)) << "plot " << i;
+    }
 }
 
 std::string SampleLog()
@@ -93,6 +108,7 @@ TEST_F(WindowTest, LogWindowPlotsChosenChannelsWithACursorAndMarkers)
     EXPECT_EQ(CursorValue(*log, LogChannel::Rpm), "1600");
     EXPECT_EQ(CursorValue(*log, LogChannel::WaterTemp), "80");
     EXPECT_EQ(CursorValue(*log, LogChannel::Pressure), "-");
+    ExpectCursorDrawnAt(plot, *log->CursorTime());
     QTest::keyClick(log, Qt::Key_Right);
     EXPECT_EQ(CursorValue(*log, LogChannel::Rpm), "1610");
 
@@ -103,6 +119,7 @@ TEST_F(WindowTest, LogWindowPlotsChosenChannelsWithACursorAndMarkers)
     QApplication::sendEvent(plot, &wheel);
     const auto after = log->TimeRange();
     EXPECT_LT(after.second - after.first, before.second - before.first);
+    ExpectCursorDrawnAt(plot, *log->CursorTime());
     for (int i = 1; i < plot->axisRectCount(); ++i) {
         EXPECT_EQ(plot->axisRect(i)->axis(QCPAxis::atBottom)->range().lower, after.first);
         EXPECT_EQ(plot->axisRect(i)->axis(QCPAxis::atBottom)->range().upper, after.second);

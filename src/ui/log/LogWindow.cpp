@@ -2,6 +2,7 @@
 
 #include "texts/LogTexts.h"
 #include "ui/LanguageApplier.h"
+#include "ui/log/LogCursorOverlay.h"
 #include "ui/log/LogScatterView.h"
 
 #include <QCloseEvent>
@@ -38,7 +39,6 @@ constexpr int ColumnValue = 1;
 constexpr double RangeMarginSeconds = 1.0;
 constexpr double SeekStepsPerSecond = 10.0;  // the seek bar moves in tenths of a second
 constexpr int NormalSpeedIndex = 2;
-const QColor CursorColour = Qt::red;
 const QColor MarkerColour = QColor(0, 0, 200);
 const QColor ErrorColour = Qt::red;
 constexpr std::array<LogChannel, 3> DefaultChannels = {LogChannel::Rpm, LogChannel::TpsPercent,
@@ -116,6 +116,8 @@ void TFormLog::BuildControls()
     cursorTree->setObjectName(QStringLiteral("TreeLogCursor"));
     cursorTree->setColumnCount(ColumnValue + 1);
     cursorTree->setRootIsDecorated(false);
+    // Every value changes with each played frame: no row measured again.
+    cursorTree->setUniformRowHeights(true);
     cursorTree->header()->setStretchLastSection(true);
     cursor->layout()->addWidget(cursorTree);
 
@@ -125,10 +127,8 @@ void TFormLog::BuildControls()
     plot->setObjectName(QStringLiteral("PlotLog"));
     plot->setInteractions(QCP::iRangeDrag | QCP::iRangeZoom);
     margins = new QCPMarginGroup(plot);
-    // The cursor on a layer of its own: moving it redraws no curve.
-    plot->addLayer(QStringLiteral("cursor"), plot->layer(QStringLiteral("main")), QCustomPlot::limAbove);
-    cursorLayer = plot->layer(QStringLiteral("cursor"));
-    cursorLayer->setMode(QCPLayer::lmBuffered);
+    cursorOverlay = new LogCursorOverlay(plot);
+    connect(plot, &QCustomPlot::afterReplot, this, &TFormLog::PlaceCursor);
     scatterView = new LogScatterView(views);
     views->addTab(plot, QString());
     views->addTab(scatterView, QString());
@@ -174,10 +174,11 @@ void TFormLog::BuildPlayback(QLayout* layout)
         b->setObjectName(QString::fromLatin1(name));
         row->addWidget(b);
         connect(b, &QPushButton::clicked, this, click);
+        return b;
     };
-    button("ButtonLogPlay", &TFormLog::PlayClick);
-    button("ButtonLogPause", &TFormLog::PauseClick);
-    button("ButtonLogEndPlayback", &TFormLog::EndPlaybackClick);
+    playButton = button("ButtonLogPlay", &TFormLog::PlayClick);
+    pauseButton = button("ButtonLogPause", &TFormLog::PauseClick);
+    endButton = button("ButtonLogEndPlayback", &TFormLog::EndPlaybackClick);
     auto* speedLabel = new QLabel(this);
     speedLabel->setObjectName(QStringLiteral("LabelLogSpeed"));
     row->addWidget(speedLabel);
@@ -334,7 +335,6 @@ void TFormLog::Rebuild()
     plot->clearGraphs();
     plot->plotLayout()->clear();
     rects.clear();
-    cursorLines.clear();
     const std::vector<LogChannel> channels = Channels();
     const QVector<double> keys =
         timeline ? QVector<double>(timeline->Seconds().begin(), timeline->Seconds().end()) : QVector<double>();
@@ -360,9 +360,6 @@ void TFormLog::Rebuild()
                 VerticalLine(plot, rect, marker.seconds, markerPen);
         }
         rects.push_back(rect);
-        cursorLines.push_back(VerticalLine(plot, rect, cursorTime.value_or(0), QPen(CursorColour)));
-        cursorLines.back()->setLayer(cursorLayer);
-        cursorLines.back()->setVisible(cursorTime.has_value());
     }
     if (!rects.empty())
         rects.back()->axis(QCPAxis::atBottom)->setLabel(QString::fromStdString(LogTextFor(LogText::ColumnTime, languageIndex)));
@@ -421,16 +418,25 @@ void TFormLog::ShowCursor()
         const LogChannel channel = NthChannel(i);
         cursorTree->topLevelItem(i)->setText(ColumnValue, QString::fromStdString(LogValueText(channel, row.Value(channel))));
     }
-    for (QCPItemStraightLine* line : cursorLines) {
-        line->point1->setCoords(*cursorTime, 0);
-        line->point2->setCoords(*cursorTime, 1);
-        line->setVisible(true);
-    }
     qobject_cast<QGroupBox*>(cursorTree->parentWidget())
         ->setTitle(QStringLiteral("%1: %2 s")
                        .arg(QString::fromStdString(LocalisedFor("GroupBoxLogCursor", TextKind::Caption, languageIndex)))
                        .arg(*cursorTime, 0, 'f', 2));
-    cursorLayer->replot();
+    PlaceCursor();
+}
+
+// After every replot too: the axes may have moved under the cursor.
+void TFormLog::PlaceCursor()
+{
+    std::vector<QLine> lines;
+    for (const QCPAxisRect* rect : rects) {
+        if (!cursorTime)
+            break;
+        const int x = qRound(rect->axis(QCPAxis::atBottom)->coordToPixel(*cursorTime));
+        if (x >= rect->left() && x <= rect->right())
+            lines.emplace_back(x, rect->top(), x, rect->bottom());
+    }
+    cursorOverlay->SetLines(std::move(lines));
 }
 
 void TFormLog::PlayClick()
@@ -508,9 +514,9 @@ void TFormLog::ShowPlayback()
     }
     positionLabel->setText(QStringLiteral("%1 / %2 s").arg(at, 0, 'f', 1).arg(end, 0, 'f', 1));
     const bool frames = timeline && timeline->FrameCount() > 0;
-    findChild<QPushButton*>(QStringLiteral("ButtonLogPlay"))->setEnabled(frames && !player.Playing());
-    findChild<QPushButton*>(QStringLiteral("ButtonLogPause"))->setEnabled(player.Playing());
-    findChild<QPushButton*>(QStringLiteral("ButtonLogEndPlayback"))->setEnabled(showsLog);
+    playButton->setEnabled(frames && !player.Playing());
+    pauseButton->setEnabled(player.Playing());
+    endButton->setEnabled(showsLog);
     seekBar->setEnabled(frames);
 }
 

@@ -18,9 +18,7 @@
 #include <vector>
 
 class QCPAxisRect;
-class QCPLayer;
 class QCPMarginGroup;
-class QCPItemStraightLine;
 class QComboBox;
 class QCustomPlot;
 class QLabel;
@@ -33,6 +31,7 @@ class QTreeWidget;
 
 namespace torvana {
 
+class LogCursorOverlay;
 class LogScatterView;
 
 class TFormLog : public QWidget {
@@ -96,6 +95,7 @@ private:
     void FillMarkerList();
     void Rebuild();
     void ShowCursor();
+    void PlaceCursor();
     void ShowProblems(const LogTable& table);
     void ShowError(const QString& text);
     void SyncRanges(const QCPAxisRect* source);
@@ -116,8 +116,8 @@ private:
     QCustomPlot* plot = nullptr;
     QTabWidget* views = nullptr;
     LogScatterView* scatterView = nullptr;
-    QCPMarginGroup* margins = nullptr;
-    QCPLayer* cursorLayer = nullptr;  // keeps the plots' left edges in line
+    QCPMarginGroup* margins = nullptr;  // keeps the plots' left edges in line
+    LogCursorOverlay* cursorOverlay = nullptr;
     QListWidget* channelList = nullptr;
     QListWidget* markerList = nullptr;
     QTreeWidget* cursorTree = nullptr;
@@ -125,8 +125,10 @@ private:
     QComboBox* speedBox = nullptr;
     QSlider* seekBar = nullptr;
     QLabel* positionLabel = nullptr;
+    QPushButton* playButton = nullptr;
+    QPushButton* pauseButton = nullptr;
+    QPushButton* endButton = nullptr;
     std::vector<QCPAxisRect*> rects;
-    std::vector<QCPItemStraightLine*> cursorLines;
 };
 
 }  // namespace torvana
