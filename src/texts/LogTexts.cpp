@@ -63,7 +63,7 @@ std::vector<LocalisedText> LogCaptionTexts()
          {"Show the &current log", "&Laufendes Protokoll zeigen", "Afficher le journal &en cours",
           "Zobrazit &aktuální záznam"}},
         {{"TFormLog"}, {"Log", "Protokoll", "Journal", "Záznam"}},
-        {{"ButtonLogReload"}, {"&Reload", "&Neu laden", "&Recharger", "&Znovu načíst"}},
+        {{"ButtonLogReload"}, {"&Reload", "&Neu laden", "&Recharger", "Znovu &načíst"}},
         {{"ButtonLogZoomAll"}, {"&Whole log", "&Ganzes Protokoll", "&Journal entier", "&Celý záznam"}},
         {{"ButtonCloseLog"}, {"&Close", "&Schließen", "&Fermer", "&Zavřít"}},
         {{"GroupBoxLogChannels"}, {"Channels", "Kanäle", "Canaux", "Kanály"}},

@@ -10,6 +10,7 @@
 #include "ui/log/LogCursorOverlay.h"
 #include "ui/log/LogScatterView.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -180,6 +181,37 @@ TEST_F(WindowTest, LogWindowScattersOneChannelOverAnother)
     ASSERT_EQ(ring->dataCount(), 1);
     EXPECT_EQ(ring->data()->at(0)->key, 1000 + 10 * 4);
     EXPECT_EQ(ring->data()->at(0)->value, 80);
+
+}
+
+// In every language the log window's buttons and labelled boxes are
+// reached by keys no two of them share.
+TEST_F(WindowTest, LogWindowAcceleratorsDifferInEveryLanguage)
+{
+    const QString path = WriteFile(Dir() + "/run.csv", SampleLog());
+    TFormHlav& w = Start();
+    w.Logs().SetFileChooser([&path](const QString&) { return path; });
+    w.findChild<QAction*>(QStringLiteral("MenuLogOpen"))->trigger();
+    TFormLog* log = w.Logs().LogWindow();
+    ASSERT_NE(log, nullptr);
+    for (int language = 0; language < LanguageCount; ++language) {
+        w.MenuLanguageClick(language);
+        QStringList texts;
+        for (const QAbstractButton* button : log->findChildren<QAbstractButton*>())
+            texts << button->text();
+        for (const QLabel* label : log->findChildren<QLabel*>())
+            texts << label->text();
+        QString accelerators;
+        for (const QString& text : texts) {
+            const qsizetype mark = text.indexOf(u'&');
+            if (mark < 0 || mark + 1 >= text.size())
+                continue;
+            const QChar key = text[mark + 1].toUpper();
+            EXPECT_FALSE(accelerators.contains(key)) << text.toStdString() << " in language " << language;
+            accelerators += key;
+        }
+        EXPECT_GE(accelerators.size(), 7) << "language " << language;
+    }
 }
 
 }  // namespace
