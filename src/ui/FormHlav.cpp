@@ -757,6 +757,7 @@ void TFormHlav::LoadSettings()
 {
     LoadWindowSettings(settings, SettingsParts());
     views->Load(settings);
+    logs->Load(settings);
     const LastImageReading reading = ReadLastImage(paths.lastImageFile, image, pageAllFlags);
     if (const auto problem = LastImageProblem(reading, paths.lastImageFile, languageIndex)) {
         ShowMessage(*problem);
@@ -770,8 +771,8 @@ void TFormHlav::SaveSettings()
     std::string message;
     if (const auto error = SaveWindowSettings(settings, SettingsParts())) {
         message = *error;
-    } else {
-        message = views->Save(settings);
+    } else if (message = views->Save(settings); message.empty()) {
+        message = logs->Save(settings);
     }
     std::string reason;
     if (!WriteLastImageFile(paths.lastImageFile, image, pageAllFlags, &reason)) {

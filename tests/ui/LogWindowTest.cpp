@@ -182,6 +182,16 @@ TEST_F(WindowTest, LogWindowScattersOneChannelOverAnother)
     EXPECT_EQ(ring->data()->at(0)->key, 1000 + 10 * 4);
     EXPECT_EQ(ring->data()->at(0)->value, 80);
 
+    // The channels chosen come back with the next start.
+    Close();
+    TFormHlav& again = Start();
+    again.Logs().SetFileChooser([&path](const QString&) { return path; });
+    again.findChild<QAction*>(QStringLiteral("MenuLogOpen"))->trigger();
+    ASSERT_NE(again.Logs().LogWindow(), nullptr);
+    const ScatterChoice kept = again.Logs().LogWindow()->ScatterView()->Choice();
+    EXPECT_EQ(kept.x, LogChannel::Rpm);
+    EXPECT_EQ(kept.y, LogChannel::WaterTemp);
+    EXPECT_FALSE(kept.colour);
 }
 
 // In every language the log window's buttons and labelled boxes are

@@ -65,7 +65,7 @@ LogScatterView::LogScatterView(QWidget* parent) : QWidget(parent)
     cursorGraph->setScatterStyle(
         QCPScatterStyle(QCPScatterStyle::ssCircle, QPen(CursorColour, CursorPenWidth), Qt::NoBrush, CursorSize));
 
-    SetChannels(LogChannel::Rpm, LogChannel::LambdaMillivolts, LogChannel::TpsPercent);
+    SetChoice(ScatterChoice{});
     for (QComboBox* box : {xBox, yBox, colourBox})
         connect(box, &QComboBox::currentIndexChanged, this, [this] { Rebuild(); });
 }
@@ -93,17 +93,22 @@ void LogScatterView::SetTimeline(const LogTimeline* value)
     Rebuild();
 }
 
-void LogScatterView::SetChannels(LogChannel x, LogChannel y, std::optional<LogChannel> colour)
+void LogScatterView::SetChoice(const ScatterChoice& choice)
 {
     {
         const QSignalBlocker xBlock(xBox);
         const QSignalBlocker yBlock(yBox);
         const QSignalBlocker colourBlock(colourBox);
-        xBox->setCurrentIndex(xBox->findData(static_cast<int>(x)));
-        yBox->setCurrentIndex(yBox->findData(static_cast<int>(y)));
-        colourBox->setCurrentIndex(colourBox->findData(colour ? static_cast<int>(*colour) : NoChannel));
+        xBox->setCurrentIndex(xBox->findData(static_cast<int>(choice.x)));
+        yBox->setCurrentIndex(yBox->findData(static_cast<int>(choice.y)));
+        colourBox->setCurrentIndex(colourBox->findData(choice.colour ? static_cast<int>(*choice.colour) : NoChannel));
     }
     Rebuild();
+}
+
+ScatterChoice LogScatterView::Choice() const
+{
+    return ScatterChoice{*Chosen(xBox), *Chosen(yBox), Chosen(colourBox)};
 }
 
 void LogScatterView::Rebuild()

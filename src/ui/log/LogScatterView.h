@@ -3,6 +3,7 @@
 // by a third, with the cursor's frame ringed.
 
 #include "log/LogScatter.h"
+#include "log/ScatterChoice.h"
 
 #include <QWidget>
 #include <optional>
@@ -21,7 +22,9 @@ public:
 
     // The log shown; null for none. Kept by the caller.
     void SetTimeline(const LogTimeline* value);
-    void SetChannels(LogChannel x, LogChannel y, std::optional<LogChannel> colour);
+    void SetChoice(const ScatterChoice& choice);
+    // The channels chosen in the boxes.
+    ScatterChoice Choice() const;
     void ShowCursor(std::optional<std::size_t> frame);
     void SetLanguage(int languageIndex);
 

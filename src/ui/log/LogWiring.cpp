@@ -2,6 +2,7 @@
 
 #include "link/MonitorLogRow.h"
 #include "texts/LogTexts.h"
+#include "ui/log/LogScatterView.h"
 #include "ui/log/LogWindow.h"
 
 #include <QAction>
@@ -167,6 +168,20 @@ void LogWiring::Close()
     Show(recorder.Stop(clock()));
 }
 
+void LogWiring::Load(const IniFile& settings)
+{
+    scatterChoice = LoadScatterChoice(settings);
+    if (logWindow)
+        logWindow->ScatterView()->SetChoice(scatterChoice);
+}
+
+std::string LogWiring::Save(IniFile& settings)
+{
+    if (logWindow)
+        scatterChoice = logWindow->ScatterView()->Choice();
+    return SaveScatterChoice(settings, scatterChoice);
+}
+
 void LogWiring::StartClick()
 {
     Show(recorder.Start(clock()), true);
@@ -221,6 +236,7 @@ void LogWiring::OpenLog(const QString& path)
         logWindow = new TFormLog(&window);
         logWindow->SetClock([this] { return clock(); });
         logWindow->SetLanguage(languageIndex);
+        logWindow->ScatterView()->SetChoice(scatterChoice);
     }
     logWindow->OpenFile(path);
     logWindow->show();

@@ -7,6 +7,7 @@
 
 #include "link/UnitFrame.h"
 #include "log/LogRecorder.h"
+#include "log/ScatterChoice.h"
 
 #include <QObject>
 #include <QString>
@@ -52,6 +53,10 @@ public:
     std::int64_t ShownTimeMs() const;
     // At close: the file is completed.
     void Close();
+    // The scatter view's channels between runs; Save gives the message to
+    // show, or nothing.
+    void Load(const IniFile& settings);
+    std::string Save(IniFile& settings);
 
     void StartClick();
     void StopClick();
@@ -93,6 +98,7 @@ private:
     int languageIndex = 0;
     std::int64_t playedMs = 0;      // the time in the log of the frame shown last
     std::int64_t lastFollowMs = 0;  // when the current log was last read on
+    ScatterChoice scatterChoice;     // for a log window made later
 
     QLabel* recordingLabel = nullptr;
     QLabel* playbackLabel = nullptr;
