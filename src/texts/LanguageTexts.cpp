@@ -1,5 +1,6 @@
 #include "texts/LanguageTexts.h"
 
+#include "texts/AnalysisTexts.h"
 #include "texts/HintTexts.h"
 #include "texts/HistoryTexts.h"
 #include "texts/ViewTexts.h"
@@ -19,7 +20,7 @@ std::vector<LocalisedText> AllEntries()
 {
     std::vector<LocalisedText> entries;
     for (const std::vector<LocalisedText>& table : {WindowTexts(), PageTexts(), HistoryCaptionTexts(), ViewCaptionTexts(), LogCaptionTexts(),
-                                                         ItemListTexts(), HintTexts()}) {
+                                                         AnalysisCaptionTexts(), ItemListTexts(), HintTexts()}) {
         entries.insert(entries.end(), table.begin(), table.end());
     }
     return entries;

@@ -1,5 +1,6 @@
 #include "ui/FormHlav.h"
 
+#include "core/DataFolder.h"
 #include "core/Defaults.h"
 #include "core/Normalise.h"
 #include "core/ParameterFile.h"
@@ -25,6 +26,7 @@
 #include "ui/StartupRules.h"
 #include "ui/ToolWiring.h"
 #include "ui/WindowSettings.h"
+#include "ui/analysis/AnalysisWiring.h"
 #include "ui/history/ChangeMarkView.h"
 #include "ui/history/HistoryWiring.h"
 #include "ui/log/LogWiring.h"
@@ -48,6 +50,7 @@
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QToolButton>
+#include <cstdlib>
 
 namespace torvana {
 
@@ -106,6 +109,7 @@ TFormHlav::TFormHlav(const QStringList& arguments, WindowServices services)
     ConnectControls();
     ConnectHistory();
     ConnectLog();
+    ConnectAnalysis();
     timer1.setInterval(Timer1Interval);
     connect(&timer1, &QTimer::timeout, this, &TFormHlav::Timer1Timer);
 
@@ -238,21 +242,25 @@ void TFormHlav::ConnectPages()
     ConnectViews();
 }
 
+void TFormHlav::CommitTyped()
+{
+    const EditorState before{image, pageAllFlags};
+    WriteActivePage();
+    if (EditorState{image, pageAllFlags} != before) {
+        RefreshAfterEdit();
+    }
+}
+
+void TFormHlav::FinishToolStep()
+{
+    const auto step = history->Expect(StepCause::Tool);
+    RefreshAfterEdit();
+}
+
 void TFormHlav::ConnectViews()
 {
-    const auto commitTyped = [this] {
-        const EditorState before{image, pageAllFlags};
-        WriteActivePage();
-        if (EditorState{image, pageAllFlags} != before) {
-            RefreshAfterEdit();
-        }
-    };
-    const auto finishStep = [this] {
-        const auto step = history->Expect(StepCause::Tool);
-        RefreshAfterEdit();
-    };
     const auto showMessage = [this](const std::string& text) { ShowMessage(text); };
-    ViewHost host{image, *pages, live, tracked, commitTyped, finishStep, showMessage};
+    ViewHost host{image, *pages, live, tracked, [this] { CommitTyped(); }, [this] { FinishToolStep(); }, showMessage};
     views = new ViewMenus(*this, std::move(host));
 }
 
@@ -295,6 +303,18 @@ void TFormHlav::ConnectLog()
         [this](const UnitFrame& frame) { ShowMonitorFrame(frame); }, PrepareLogFolder());
 }
 
+void TFormHlav::ConnectAnalysis()
+{
+    AnalysisHost host{image,
+                      [this] { return pages->ActivePageIndex(); },
+                      [this] { CommitTyped(); },
+                      [this] { FinishToolStep(); },
+                      [this](const std::string& text) { ShowMessage(text); },
+                      [this] { return QFile::encodeName(controls.labelFile2->text()).toStdString(); },
+                      DataFolderFor(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"))};
+    analysis = new AnalysisWiring(*this, std::move(host), PrepareLogFolder());
+}
+
 void TFormHlav::MenuToolsClick(StepDirection direction)
 {
     tools->MinusPlus(direction);
@@ -330,6 +350,7 @@ void TFormHlav::Timer1Timer()
     WatchComPort();
     link.Tick();
     logs->Tick();
+    analysis->Tick(logs->ShownTimeMs());
     ShowLinkState();
     pages->PaintMarking(TrackOperatingPoint(pages->ActivePageIndex(), image, live, tracked));
     views->Ticked(logs->ShownTimeMs());
@@ -357,6 +378,7 @@ bool TFormHlav::ShowMonitorFrame(const UnitFrame& frame)
     }
     monitor->Apply(view);
     views->MonitorFrame(logs->ShownTimeMs(), live);
+    analysis->Frame(frame, logs->ShownTimeMs());
     return true;
 }
 
@@ -555,6 +577,7 @@ void TFormHlav::SetLanguageTexts()
     history->SetLanguage(languageIndex);
     views->SetLanguage(languageIndex);
     logs->SetLanguage(languageIndex);
+    analysis->SetLanguage(languageIndex);
     for (std::size_t i = 0; i < controls.menuCom.size(); ++i) {
         ApplyHint(controls.menuCom[i],
                   QStringLiteral("%1 %2").arg(QString::fromStdString(ComHintPrefix(languageIndex))).arg(i + 1));
@@ -758,6 +781,7 @@ void TFormHlav::LoadSettings()
     LoadWindowSettings(settings, SettingsParts());
     views->Load(settings);
     logs->Load(settings);
+    analysis->Load(settings);
     const LastImageReading reading = ReadLastImage(paths.lastImageFile, image, pageAllFlags);
     if (const auto problem = LastImageProblem(reading, paths.lastImageFile, languageIndex)) {
         ShowMessage(*problem);
@@ -773,6 +797,9 @@ void TFormHlav::SaveSettings()
         message = *error;
     } else if (message = views->Save(settings); message.empty()) {
         message = logs->Save(settings);
+        if (message.empty()) {
+            message = analysis->Save(settings);
+        }
     }
     std::string reason;
     if (!WriteLastImageFile(paths.lastImageFile, image, pageAllFlags, &reason)) {

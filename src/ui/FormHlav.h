@@ -26,6 +26,7 @@
 
 namespace torvana {
 
+class AnalysisWiring;
 class FileDialogs;
 class ChangeMarkView;
 class HistoryWiring;
@@ -102,6 +103,7 @@ public:
     ViewMenus& Views() { return *views; }
     ChangeMarkView& ChangeMarks() { return *changeMarks; }
     LogWiring& Logs() { return *logs; }
+    AnalysisWiring& Analysis() { return *analysis; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -117,6 +119,11 @@ private:
     void ConnectHistory();
     void ConnectViews();
     void ConnectLog();
+    void ConnectAnalysis();
+    // An outside edit's two ends: what is typed into the page is stored
+    // first, and the edit becomes one tool step.
+    void CommitTyped();
+    void FinishToolStep();
 
     void OpenComPort();
     void CloseComPort();
@@ -151,6 +158,7 @@ private:
     ViewMenus* views = nullptr;        // a child of the window
     ChangeMarkView* changeMarks = nullptr;  // a child of the window
     LogWiring* logs = nullptr;         // a child of the window
+    AnalysisWiring* analysis = nullptr;  // a child of the window
 
     ParameterImage image{};
     CurvePageFlags pageAllFlags{};

@@ -314,6 +314,19 @@ TEST_P(LanguageLayoutTest, HistoryWindowsShowEveryCaptionWhole)
     EXPECT_GT(CheckArea(compare, language), 0);
 }
 
+// The lambda analysis window, its summary filled.
+TEST_P(LanguageLayoutTest, AnalysisWindowShowsEveryCaptionWhole)
+{
+    const int language = GetParam();
+    TFormHlav& w = Start();
+    w.MenuLanguageClick(language);
+    w.show();
+    w.findChild<QAction*>("MenuLambdaAnalysis")->trigger();
+    auto* analysis = w.findChild<QWidget*>("FormLambda");
+    ASSERT_NE(analysis, nullptr);
+    EXPECT_GT(CheckArea(analysis, language), 0);
+}
+
 // Under the mouse, every control with a hint shows its long part in the
 // status bar.
 TEST_P(LanguageLayoutTest, EveryHintReachesTheStatusBar)

@@ -1,0 +1,87 @@
+#pragma once
+// The window's side of the lambda analysis: the Lambda menu after the
+// design's menus, the analysis window, live accumulation from the monitor
+// frames, recorded logs, the target-lambda file beside the parameter file,
+// the settings section, and Apply through the one edit path.
+
+#include "analysis/LambdaAnalysis.h"
+#include "core/ImageLayout.h"
+#include "link/UnitFrame.h"
+
+#include <QObject>
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QMainWindow;
+
+namespace torvana {
+
+class AnalysisWindow;
+class IniFile;
+
+struct AnalysisHost {
+    ParameterImage& image;
+    std::function<int()> activePage;
+    // Stores what is typed into the page as a step of its own.
+    std::function<void()> commitTyped;
+    // Ends an apply through the edit path as one step.
+    std::function<void()> finishStep;
+    std::function<void(const std::string&)> showMessage;
+    std::function<std::string()> parameterFile;  // empty: none opened or saved
+    std::string dataFolder;
+};
+
+class AnalysisWiring : public QObject {
+public:
+    using FileChooser = std::function<QString(const QString& folder)>;
+
+    AnalysisWiring(QMainWindow& window, AnalysisHost host, std::string logFolder);
+    ~AnalysisWiring() override;
+
+    // Every frame the live area shows, at the time the window shows it
+    // (milliseconds, steady); the timer's ticks at the same clock.
+    void Frame(const UnitFrame& frame, std::int64_t timeMs);
+    void Tick(std::int64_t nowMs);
+    void SetLanguage(int languageIndex);
+    void Load(const IniFile& settings);
+    // Empty, or why the file could not be written.
+    std::string Save(IniFile& settings) const;
+
+    void OpenWindow();
+    void AnalyseLog(const QString& path);
+    void ApplyChosen();
+    void ApplyConfident();
+
+    AnalysisWindow& Window() const { return *window; }
+    const AnalysisOptions& Options() const { return options; }
+    void SetFileChooser(FileChooser value) { chooseFile = std::move(value); }
+
+private:
+    int Table() const;
+    void Restart();
+    void Refresh();
+    void Apply(const CellChoice* chosen);
+    void EstimateDelayClicked();
+    void SaveTargetClicked();
+    void LoadTarget();
+
+    AnalysisHost host;
+    std::string logFolder;
+    AnalysisWindow* window = nullptr;
+    AnalysisOptions options;
+    LambdaGrid target = DefaultTargetLambda();
+    std::string targetPath;  // the file the target belongs to
+    std::unique_ptr<LambdaAnalysis> analysis;
+    int analysedTable = 0;
+    std::vector<LogRow> lastLog;  // for the delay estimate
+    FileChooser chooseFile;
+    bool dirty = false;  // live samples since the last refresh
+    std::int64_t lastRefresh = 0;
+    int language = 0;
+};
+
+}  // namespace torvana
