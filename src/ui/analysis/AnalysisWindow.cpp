@@ -227,7 +227,14 @@ void AnalysisWindow::ShowSuggestions(const std::array<int, CurveColumns>& rpmAxi
                 break;
             case SuggestionState::Suggested: {
                 item->setText(QStringLiteral("%1%2").arg(s.percent > 0 ? "+" : "").arg(s.percent, 0, 'f', 1));
-                item->setBackground(s.Limited() || s.confidence < applyConfidence ? UnsureColour : ConfidentColour);
+                // Green exactly where "Apply all confident" acts; bold where the
+                // authority holds the change back.
+                item->setBackground(s.confidence < applyConfidence ? UnsureColour : ConfidentColour);
+                if (s.Limited()) {
+                    QFont bold = item->font();
+                    bold.setBold(true);
+                    item->setFont(bold);
+                }
                 QString tip = Text(AnalysisText::CellSuggested, language)
                                   .arg(s.unlimitedPercent, 0, 'f', 1)
                                   .arg(s.weight, 0, 'f', 1)
