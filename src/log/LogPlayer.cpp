@@ -21,7 +21,7 @@ void LogPlayer::Play(const std::vector<double>& frameSeconds, std::int64_t nowMs
 {
     if (playing || frameSeconds.empty())
         return;
-    if (next >= frameSeconds.size() && !seekDue)
+    if (next >= frameSeconds.size() && !seekDue && !growing)
         Seek(frameSeconds, frameSeconds.front(), nowMs);
     anchorMs = nowMs;
     playing = true;
@@ -63,8 +63,11 @@ PlayStep LogPlayer::Step(const std::vector<double>& frameSeconds, std::int64_t n
                                              frameSeconds.end(), Position(nowMs));
         step.end = static_cast<std::size_t>(passed - frameSeconds.begin());
         if (step.end == frameSeconds.size()) {
-            Pause(nowMs);
+            if (!growing)
+                Pause(nowMs);
+            // A growing log waits here: the rows to come play from its last.
             anchorSeconds = frameSeconds.empty() ? 0.0 : frameSeconds.back();
+            anchorMs = nowMs;
         }
     }
     next = step.end;

@@ -24,7 +24,8 @@ public:
     static constexpr double NormalSpeed = 1.0;
 
     // frameSeconds: the log's frame times, ascending (LogTimeline::Seconds).
-    // Playing from the end starts again at the first frame.
+    // Playing from the end starts again at the first frame, unless the log
+    // grows.
     void Play(const std::vector<double>& frameSeconds, std::int64_t nowMs);
     void Pause(std::int64_t nowMs);
     // Held within the slowest and the fastest speed.
@@ -32,8 +33,11 @@ public:
     // The frame at that time is due at the next step, then the play goes on
     // from there.
     void Seek(const std::vector<double>& frameSeconds, double seconds, std::int64_t nowMs);
-    // The frames due at nowMs; the play pauses after the last frame.
+    // The frames due at nowMs; the play pauses after the last frame. While
+    // the log grows it waits there instead, and plays the rows that come at
+    // their own pace from there.
     PlayStep Step(const std::vector<double>& frameSeconds, std::int64_t nowMs);
+    void SetGrowing(bool value) { growing = value; }
 
     bool Playing() const { return playing; }
     double Speed() const { return speed; }
@@ -46,6 +50,7 @@ private:
     std::int64_t anchorMs = 0;
     std::size_t next = 0;  // the first frame not yet handed out
     bool seekDue = false;  // frame next is due even if it lies after the position
+    bool growing = false;  // the log is still being written
 };
 
 }  // namespace torvana

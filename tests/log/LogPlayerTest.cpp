@@ -102,5 +102,51 @@ TEST(LogPlayer, NormalSpeedKeepsTheRecordedTiming)
     EXPECT_EQ(player.Speed(), LogPlayer::Speeds.front());
 }
 
+// A log still being written, played into its end: the play waits there,
+// and the rows that come later, in chunks at random moments, are handed out
+// each once, in order, at their recorded pace from the last row on rather
+// than all at once. Once the log stops growing the play pauses at its end.
+TEST(LogPlayer, WaitsAtTheEndOfAGrowingLogAndPlaysTheRowsThatCome)
+{
+    constexpr std::int64_t TickMs = 55;
+    constexpr double RowGap = 0.33;
+    constexpr int Chunks = 40;
+    std::mt19937 random(Seed);
+    std::uniform_int_distribution<int> chunkRows(0, 8);
+    std::uniform_int_distribution<int> ticksBetween(1, 40);
+    for (const double speed : LogPlayer::Speeds) {
+        std::vector<double> seconds = {0.0, RowGap};
+        LogPlayer player;
+        player.SetGrowing(true);
+        player.SetSpeed(speed, 0);
+        std::int64_t now = 0;
+        player.Play(seconds, now);
+        std::size_t handedOut = 0;
+        const auto step = [&] {
+            now += TickMs;
+            const PlayStep due = player.Step(seconds, now);
+            ASSERT_EQ(due.first, handedOut);
+            // Never more rows in one step than the step's time holds.
+            ASSERT_LE(due.end - due.first, static_cast<std::size_t>(TickMs / 1000.0 * speed / RowGap) + 1);
+            handedOut = due.end;
+        };
+        for (int chunk = 0; chunk < Chunks; ++chunk) {
+            for (int n = chunkRows(random); n > 0; --n)
+                seconds.push_back(seconds.back() + RowGap);
+            for (int t = ticksBetween(random); t > 0; --t)
+                step();
+            ASSERT_TRUE(player.Playing());
+        }
+        for (int t = 0; handedOut < seconds.size() && t < 100000; ++t)
+            step();
+        EXPECT_EQ(handedOut, seconds.size());
+        EXPECT_TRUE(player.Playing());
+        player.SetGrowing(false);
+        step();
+        EXPECT_FALSE(player.Playing()) << speed;
+        EXPECT_EQ(player.Position(now), seconds.back());
+    }
+}
+
 }  // namespace
 }  // namespace torvana

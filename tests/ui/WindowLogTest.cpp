@@ -241,5 +241,40 @@ TEST_F(WindowLogTest, PlayingTheLogMarksTheCellsTheRunMarkedTickForTick)
     EXPECT_TRUE(w.Logs().PlaybackLabel()->isHidden());
 }
 
+// The log being written, played into its end while the run goes on: the
+// playback waits there and plays the rows that come; once the recording
+// stops it plays the file's last row and pauses.
+TEST_F(WindowLogTest, PlayingTheLogBeingWrittenFollowsItsNewRows)
+{
+    constexpr std::int64_t MostLagMs = 2000;  // the file is read on once a second
+    TFormHlav& w = StartLogging();
+    while (!w.Logs().Recorder().Recording() && ticks < TicksForFrames)
+        TickClock();
+    ASSERT_TRUE(w.Logs().Recorder().Recording());
+    TickClock(TicksForFrames / 4);
+    w.findChild<QAction*>(QStringLiteral("MenuLogCurrent"))->trigger();
+    TFormLog* log = w.Logs().LogWindow();
+    ASSERT_NE(log, nullptr);
+    const std::int64_t endWhenOpened = log->Timeline()->Frame(log->Timeline()->FrameCount() - 1).timeMs;
+    QTest::keyClick(log->findChild<QComboBox*>(QStringLiteral("ComboLogSpeed")), Qt::Key_End);
+    Click(w, "ButtonLogPlay");
+    for (int t = 0; t < TicksForFrames; ++t) {
+        TickClock();
+        ASSERT_TRUE(log->Player().Playing()) << "tick " << t;
+    }
+    const std::int64_t lastRead = log->Timeline()->Frame(log->Timeline()->FrameCount() - 1).timeMs;
+    EXPECT_GT(w.Logs().ShownTimeMs(), endWhenOpened + MostLagMs);
+    EXPECT_GE(w.Logs().ShownTimeMs(), lastRead - MostLagMs);
+
+    w.Logs().StopClick();
+    TickClock(TicksForFrames / 4);
+    EXPECT_FALSE(log->Player().Playing());
+    EXPECT_TRUE(w.Logs().PlaybackLabel()->text().endsWith("paused"));
+    const LogParse written = ReadLogFile((Dir() + "/data/torvana/logs/" + LogFiles().front()).toStdString());
+    ASSERT_TRUE(written.ok);
+    ASSERT_EQ(log->Timeline()->FrameCount(), written.table.rows.size());
+    EXPECT_EQ(w.Logs().ShownTimeMs(), written.table.rows.back().timeMs);
+}
+
 }  // namespace
 }  // namespace torvana

@@ -63,6 +63,9 @@ public:
     bool ShowsLog() const { return showsLog; }
     // The frames due now, in order; the cursor and the seek bar follow.
     PlayStep PlaybackStep();
+    // The log shown is still being written: the playback waits at its end
+    // for the rows to come.
+    void SetGrowing(bool value) { player.SetGrowing(value); }
     const LogPlayer& Player() const { return player; }
 
     // The channels plotted, in the list's order.

@@ -126,6 +126,7 @@ std::int64_t LogWiring::ShownTimeMs() const
 void LogWiring::Play()
 {
     if (ShowsLog()) {
+        logWindow->SetGrowing(ShowsLogBeingWritten());
         const PlayStep step = logWindow->PlaybackStep();
         for (std::size_t i = step.first; i < step.end; ++i) {
             const LogRow& row = logWindow->Timeline()->Frame(i);
@@ -136,13 +137,19 @@ void LogWiring::Play()
     ShowPlaybackLabel();
 }
 
+bool LogWiring::ShowsLogBeingWritten() const
+{
+    return recorder.Recording() && QFile::encodeName(logWindow->File()).toStdString() == recorder.File();
+}
+
 // The log being written, open in the log window, grows there by itself.
 void LogWiring::FollowCurrentLog()
 {
     const std::int64_t now = clock();
-    if (!logWindow || logWindow->File().isEmpty() || now - lastFollowMs < FollowIntervalMs)
+    if (!logWindow || logWindow->File().isEmpty() || (!followNow && now - lastFollowMs < FollowIntervalMs))
         return;
     lastFollowMs = now;
+    followNow = false;
     const std::string open = QFile::encodeName(logWindow->File()).toStdString();
     if (open == lastFile || (recorder.Recording() && open == recorder.File()))
         logWindow->Follow();
@@ -260,6 +267,7 @@ void LogWiring::Show(const LogEvent& event, bool byHand)
         showStatus(LogTextFor(LogText::NoSpace, languageIndex), true);
         break;
     case LogEvent::Kind::Stopped:
+        followNow = true;
         if (event.reason == StopReason::DiskFull)
             showStatus(LogTextFor(LogText::NoSpace, languageIndex), true);
         else if (event.reason == StopReason::WriteFailed)

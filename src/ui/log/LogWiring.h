@@ -85,6 +85,7 @@ private:
     void OpenLog(const QString& path);
     void Play();
     void FollowCurrentLog();
+    bool ShowsLogBeingWritten() const;
     void ShowPlaybackLabel();
 
     QMainWindow& window;
@@ -98,6 +99,7 @@ private:
     int languageIndex = 0;
     std::int64_t playedMs = 0;      // the time in the log of the frame shown last
     std::int64_t lastFollowMs = 0;  // when the current log was last read on
+    bool followNow = false;         // its last rows are written: read them at once
     ScatterChoice scatterChoice;     // for a log window made later
 
     QLabel* recordingLabel = nullptr;
