@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Require(row.timeMs >= last, "the time never goes back");
             last = row.timeMs;
         }
-        written += LogCsvRow(row);
+        AppendLogCsvRow(written, row);
     }
     const LogParse again = ParseLogCsv(written);
     Require(again.ok && again.table.skippedRows == 0 && !again.table.partialLastLine, "a written log reads whole");

@@ -20,6 +20,8 @@ constexpr int RoundingDigit = 5;
 // More whole digits than any kept value or time has; longer cells are no
 // number (and the scaled value stays within 64 bits).
 constexpr std::size_t MaxNumberDigits = 15;
+// Time, every channel, marker.
+constexpr std::size_t LogColumnCount = LogChannelCount + 2;
 
 void AppendNumber(std::string& out, std::int64_t value, int decimals)
 {
@@ -112,53 +114,18 @@ std::optional<std::int64_t> ParseScaled(std::string_view cell, int decimals)
     return negative ? -value : value;
 }
 
-// Splits one line into cells; nullopt for an unclosed quote.
-std::optional<std::vector<std::string>> SplitLine(std::string_view line)
-{
-    std::vector<std::string> cells;
-    std::size_t i = 0;
-    while (true) {
-        std::string cell;
-        if (i < line.size() && line[i] == Quote) {
-            ++i;
-            while (true) {
-                if (i >= line.size())
-                    return std::nullopt;
-                if (line[i] == Quote) {
-                    if (i + 1 < line.size() && line[i + 1] == Quote) {
-                        cell += Quote;
-                        i += 2;
-                        continue;
-                    }
-                    ++i;
-                    break;
-                }
-                cell += line[i++];
-            }
-            // Anything between the closing quote and the separator is kept.
-            const std::size_t next = line.find(Separator, i);
-            cell += line.substr(i, next == std::string_view::npos ? std::string_view::npos : next - i);
-            i = next;
-        } else {
-            const std::size_t next = line.find(Separator, i);
-            cell = line.substr(i, next == std::string_view::npos ? std::string_view::npos : next - i);
-            i = next;
-        }
-        cells.push_back(std::move(cell));
-        if (i == std::string_view::npos)
-            return cells;
-        ++i;
-    }
-}
-
 // The cells of one line as views: into the line itself when it has no
-// quote (the common case, without copying), else into the unquoted texts.
+// quote (the common case, without copying), else into one buffer of the
+// unquoted texts. Kept across lines, so a log's lines reuse its storage.
 class LineCells {
 public:
     // False for an unclosed quote.
     bool Split(std::string_view line)
     {
         views.clear();
+        // Room for a whole line as the program writes it, at once.
+        views.reserve(LogColumnCount);
+        ends.reserve(LogColumnCount);
         if (line.find(Quote) == std::string_view::npos) {
             std::size_t i = 0;
             while (true) {
@@ -169,19 +136,57 @@ public:
                 i = next + 1;
             }
         }
-        auto cells = SplitLine(line);
-        if (!cells)
-            return false;
-        unquoted = std::move(*cells);
-        for (const std::string& cell : unquoted)
-            views.emplace_back(cell);
-        return true;
+        return SplitQuoted(line);
     }
     const std::vector<std::string_view>& Views() const { return views; }
 
 private:
+    bool SplitQuoted(std::string_view line)
+    {
+        unquoted.clear();
+        ends.clear();
+        std::size_t i = 0;
+        while (true) {
+            if (i < line.size() && line[i] == Quote) {
+                ++i;
+                while (true) {
+                    if (i >= line.size())
+                        return false;
+                    if (line[i] == Quote) {
+                        if (i + 1 < line.size() && line[i + 1] == Quote) {
+                            unquoted += Quote;
+                            i += 2;
+                            continue;
+                        }
+                        ++i;
+                        break;
+                    }
+                    const std::size_t next = line.find(Quote, i);
+                    const std::size_t stop = next == std::string_view::npos ? line.size() : next;
+                    unquoted += line.substr(i, stop - i);
+                    i = stop;
+                }
+            }
+            // Anything between a closing quote and the separator is kept.
+            const std::size_t next = line.find(Separator, i);
+            unquoted += line.substr(i, next == std::string_view::npos ? std::string_view::npos : next - i);
+            ends.push_back(unquoted.size());
+            if (next == std::string_view::npos)
+                break;
+            i = next + 1;
+        }
+        // The views only now: the buffer no longer moves.
+        std::size_t begin = 0;
+        for (const std::size_t end : ends) {
+            views.emplace_back(unquoted.data() + begin, end - begin);
+            begin = end;
+        }
+        return true;
+    }
+
     std::vector<std::string_view> views;
-    std::vector<std::string> unquoted;
+    std::string unquoted;
+    std::vector<std::size_t> ends;  // where each cell ends in unquoted
 };
 
 // What each column of the file holds.
@@ -190,28 +195,53 @@ struct ColumnRole {
     LogChannel channel = LogChannel::Rpm;
 };
 
-void NoteProblem(LogTable& table, std::size_t lineNumber, const std::string& why)
+// Why a line gave no row; put into words only for the problems kept.
+struct RowFault {
+    enum Kind { UnclosedQuote, CellCount, NoTime, NoNumber, TimeBack } kind = UnclosedQuote;
+    std::size_t cells = 0;   // CellCount: how many the line has
+    std::size_t column = 0;  // NoNumber: which, from 0
+    std::string_view cell;   // NoNumber: its text
+};
+
+std::string FaultText(const RowFault& fault, std::size_t columns)
+{
+    switch (fault.kind) {
+    case RowFault::UnclosedQuote:
+        return "an unclosed quote";
+    case RowFault::CellCount:
+        return std::to_string(fault.cells) + " cells where the header names " + std::to_string(columns);
+    case RowFault::NoTime:
+        return "no time";
+    case RowFault::NoNumber:
+        return "\"" + std::string(fault.cell.substr(0, MaxNumberDigits)) + "\" in column " +
+               std::to_string(fault.column + 1) + " is no number";
+    case RowFault::TimeBack:
+        return "the time goes back";
+    }
+    return {};
+}
+
+void NoteProblem(LogTable& table, std::size_t lineNumber, const RowFault& fault, std::size_t columns)
 {
     ++table.skippedRows;
     if (table.problems.size() < LogProblemsKept)
-        table.problems.push_back("line " + std::to_string(lineNumber) + ": " + why);
+        table.problems.push_back("line " + std::to_string(lineNumber) + ": " + FaultText(fault, columns));
 }
 
-// The row of one line, or why it cannot be taken.
-std::optional<LogRow> ParseRow(const std::vector<std::string_view>& cells, const std::vector<ColumnRole>& roles,
-                               std::string& why)
+// Reads one line's cells into row; false (and why) when it cannot be taken.
+bool ParseRow(const std::vector<std::string_view>& cells, const std::vector<ColumnRole>& roles, LogRow& row,
+              RowFault& fault)
 {
     if (cells.size() != roles.size()) {
-        why = std::to_string(cells.size()) + " cells where the header names " + std::to_string(roles.size());
-        return std::nullopt;
+        fault = {RowFault::CellCount, cells.size(), 0, {}};
+        return false;
     }
-    LogRow row;
     for (std::size_t c = 0; c < cells.size(); ++c) {
         const ColumnRole& role = roles[c];
         if (role.kind == ColumnRole::Ignored)
             continue;
         if (role.kind == ColumnRole::Marker) {
-            row.marker = std::string(cells[c]);
+            row.marker = cells[c];
             // As the writer does: a marker is one line.
             std::replace(row.marker.begin(), row.marker.end(), '\r', ' ');
             continue;
@@ -219,8 +249,8 @@ std::optional<LogRow> ParseRow(const std::vector<std::string_view>& cells, const
         const std::string_view cell = Trim(cells[c]);
         if (cell.empty()) {
             if (role.kind == ColumnRole::Time) {
-                why = "no time";
-                return std::nullopt;
+                fault = {RowFault::NoTime, 0, 0, {}};
+                return false;
             }
             continue;
         }
@@ -230,16 +260,15 @@ std::optional<LogRow> ParseRow(const std::vector<std::string_view>& cells, const
                                     (*value >= std::numeric_limits<std::int32_t>::min() &&
                                      *value <= std::numeric_limits<std::int32_t>::max()));
         if (!fits) {
-            why = "\"" + std::string(cell.substr(0, MaxNumberDigits)) + "\" in column " + std::to_string(c + 1) +
-                  " is no number";
-            return std::nullopt;
+            fault = {RowFault::NoNumber, 0, c, cell};
+            return false;
         }
         if (role.kind == ColumnRole::Time)
             row.timeMs = *value;
         else
             row.Set(role.channel, static_cast<std::int32_t>(*value));
     }
-    return row;
+    return true;
 }
 
 }  // namespace
@@ -253,20 +282,29 @@ std::string LogNumberText(std::int64_t value, int decimals)
 
 std::string LogCsvHeader()
 {
-    std::string header(LogTimeColumn);
-    for (int i = 0; i < LogChannelCount; ++i) {
-        header += Separator;
-        header += ChannelInfo(NthChannel(i)).column;
-    }
-    header += Separator;
-    header += LogMarkerColumn;
-    header += '\n';
+    static const std::string header = [] {
+        std::string line(LogTimeColumn);
+        for (int i = 0; i < LogChannelCount; ++i) {
+            line += Separator;
+            line += ChannelInfo(NthChannel(i)).column;
+        }
+        line += Separator;
+        line += LogMarkerColumn;
+        line += '\n';
+        return line;
+    }();
     return header;
 }
 
 std::string LogCsvRow(const LogRow& row)
 {
     std::string line;
+    AppendLogCsvRow(line, row);
+    return line;
+}
+
+void AppendLogCsvRow(std::string& line, const LogRow& row)
+{
     AppendNumber(line, row.timeMs, 0);
     for (int i = 0; i < LogChannelCount; ++i) {
         line += Separator;
@@ -278,7 +316,6 @@ std::string LogCsvRow(const LogRow& row)
     if (!row.marker.empty())
         AppendMarker(line, row.marker);
     line += '\n';
-    return line;
 }
 
 LogParse ParseLogCsv(std::string_view text)
@@ -290,6 +327,7 @@ LogParse ParseLogCsv(std::string_view text)
     std::vector<ColumnRole> roles;
     bool haveHeader = false;
     bool haveTime = false;
+    bool haveMarker = false;
     std::int64_t lastTime = std::numeric_limits<std::int64_t>::min();
     LineCells split;
     while (!text.empty()) {
@@ -319,14 +357,16 @@ LogParse ParseLogCsv(std::string_view text)
                 } else if (const auto channel = ChannelOfColumn(name)) {
                     role = {ColumnRole::Channel, *channel};
                 }
-                for (const ColumnRole& earlier : roles) {
-                    if (role.kind != ColumnRole::Ignored && earlier.kind == role.kind &&
-                        (role.kind != ColumnRole::Channel || earlier.channel == role.channel)) {
-                        parse.error = "the column " + std::string(name) + " is named twice";
-                        return parse;
-                    }
+                const bool twice = (role.kind == ColumnRole::Time && haveTime) ||
+                                   (role.kind == ColumnRole::Marker && haveMarker) ||
+                                   (role.kind == ColumnRole::Channel &&
+                                    parse.table.columns.test(static_cast<std::size_t>(role.channel)));
+                if (twice) {
+                    parse.error = "the column " + std::string(name) + " is named twice";
+                    return parse;
                 }
                 haveTime = haveTime || role.kind == ColumnRole::Time;
+                haveMarker = haveMarker || role.kind == ColumnRole::Marker;
                 if (role.kind == ColumnRole::Channel)
                     parse.table.columns.set(static_cast<std::size_t>(role.channel));
                 roles.push_back(role);
@@ -341,26 +381,27 @@ LogParse ParseLogCsv(std::string_view text)
             parse.table.rows.reserve(std::min(lines + 1, text.size() / roles.size()));
             continue;
         }
-        std::string why = "an unclosed quote";
-        std::optional<LogRow> row = whole ? ParseRow(cells, roles, why) : std::nullopt;
-        if (!complete && !row) {
+        LogRow row;
+        RowFault fault;
+        bool taken = whole && ParseRow(cells, roles, row, fault);
+        if (!complete && !taken) {
             // The writer has not finished this line yet.
             parse.table.partialLastLine = true;
             break;
         }
         // A marker set while the frames went on is written after them.
-        const bool markerOnly = row && row->present.none() && !row->marker.empty();
-        if (row && !markerOnly && row->timeMs < lastTime) {
-            row.reset();
-            why = "the time goes back";
+        const bool markerOnly = taken && row.present.none() && !row.marker.empty();
+        if (taken && !markerOnly && row.timeMs < lastTime) {
+            taken = false;
+            fault = {RowFault::TimeBack, 0, 0, {}};
         }
-        if (!row) {
-            NoteProblem(parse.table, lineNumber, why);
+        if (!taken) {
+            NoteProblem(parse.table, lineNumber, fault, roles.size());
             continue;
         }
         if (!markerOnly)
-            lastTime = row->timeMs;
-        parse.table.rows.push_back(std::move(*row));
+            lastTime = row.timeMs;
+        parse.table.rows.push_back(std::move(row));
     }
     if (!haveHeader) {
         parse.error = "the file is empty";

@@ -20,6 +20,8 @@ std::string LogCsvHeader();
 // One row with its line end; an absent value is an empty cell. Line breaks
 // in the marker become spaces.
 std::string LogCsvRow(const LogRow& row);
+// The same row added to the end of a text (no string of its own).
+void AppendLogCsvRow(std::string& text, const LogRow& row);
 
 // A kept value as the log writes it: 1013 with one decimal is "101.3".
 std::string LogNumberText(std::int64_t value, int decimals);

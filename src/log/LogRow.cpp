@@ -1,6 +1,7 @@
 #include "log/LogRow.h"
 
 #include <cmath>
+#include <unordered_map>
 
 namespace torvana {
 
@@ -70,11 +71,17 @@ const LogChannelInfo& ChannelInfo(LogChannel channel)
 
 std::optional<LogChannel> ChannelOfColumn(std::string_view column)
 {
-    for (int i = 0; i < LogChannelCount; ++i) {
-        if (Channels[static_cast<std::size_t>(i)].column == column)
-            return NthChannel(i);
-    }
-    return std::nullopt;
+    // Made once: a header is read per log and per file opened in the log window.
+    static const std::unordered_map<std::string_view, LogChannel> byName = [] {
+        std::unordered_map<std::string_view, LogChannel> names;
+        for (int i = 0; i < LogChannelCount; ++i)
+            names.emplace(Channels[static_cast<std::size_t>(i)].column, NthChannel(i));
+        return names;
+    }();
+    const auto found = byName.find(column);
+    if (found == byName.end())
+        return std::nullopt;
+    return found->second;
 }
 
 double ChannelUnits(LogChannel channel, std::int32_t value)

@@ -41,7 +41,7 @@ std::string LogWriter::Create(const std::string& name)
 
 std::string LogWriter::Append(const LogRow& row)
 {
-    pending += LogCsvRow(row);
+    AppendLogCsvRow(pending, row);
     return FlushIfDue(row.timeMs);
 }
 
