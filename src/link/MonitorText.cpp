@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <system_error>
 
 namespace torvana {
 
@@ -76,7 +77,8 @@ MonitorText FormatMonitorText(std::string_view format, std::initializer_list<Mon
             break;
         const char conversion = format.front();
         format.remove_prefix(1);
-        std::array<char, NumberCapacity> number{};
+        // Not cleared: only what to_chars wrote is read (a frame formats about 60 numbers).
+        std::array<char, NumberCapacity> number;
         std::to_chars_result written{number.data(), {}};
         bool negative = false;
         if (conversion == IntegerConversion) {
@@ -85,9 +87,11 @@ MonitorText FormatMonitorText(std::string_view format, std::initializer_list<Mon
         } else if (conversion == FixedConversion) {
             written = std::to_chars(number.data(), number.data() + number.size(), argument->real,
                                     std::chars_format::fixed, precision);
-            negative = number.front() == '-';
+            negative = written.ec == std::errc{} && number.front() == '-';
         }
         ++argument;
+        if (written.ec != std::errc{})
+            written.ptr = number.data();
         std::string_view digits(number.data(), static_cast<std::size_t>(written.ptr - number.data()));
         const std::size_t sign = spaceFlag && !negative ? 1 : 0;
         const std::size_t shown = digits.size() + sign;

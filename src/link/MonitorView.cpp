@@ -43,6 +43,7 @@ std::string_view MonitorGaugeName(MonitorGauge gauge)
 std::vector<MonitorTextLine> MonitorTextLines(const MonitorView& view)
 {
     std::vector<MonitorTextLine> lines;
+    lines.reserve(MonitorLabelCount);
     for (int i = 0; i < MonitorLabelCount; ++i) {
         if (view.labels[i].text) {
             lines.push_back({LabelNames[i], *view.labels[i].text});
