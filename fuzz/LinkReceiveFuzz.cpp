@@ -18,6 +18,8 @@
 #include <algorithm>
 #include <array>
 #include <bitset>
+#include <cstring>
+#include <optional>
 #include <vector>
 
 namespace torvana {
@@ -94,14 +96,26 @@ const ParameterImage& StartImage()
 
 // The whole image against the model after every tick. Both are this
 // target's own arrays, so the comparison needs no sanitizer checks: through
-// the checked memcmp it was a sixth of a run.
+// the checked memcmp it was a sixth of a run. Eight bytes at a time: byte by
+// byte it was a tenth.
 __attribute__((no_sanitize("address", "undefined", "coverage"))) bool SameImage(const ParameterImage& a, const ParameterImage& b)
 {
+    // Accessors are not inlined into a function built without the checks.
+    constexpr std::size_t size = std::tuple_size_v<ParameterImage>;
+    constexpr std::size_t word = sizeof(std::uint64_t);
     const std::uint8_t* left = a.data();
     const std::uint8_t* right = b.data();
-    std::uint8_t difference = 0;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        difference |= static_cast<std::uint8_t>(left[i] ^ right[i]);
+    std::uint64_t difference = 0;
+    std::size_t i = 0;
+    for (; i + word <= size; i += word) {
+        std::uint64_t leftWord = 0;
+        std::uint64_t rightWord = 0;
+        std::memcpy(&leftWord, left + i, word);
+        std::memcpy(&rightWord, right + i, word);
+        difference |= leftWord ^ rightWord;
+    }
+    for (; i < size; ++i)
+        difference |= static_cast<std::uint64_t>(left[i] ^ right[i]);
     return difference == 0;
 }
 
@@ -281,23 +295,37 @@ private:
         return texts;
     }
 
+    // The decoder keeps no state (the decoder target checks it), so every
+    // run decodes into the same values and view and reuses their strings.
+    static LiveValues& SharedLive()
+    {
+        static LiveValues live;
+        return live;
+    }
+    static MonitorView& SharedView()
+    {
+        static MonitorView view;
+        return view;
+    }
+
     ParameterImage image;
     // What the image must hold after each tick.
     ParameterImage model;
     const MessageTable& messages = Messages();
     FuzzLine line;
     UnitLink link{image, messages};
-    LiveValues live;
-    MonitorView view;
+    LiveValues& live = SharedLive();
+    MonitorView& view = SharedView();
     bool extendedMonitor = false;
     bool servoVisible = false;
     // What the unit answered for each block in the running verify pass: the
     // bytes of the blocks marked as answered (a mark is cheaper to clear
     // every tick than the blocks).
     std::bitset<BlockCount> answered;
-    std::array<BlockBytes, BlockCount> unitBlocks{};
-    // The blocks the running Read has received so far.
-    ParameterImage received{};
+    // Read only where marked as answered.
+    std::array<BlockBytes, BlockCount> unitBlocks;
+    // The blocks the running Read has received so far; set when a Read starts.
+    ParameterImage received;
 };
 
 }  // namespace
@@ -306,7 +334,11 @@ private:
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     torvana::InputReader input(data, size);
-    torvana::LinkUnderFuzz fuzz;
-    fuzz.Run(input);
+    // Made in the same place every run: on the stack, its 20 kB of arrays
+    // and the link's receive buffer took fresh pages and sanitizer set-up per run.
+    static std::optional<torvana::LinkUnderFuzz> fuzz;
+    fuzz.emplace();
+    fuzz->Run(input);
+    fuzz.reset();
     return 0;
 }

@@ -317,7 +317,8 @@ void UnitLink::ShowStoreProgress()
         const int stored = UnitStoreFull - static_cast<int>(unitStoreRemaining);
         gauge.value = std::clamp(stored * GaugeMax / UnitStoreFull, 0, GaugeMax);
     } else if (programSucceeded) {
-        status.text = messages.TextProgramDevice + OkSuffix;
+        // Every idle tick: into the kept text, without a new string.
+        status.text.assign(messages.TextProgramDevice).append(OkSuffix);
         status.white = false;
         gauge.value = GaugeMax;
     }
