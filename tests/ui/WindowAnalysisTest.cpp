@@ -7,6 +7,7 @@
 
 #include "FuelledEngine.h"
 #include "MonitorEncoder.h"
+#include "analysis/CellWeights.h"
 #include "core/Defaults.h"
 #include "core/Normalise.h"
 #include "link/MonitorLogRow.h"
@@ -195,12 +196,16 @@ TEST_F(WindowTest, TargetAndSettingsAreKeptBesideTheSetAndInTheSettings)
     constexpr int Column = 7;
     TFormHlav& w = Start();
     w.show();
+    w.Controls().pageControl1->setCurrentIndex(Jet1A);
     dialogs.saveAnswer = Dir() + "/bench.ign";
     w.MenuSaveClick();
     AnalysisWindow& view = OpenAnalysis(w);
     QTabBar* tabs = view.findChild<QTabWidget*>()->tabBar();
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
     auto* target = view.findChild<QTableWidget*>("AnalysisTargetGrid");
+    const std::array<int, CurveColumns> rpm = RpmAxisOf(w.Image(), Jet1A);
+    for (int c = 0; c < CurveColumns; ++c)  // the columns are the table's engine speeds
+        EXPECT_EQ(target->horizontalHeaderItem(c)->text(), QString::number(rpm[c]));
     TypeInto(target, Row, Column, "2.5");
     EXPECT_EQ(target->item(Row, Column)->text(), "1.000");
     Tick();  // messages wait for the timer

@@ -49,7 +49,15 @@ QTableWidget* Grid(QWidget* parent, const char* name)
         rows << QStringLiteral("%1%").arg(throttle);
     grid->setVerticalHeaderLabels(rows);
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     return grid;
+}
+
+QTableWidgetItem* TargetItem(double lambda)
+{
+    auto* item = new QTableWidgetItem(QString::number(lambda, 'f', LambdaDecimals));
+    item->setTextAlignment(Qt::AlignCenter);
+    return item;
 }
 
 }  // namespace
@@ -180,7 +188,7 @@ void AnalysisWindow::ShowTarget(const LambdaGrid& grid)
     filling = true;
     for (int r = 0; r < CurveRows; ++r)
         for (int c = 0; c < CurveColumns; ++c)
-            target->setItem(r, c, new QTableWidgetItem(QString::number(grid[r][c], 'f', LambdaDecimals)));
+            target->setItem(r, c, TargetItem(grid[r][c]));
     filling = false;
 }
 
@@ -212,6 +220,7 @@ void AnalysisWindow::ShowSuggestions(const std::array<int, CurveColumns>& rpmAxi
     for (int rpm : rpmAxis)
         columns << QString::number(rpm);
     suggestions->setHorizontalHeaderLabels(columns);
+    target->setHorizontalHeaderLabels(columns);
     for (int r = 0; r < CurveRows; ++r) {
         for (int c = 0; c < CurveColumns; ++c) {
             const CellSuggestion& s = grid[r][c];

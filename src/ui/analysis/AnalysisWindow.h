@@ -33,7 +33,7 @@ public:
     AnalysisOptions EditedOptions(AnalysisOptions options) const;
     void ShowTarget(const LambdaGrid& target);
     const LambdaGrid& Target() const { return shownTarget; }
-    // rpmAxis labels the columns; the cells show each suggestion, green
+    // rpmAxis labels the columns of both grids; the cells show each suggestion, green
     // when it would be applied with the confident ones.
     void ShowSuggestions(const std::array<int, CurveColumns>& rpmAxis, const SuggestionGrid& grid,
                          double applyConfidence, int language);
