@@ -38,7 +38,7 @@ const std::array<Texts, static_cast<std::size_t>(AnalysisText::Count)>& Table()
         {"too few samples (%1)", "zu wenige Messpunkte (%1)", "trop peu d'échantillons (%1)", "málo vzorků (%1)"},
         {"%1 %, %2 samples, confidence %3 %", "%1 %, %2 Messpunkte, Vertrauen %3 %",
          "%1 %, %2 échantillons, confiance %3 %", "%1 %, %2 vzorků, důvěra %3 %"},
-        {" (limited by the authority)", " (durch die Befugnis begrenzt)", " (limité par l'autorité)",
+        {" (limited by the authority)", " (auf die max. Änderung begrenzt)", " (limité à la variation max.)",
          " (omezeno povoleným krokem)"},
         {"Suggestions applied to %1 cells.", "Vorschläge auf %1 Zellen angewendet.",
          "Suggestions appliquées à %1 cellules.", "Návrhy použity na %1 buněk."},
@@ -71,6 +71,7 @@ const std::array<Texts, static_cast<std::size_t>(AnalysisText::Count)>& Table()
         {"Lambda analysis settings: %1; the default is used.", "Lambda-Analyse-Einstellungen: %1; Standard gilt.",
          "Réglages de l'analyse lambda : %1 ; la valeur par défaut est utilisée.",
          "Nastavení analýzy lambda: %1; použije se výchozí hodnota."},
+        {"Analyse a log", "Protokoll analysieren", "Analyser un journal", "Analyzovat záznam"},
     }};
     return table;
 }
@@ -98,7 +99,7 @@ std::vector<LocalisedText> AnalysisCaptionTexts()
         {{"AnalysisWideBandRadio"}, {"Wide-band", "Breitband", "Large bande", "Širokopásmová"}},
         {{"AnalysisNarrowBandRadio"}, {"Narrow-band", "Schmalband", "Bande étroite", "Úzkopásmová"}},
         {{"AnalysisDelayLabel"}, {"Delay [ms]", "Verzögerung [ms]", "Délai [ms]", "Zpoždění [ms]"}},
-        {{"AnalysisAuthorityLabel"}, {"Authority [%]", "Befugnis [%]", "Autorité [%]", "Povolený krok [%]"}},
+        {{"AnalysisAuthorityLabel"}, {"Authority [%]", "Max. Änderung [%]", "Variation max. [%]", "Povolený krok [%]"}},
         {{"AnalysisLambdaZeroLabel"}, {"λ at 0 V", "λ bei 0 V", "λ à 0 V", "λ při 0 V"}},
         {{"AnalysisLambdaFiveLabel"}, {"λ at 5 V", "λ bei 5 V", "λ à 5 V", "λ při 5 V"}},
     });

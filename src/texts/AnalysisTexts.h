@@ -46,6 +46,7 @@ enum class AnalysisText {
     TargetValueRefused,  // %1 what was typed
     TargetNotSaved,  // %1 file, %2 why
     SettingsProblem, // %1 what
+    LogDialogTitle,
     Count,
 };
 

@@ -310,6 +310,10 @@ void TFormHlav::ConnectAnalysis()
                       [this] { CommitTyped(); },
                       [this] { FinishToolStep(); },
                       [this](const std::string& text) { ShowMessage(text); },
+                      [this](const std::string& text) {
+                          link.ShowOwnerStatus(text, false);
+                          ShowLinkState();
+                      },
                       [this] { return QFile::encodeName(controls.labelFile2->text()).toStdString(); },
                       DataFolderFor(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"))};
     analysis = new AnalysisWiring(*this, std::move(host), PrepareLogFolder());

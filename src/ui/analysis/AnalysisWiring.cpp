@@ -40,8 +40,9 @@ AnalysisWiring::AnalysisWiring(QMainWindow& mainWindow, AnalysisHost host, std::
     QAction* open = menu->addAction(QString());
     open->setObjectName("MenuLambdaAnalysis");
     connect(open, &QAction::triggered, this, &AnalysisWiring::OpenWindow);
-    chooseFile = [&mainWindow](const QString& folder) {
-        return QFileDialog::getOpenFileName(&mainWindow, QString(), folder, QStringLiteral("*.csv"));
+    chooseFile = [this](const QString& folder) {
+        const QString title = Of(AnalysisText::LogDialogTitle, language);
+        return QFileDialog::getOpenFileName(window, title, folder, QStringLiteral("*.csv"));
     };
 
     window = new AnalysisWindow(&mainWindow);
@@ -177,7 +178,7 @@ void AnalysisWiring::AnalyseLog(const QString& path)
     }
     lastLog = parsed.table.rows;
     Restart();
-    host.showMessage(Of(AnalysisText::LogAnalysed, language).arg(lastLog.size()).arg(path).toStdString());
+    host.showStatus(Of(AnalysisText::LogAnalysed, language).arg(lastLog.size()).arg(path).toStdString());
 }
 
 void AnalysisWiring::EstimateDelayClicked()
@@ -190,7 +191,7 @@ void AnalysisWiring::EstimateDelayClicked()
     options.delayMs = estimate.delayMs;
     window->ShowOptions(options);
     Restart();
-    host.showMessage(
+    host.showStatus(
         Of(AnalysisText::DelayFound, language).arg(estimate.delayMs).arg(estimate.correlation, 0, 'f', 2).toStdString());
 }
 
@@ -225,7 +226,7 @@ void AnalysisWiring::Apply(const CellChoice* chosen)
     // The table has changed: what was gathered on the old one no longer holds.
     lastLog.clear();
     Restart();
-    host.showMessage(Of(AnalysisText::Applied, language).arg(changes.size()).toStdString());
+    host.showStatus(Of(AnalysisText::Applied, language).arg(changes.size()).toStdString());
 }
 
 void AnalysisWiring::SaveTargetClicked()
@@ -236,10 +237,11 @@ void AnalysisWiring::SaveTargetClicked()
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
     const std::string failure = SaveTargetLambda(path, target);
     const QString file = QString::fromStdString(path);
-    host.showMessage(failure.empty() ? Of(AnalysisText::TargetSaved, language).arg(file).toStdString()
-                                     : Of(AnalysisText::TargetNotSaved, language)
-                                           .arg(file, QString::fromStdString(failure))
-                                           .toStdString());
+    if (failure.empty())
+        host.showStatus(Of(AnalysisText::TargetSaved, language).arg(file).toStdString());
+    else
+        host.showMessage(
+            Of(AnalysisText::TargetNotSaved, language).arg(file, QString::fromStdString(failure)).toStdString());
 }
 
 void AnalysisWiring::SetLanguage(int languageIndex)

@@ -30,7 +30,8 @@ struct AnalysisHost {
     std::function<void()> commitTyped;
     // Ends an apply through the edit path as one step.
     std::function<void()> finishStep;
-    std::function<void(const std::string&)> showMessage;
+    std::function<void(const std::string&)> showMessage;  // faults, in a box
+    std::function<void(const std::string&)> showStatus;   // what went well, in the status line
     std::function<std::string()> parameterFile;  // empty: none opened or saved
     std::string dataFolder;
 };
