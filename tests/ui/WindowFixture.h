@@ -79,21 +79,27 @@ struct SimulatedPorts : PortOpener {
     bool refuse = false;
 };
 
-class WindowTest : public ::testing::Test {
-protected:
-    void SetUp() override
+// A private folder that the environment names as the settings and data
+// homes while it lives.
+struct PrivateHomes : QTemporaryDir {
+    PrivateHomes()
     {
-        ASSERT_TRUE(config.isValid());
-        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-        qputenv("XDG_DATA_HOME", (config.path() + "/data").toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", path().toLocal8Bit());
+        qputenv("XDG_DATA_HOME", (path() + "/data").toLocal8Bit());
     }
-
-    void TearDown() override
+    ~PrivateHomes()
     {
-        window.reset();
         qunsetenv("XDG_CONFIG_HOME");
         qunsetenv("XDG_DATA_HOME");
     }
+    PrivateHomes(const PrivateHomes&) = delete;
+    PrivateHomes& operator=(const PrivateHomes&) = delete;
+};
+
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(config.isValid()); }
+    void TearDown() override { window.reset(); }
 
     TFormHlav& Start(const QStringList& arguments = {})
     {
@@ -133,7 +139,7 @@ protected:
 
     QString Dir() const { return config.path(); }
 
-    QTemporaryDir config;
+    PrivateHomes config;
     RecordingSink sink;
     ScriptedDialogs dialogs;
     UnitSimulator unit;

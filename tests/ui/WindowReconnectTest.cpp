@@ -43,17 +43,10 @@ protected:
     {
         ASSERT_TRUE(::access(SimulatorProgram.c_str(), X_OK) == 0) << "build the torvana-unitsim target first";
         ASSERT_TRUE(config.isValid());
-        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-        qputenv("XDG_DATA_HOME", (config.path() + "/data").toLocal8Bit());
         link = (config.path() + "/ttyUNIT").toStdString();
     }
 
-    void TearDown() override
-    {
-        window.reset();
-        qunsetenv("XDG_CONFIG_HOME");
-        qunsetenv("XDG_DATA_HOME");
-    }
+    void TearDown() override { window.reset(); }
 
     TFormHlav& Start()
     {
@@ -94,7 +87,7 @@ protected:
     bool Connected() const { return window->Controls().labelSpojeni->isHidden(); }
     bool Heard() const { return window->Link().SilenceTicks() <= 1; }
 
-    QTemporaryDir config;
+    PrivateHomes config;
     std::string link;
     RecordingSink sink;
     ScriptedDialogs dialogs;

@@ -51,16 +51,9 @@ protected:
     {
         ASSERT_TRUE(::access(SimulatorProgram.c_str(), X_OK) == 0) << "build the torvana-unitsim target first";
         ASSERT_TRUE(config.isValid());
-        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-        qputenv("XDG_DATA_HOME", (config.path() + "/data").toLocal8Bit());
     }
 
-    void TearDown() override
-    {
-        window.reset();
-        qunsetenv("XDG_CONFIG_HOME");
-        qunsetenv("XDG_DATA_HOME");
-    }
+    void TearDown() override { window.reset(); }
 
     TFormHlav& Start(SimulatorProcess& unit)
     {
@@ -109,7 +102,7 @@ protected:
         EXPECT_EQ(c.labelHlaseni->text(), "Verify error!");
     }
 
-    QTemporaryDir config;
+    PrivateHomes config;
     RecordingSink sink;
     ScriptedDialogs dialogs;
     DevicePorts ports;
