@@ -5,6 +5,7 @@
 #include "log/LogCsv.h"
 
 #include <limits>
+#include <span>
 #include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -19,15 +20,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     Require(parsed.table.problems.size() <= LogProblemsKept, "the problems kept are bounded");
     Require(parsed.table.problems.size() <= parsed.table.skippedRows, "every problem is a skipped row");
-    std::string written = LogCsvHeader();
     std::int64_t last = std::numeric_limits<std::int64_t>::min();
+    Fingerprint rows;
     for (const LogRow& row : parsed.table.rows) {
         if (row.present.any()) {
             Require(row.timeMs >= last, "the time never goes back");
             last = row.timeMs;
         }
-        AppendLogCsvRow(written, row);
+        rows.AddValue(row.timeMs).AddValue(row.present.to_ullong()).Add(row.marker);
+        rows.Add(std::span(reinterpret_cast<const std::uint8_t*>(row.values.data()), sizeof row.values));
     }
+    // The round trip depends on the rows alone: once per set of rows.
+    const std::uint64_t state = rows.Value();
+    if (SeenBefore(std::span(reinterpret_cast<const std::uint8_t*>(&state), sizeof state)))
+        return 0;
+    std::string written = LogCsvHeader();
+    for (const LogRow& row : parsed.table.rows)
+        AppendLogCsvRow(written, row);
     const LogParse again = ParseLogCsv(written);
     Require(again.ok && again.table.skippedRows == 0 && !again.table.partialLastLine, "a written log reads whole");
     Require(again.table.rows == parsed.table.rows, "a written log reads back unchanged");
