@@ -55,6 +55,8 @@ std::vector<LocalisedText> ViewCaptionTexts()
         {{"MenuHitMap"}, {"H&it map", "&Trefferkarte", "Carte des &passages", "Mapa &zásahů"}},
         {{"MenuHitMapReset"},
          {"&Reset hit map", "Trefferkarte &zurücksetzen", "&Remettre les passages à zéro", "&Vynulovat mapu zásahů"}},
+        {{"MenuLambdaLayer"},
+         {"&Lambda suggestions", "&Lambda-Vorschläge", "Suggestions &lambda", "&Návrhy lambda"}},
         {{"MenuTablePlot3D"},
          {"Table plot in &3D", "Tabellendiagramm in &3D", "Graphique de la table en &3D", "Graf tabulky ve &3D"}},
         {{"MenuRegion"}, {"&Region", "Be&reich", "&Zone", "&Oblast"}},

@@ -262,6 +262,9 @@ void TFormHlav::ConnectViews()
     const auto showMessage = [this](const std::string& text) { ShowMessage(text); };
     ViewHost host{image, *pages, live, tracked, [this] { CommitTyped(); }, [this] { FinishToolStep(); }, showMessage};
     views = new ViewMenus(*this, std::move(host));
+    views->SetSuggestionShades(
+        [this](int curve, int row, int column) { return analysis->SuggestionShade(curve, row, column); });
+    analysis->SetSuggestionsShown([this] { views->SuggestionsChanged(); });
 }
 
 void TFormHlav::ConnectHistory()

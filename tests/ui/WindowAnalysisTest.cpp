@@ -16,11 +16,16 @@
 #include "ui/analysis/AnalysisWiring.h"
 #include "ui/history/HistoryWiring.h"
 #include "ui/log/LogWiring.h"
+#include "ui/pages/CurveGrid.h"
+#include "ui/views/ViewMenus.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabBar>
@@ -40,6 +45,9 @@ constexpr std::uint64_t FrameMs = 330;
 constexpr double FuelError = 0.08;
 constexpr int LeastSuggestedCells = 20;
 constexpr int LiveTicks = 8 * 60000 / TickMilliseconds;
+constexpr int EngineTicks = 60;
+constexpr int FrameWaitMs = 4;
+const QColor Lime(0, 255, 0);
 
 std::string WriteEngineLog(const ParameterImage& image, const QString& folder)
 {
@@ -83,6 +91,66 @@ AnalysisWindow& OpenAnalysis(TFormHlav& w)
 {
     w.findChild<QAction*>("MenuLambdaAnalysis")->trigger();
     return w.Analysis().Window();
+}
+
+// Opens the View menu from the menu bar and clicks the item.
+void ClickViewItem(TFormHlav& w, const char* item)
+{
+    QMenuBar* bar = w.menuBar();
+    auto* view = w.findChild<QMenu*>(QStringLiteral("MenuView"));
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(view->menuAction()).center());
+    auto* action = w.findChild<QAction*>(QString::fromLatin1(item));
+    QTest::mouseClick(view, Qt::LeftButton, {}, view->actionGeometry(action).center());
+}
+
+// Each curve cell's colour against the lambda layer: the cell in use lime,
+// the others as the window's suggestion grid shows them when shaded, else plain.
+void ExpectLayer(TFormHlav& w, const AnalysisWindow& view, bool shaded)
+{
+    const auto* grid = view.findChild<QTableWidget*>("AnalysisSuggestionGrid");
+    const CurveGridControls& cells = w.Pages().CurveGrid();
+    const QColor plain = QApplication::palette(cells.cellEdits[0][0]).color(QPalette::Base);
+    for (int r = 0; r < CurveRows; ++r) {
+        for (int c = 0; c < CurveColumns; ++c) {
+            const QBrush suggested = grid->item(r, c)->background();
+            QColor expected = shaded && suggested.style() != Qt::NoBrush ? suggested.color() : plain;
+            if (r == w.Tracked().CurveRow && c == w.Tracked().CurveColumn)
+                expected = Lime;
+            EXPECT_EQ(cells.cellEdits[r][c]->palette().color(QPalette::Base), expected) << r << ' ' << c;
+        }
+    }
+}
+
+TEST_F(WindowTest, LambdaLayerShadesTheSuggestedCellsOfTheAnalysedTableOnly)
+{
+    TFormHlav& w = Start();
+    w.show();
+    w.Controls().pageControl1->setCurrentIndex(Jet1A);
+    for (int i = 0; i < EngineTicks; ++i) {
+        QTest::qWait(FrameWaitMs);
+        Tick();
+    }
+    ASSERT_GT(w.Live().LiveRpm, 0);
+    const std::string log = WriteEngineLog(w.Image(), Dir());
+    AnalysisWindow& view = OpenAnalysis(w);
+    w.Analysis().SetFileChooser([&log](const QString&) { return QString::fromStdString(log); });
+    QTest::mouseClick(view.findChild<QPushButton*>("AnalysisOpenLogButton"), Qt::LeftButton);
+    ASSERT_GE(Suggested(GridTexts(view)), LeastSuggestedCells);
+    const ParameterImage before = w.Image();
+
+    ClickViewItem(w, "MenuHitMap");
+    ClickViewItem(w, "MenuLambdaLayer");
+    ASSERT_TRUE(w.Views().LambdaLayerAction()->isChecked());
+    EXPECT_FALSE(w.Views().HitMapAction()->isChecked());
+    ExpectLayer(w, view, true);
+    w.Controls().pageControl1->setCurrentIndex(0);  // Ign 1 was not analysed
+    ExpectLayer(w, view, false);
+    w.Controls().pageControl1->setCurrentIndex(Jet1A);
+    ExpectLayer(w, view, true);
+    ClickViewItem(w, "MenuLambdaLayer");
+    EXPECT_FALSE(w.Views().LambdaLayerAction()->isChecked());
+    ExpectLayer(w, view, false);
+    EXPECT_EQ(w.Image(), before);
 }
 
 TEST_F(WindowTest, AnAnalysedLogIsAppliedByItsButtonAsOneStepProgrammedOnlyWhenAsked)

@@ -62,6 +62,18 @@ QTableWidgetItem* TargetItem(double lambda)
 
 }  // namespace
 
+std::optional<QColor> SuggestionColour(const CellSuggestion& suggestion, double applyConfidence)
+{
+    switch (suggestion.state) {
+    case SuggestionState::TooFew: return TooFewColour;
+    case SuggestionState::Suggested:
+        return suggestion.confidence < applyConfidence ? UnsureColour : ConfidentColour;
+    case SuggestionState::NoTable:
+    case SuggestionState::NoSamples: break;
+    }
+    return std::nullopt;
+}
+
 AnalysisWindow::AnalysisWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName("FormLambda");
@@ -231,14 +243,14 @@ void AnalysisWindow::ShowSuggestions(const std::array<int, CurveColumns>& rpmAxi
             case SuggestionState::NoSamples: item->setToolTip(Text(AnalysisText::CellNoSamples, language)); break;
             case SuggestionState::TooFew:
                 item->setText(QStringLiteral("·"));
-                item->setBackground(TooFewColour);
+                item->setBackground(*SuggestionColour(s, applyConfidence));
                 item->setToolTip(Text(AnalysisText::CellTooFew, language).arg(s.weight, 0, 'f', 1));
                 break;
             case SuggestionState::Suggested: {
                 item->setText(QStringLiteral("%1%2").arg(s.percent > 0 ? "+" : "").arg(s.percent, 0, 'f', 1));
                 // Green exactly where "Apply all confident" acts; bold where the
                 // authority holds the change back.
-                item->setBackground(s.confidence < applyConfidence ? UnsureColour : ConfidentColour);
+                item->setBackground(*SuggestionColour(s, applyConfidence));
                 if (s.Limited()) {
                     QFont bold = item->font();
                     bold.setBold(true);

@@ -9,7 +9,10 @@
 #include "analysis/Suggestions.h"
 #include "analysis/TargetLambda.h"
 
+#include <QColor>
 #include <QWidget>
+
+#include <optional>
 
 class QCheckBox;
 class QDoubleSpinBox;
@@ -22,6 +25,10 @@ class QTableWidgetItem;
 class QTabWidget;
 
 namespace torvana {
+
+// A suggestion's background: green where "Apply all confident" acts, yellow
+// less sure, grey too few samples; none without samples.
+std::optional<QColor> SuggestionColour(const CellSuggestion& suggestion, double applyConfidence);
 
 class AnalysisWindow : public QWidget {
     Q_OBJECT

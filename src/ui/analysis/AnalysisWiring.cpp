@@ -137,8 +137,10 @@ void AnalysisWiring::Refresh()
     dirty = false;
     if (!analysis)
         return;
-    window->ShowSuggestions(RpmAxisOf(host.image, analysedTable), analysis->Suggestions(), options.applyConfidence,
-                            language);
+    shown = analysis->Suggestions();
+    window->ShowSuggestions(RpmAxisOf(host.image, analysedTable), shown, options.applyConfidence, language);
+    if (suggestionsShown)
+        suggestionsShown();
     QString summary = QStringLiteral("%1: %2").arg(TableNames[analysedTable],
                                                    Of(AnalysisText::Accepted, language).arg(analysis->Accepted()));
     const RejectionCounts& counts = analysis->Rejections();
@@ -148,6 +150,13 @@ void AnalysisWiring::Refresh()
                 Of(static_cast<AnalysisText>(static_cast<int>(AnalysisText::RejectEngineSpeed) + r), language))
                            .arg(counts[r]);
     window->ShowSummary(summary);
+}
+
+std::optional<QColor> AnalysisWiring::SuggestionShade(int curve, int row, int column) const
+{
+    if (!analysis || curve != analysedTable)
+        return std::nullopt;
+    return SuggestionColour(shown[row][column], options.applyConfidence);
 }
 
 void AnalysisWiring::Frame(const UnitFrame& frame, std::int64_t timeMs)

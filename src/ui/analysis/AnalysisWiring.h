@@ -8,11 +8,13 @@
 #include "core/ImageLayout.h"
 #include "link/UnitFrame.h"
 
+#include <QColor>
 #include <QObject>
 #include <QString>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -57,6 +59,12 @@ public:
     void ApplyChosen();
     void ApplyConfident();
 
+    // A cell's colour as the analysis window shows it; none on the other
+    // tables and before the window was opened.
+    std::optional<QColor> SuggestionShade(int curve, int row, int column) const;
+    // Called whenever the shown suggestions change.
+    void SetSuggestionsShown(std::function<void()> value) { suggestionsShown = std::move(value); }
+
     AnalysisWindow& Window() const { return *window; }
     const AnalysisOptions& Options() const { return options; }
     void SetFileChooser(FileChooser value) { chooseFile = std::move(value); }
@@ -77,6 +85,8 @@ private:
     LambdaGrid target = DefaultTargetLambda();
     std::string targetPath;  // the file the target belongs to
     std::unique_ptr<LambdaAnalysis> analysis;
+    SuggestionGrid shown{};  // what the window shows, for the layer on the pages
+    std::function<void()> suggestionsShown;
     int analysedTable = 0;
     std::vector<LogRow> lastLog;  // for the delay estimate
     FileChooser chooseFile;

@@ -23,6 +23,7 @@ namespace {
 constexpr const char* SettingsSection = "TABLE_VIEWS";
 constexpr const char* HeatMapKey = "HeatMap";
 constexpr const char* HitMapKey = "HitMap";
+constexpr const char* LambdaLayerKey = "LambdaLayer";
 constexpr const char* PlotSection = "TABLE_PLOT";
 constexpr const char* SurfaceKey = "Surface";
 constexpr int PercentUnchanged = 100;
@@ -126,17 +127,17 @@ void ViewMenus::BuildHitMapItems(QMenu* view)
     };
     menuHitMap = makeItem("MenuHitMap");
     menuHitMap->setCheckable(true);
+    menuLambdaLayer = makeItem("MenuLambdaLayer");
+    menuLambdaLayer->setCheckable(true);
     connect(menuHitMap, &QAction::toggled, this, [this](bool shown) {
-        EditorPages::CellShades shades;
-        if (shown) {
-            shades = [this](int curve, int row, int column) -> std::optional<QColor> {
-                const int level = HitLevel(hits.Ms(curve, row, column));
-                const HeatRgb rgb = HitColour(level);
-                return level == 0 ? std::nullopt : std::optional<QColor>(QColor(rgb.red, rgb.green, rgb.blue));
-            };
-        }
-        paintedHits = hits.Version();
-        host.pages.SetCellShades(std::move(shades), host.image);
+        if (shown)
+            menuLambdaLayer->setChecked(false);
+        ApplyShades();
+    });
+    connect(menuLambdaLayer, &QAction::toggled, this, [this](bool shown) {
+        if (shown)
+            menuHitMap->setChecked(false);
+        ApplyShades();
     });
     QAction* reset = makeItem("MenuHitMapReset");
     connect(reset, &QAction::triggered, this, [this] {
@@ -152,15 +153,38 @@ void ViewMenus::BuildHitMapItems(QMenu* view)
     connect(view, &QMenu::aboutToShow, this, [this, view, reset] {
         if (!view->actions().contains(menuHitMap)) {
             view->addSeparator();
-            view->addActions({menuHitMap, reset, menuSurface});
+            view->addActions({menuHitMap, reset, menuLambdaLayer, menuSurface});
         }
     });
+}
+
+void ViewMenus::ApplyShades()
+{
+    EditorPages::CellShades shades;
+    if (menuLambdaLayer->isChecked()) {
+        shades = suggestionShades;
+    } else if (menuHitMap->isChecked()) {
+        shades = [this](int curve, int row, int column) -> std::optional<QColor> {
+            const int level = HitLevel(hits.Ms(curve, row, column));
+            const HeatRgb rgb = HitColour(level);
+            return level == 0 ? std::nullopt : std::optional<QColor>(QColor(rgb.red, rgb.green, rgb.blue));
+        };
+    }
+    paintedHits = hits.Version();
+    host.pages.SetCellShades(std::move(shades), host.image);
+}
+
+void ViewMenus::SuggestionsChanged()
+{
+    if (menuLambdaLayer->isChecked())
+        host.pages.PaintCellShades(host.image);
 }
 
 void ViewMenus::Load(const IniFile& settings)
 {
     menuHeatMap->setChecked(settings.ReadInteger(SettingsSection, HeatMapKey, 0) != 0);
     menuHitMap->setChecked(settings.ReadInteger(SettingsSection, HitMapKey, 0) != 0);
+    menuLambdaLayer->setChecked(settings.ReadInteger(SettingsSection, LambdaLayerKey, 0) != 0);
     const DockPlacement placement = ReadDockPlacement(settings, PlotSection);
     ApplyPlacement(Window(), *plotDock, placement);
     menuSurface->setChecked(settings.ReadInteger(PlotSection, SurfaceKey, 0) != 0);
@@ -170,7 +194,8 @@ void ViewMenus::Load(const IniFile& settings)
 std::string ViewMenus::Save(IniFile& settings) const
 {
     std::string reason;
-    for (const auto& [key, action] : {std::pair{HeatMapKey, menuHeatMap}, std::pair{HitMapKey, menuHitMap}}) {
+    for (const auto& [key, action] : {std::pair{HeatMapKey, menuHeatMap}, std::pair{HitMapKey, menuHitMap},
+                                      std::pair{LambdaLayerKey, menuLambdaLayer}}) {
         if (!settings.WriteInteger(SettingsSection, key, action->isChecked() ? 1 : 0, &reason))
             return "Unable to write to " + settings.Path() + "\n" + reason;
     }

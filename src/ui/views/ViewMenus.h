@@ -7,6 +7,7 @@
 #include "link/LiveValues.h"
 #include "link/Tracking.h"
 #include "texts/ViewTexts.h"
+#include "ui/pages/EditorPages.h"
 #include "ui/tools/RegionTools.h"
 #include "ui/views/HitMap.h"
 
@@ -61,6 +62,10 @@ public:
     // log, at timeMs on its source's clock: the hit map counts it.
     void MonitorFrame(std::int64_t timeMs, const LiveValues& live);
 
+    // The lambda suggestions' colours for the layer, and that they changed.
+    void SetSuggestionShades(EditorPages::CellShades shades) { suggestionShades = std::move(shades); }
+    void SuggestionsChanged();
+
     void Run(RegionOperation operation);
     void CopyRegion();
     void PasteRegion();
@@ -69,6 +74,7 @@ public:
     QAction* TablePlotAction() const { return menuTablePlot; }
     QAction* HitMapAction() const { return menuHitMap; }
     QAction* SurfaceAction() const { return menuSurface; }
+    QAction* LambdaLayerAction() const { return menuLambdaLayer; }
     const HitMap& Hits() const { return hits; }
     TablePlotDock& Plot() const { return *plotDock; }
     CellSelection& Selection() const { return *selection; }
@@ -77,6 +83,9 @@ public:
 private:
     void BuildMenus(QMainWindow& window);
     void BuildHitMapItems(QMenu* view);
+    // The pages' one colour slot: the lambda layer or the hit map, which
+    // exclude each other; neither gives the heat map back.
+    void ApplyShades();
     void Finish(const RegionResult& result);
     // The region when a curve page shows one; else says why not.
     std::optional<CellRegion> RegionOrExplain();
@@ -90,6 +99,8 @@ private:
     TablePlotDock* plotDock = nullptr;
     QAction* menuHitMap = nullptr;
     QAction* menuSurface = nullptr;
+    QAction* menuLambdaLayer = nullptr;
+    EditorPages::CellShades suggestionShades;
     HitMap hits;
     std::uint64_t paintedHits = 0;
     ValueAsker askValue;
