@@ -17,6 +17,7 @@
 #include "ui/history/HistoryWiring.h"
 #include "ui/log/LogWiring.h"
 #include "ui/pages/CurveGrid.h"
+#include "ui/views/TablePlotDock.h"
 #include "ui/views/ViewMenus.h"
 
 #include <QAction>
@@ -34,6 +35,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <fstream>
+#include <qcustomplot.h>
 
 namespace torvana {
 namespace {
@@ -110,6 +112,7 @@ void ExpectLayer(TFormHlav& w, const AnalysisWindow& view, bool shaded)
     const auto* grid = view.findChild<QTableWidget*>("AnalysisSuggestionGrid");
     const CurveGridControls& cells = w.Pages().CurveGrid();
     const QColor plain = QApplication::palette(cells.cellEdits[0][0]).color(QPalette::Base);
+    int marked = 0;
     for (int r = 0; r < CurveRows; ++r) {
         for (int c = 0; c < CurveColumns; ++c) {
             const QBrush suggested = grid->item(r, c)->background();
@@ -117,8 +120,15 @@ void ExpectLayer(TFormHlav& w, const AnalysisWindow& view, bool shaded)
             if (r == w.Tracked().CurveRow && c == w.Tracked().CurveColumn)
                 expected = Lime;
             EXPECT_EQ(cells.cellEdits[r][c]->palette().color(QPalette::Base), expected) << r << ' ' << c;
+            marked += shaded && suggested.style() != Qt::NoBrush ? 1 : 0;
         }
     }
+    // The table plot squares the same cells.
+    const QCustomPlot* plot = w.Views().Plot().Plot();
+    for (int g = 0; g < plot->graphCount(); ++g)
+        if (plot->graph(g)->scatterStyle().shape() == QCPScatterStyle::ssSquare)
+            marked -= plot->graph(g)->dataCount();
+    EXPECT_EQ(marked, 0);
 }
 
 TEST_F(WindowTest, LambdaLayerShadesTheSuggestedCellsOfTheAnalysedTableOnly)

@@ -5,6 +5,7 @@
 #include "ui/views/SurfacePlot.h"
 
 #include <QStackedWidget>
+#include <algorithm>
 #include <qcustomplot.h>
 
 namespace torvana {
@@ -21,9 +22,11 @@ constexpr const char* TrailLayer = "trail";
 constexpr int LegendRows = 2;
 // The legend's row takes only the height it needs.
 constexpr double LegendRowStretch = 0.001;
-// Graph order: the rows' lines, then the trail's buckets, then the point.
-constexpr int FirstTrailGraph = CurveRows;
-constexpr int PointGraph = CurveRows + TrailBuckets;
+// Graph order: the rows' lines, the cell marks by colour, then the trail's
+// buckets, then the point.
+constexpr int MarkGraphs = 3;
+constexpr int FirstTrailGraph = CurveRows + MarkGraphs;
+constexpr double MarkSize = 9;
 
 constexpr std::int64_t FadeStepMs = 1000;
 constexpr double ListDotSize = 5;
@@ -69,6 +72,11 @@ TablePlotDock::TablePlotDock(QWidget* parent)
         QCPGraph* line = plot->addGraph();
         line->setPen(QPen(LineColour(r), 2));
         line->setName(QStringLiteral("%1 %").arg(TpsAxis[r]));
+    }
+    for (int m = 0; m < MarkGraphs; ++m) {
+        QCPGraph* marks = plot->addGraph();
+        marks->setLineStyle(QCPGraph::lsNone);
+        marks->removeFromLegend();
     }
     plot->addLayer(QString::fromLatin1(TrailLayer));
     plot->layer(QString::fromLatin1(TrailLayer))->setMode(QCPLayer::lmBuffered);
@@ -215,6 +223,37 @@ void TablePlotDock::ShowTable(const ParameterImage& image, int page)
     plot->xAxis->scaleRange(SpeedMargin);
     plot->yAxis->scaleRange(AxisMargin);
     shownDots.clear();
+    plot->replot(QCustomPlot::rpQueuedReplot);
+}
+
+void TablePlotDock::ShowCellMarks(const ParameterImage& image, const std::vector<CellMark>& marks)
+{
+    // Most pages have none: no replot for nothing.
+    if (marks.empty() && markedCells == 0)
+        return;
+    markedCells = static_cast<int>(marks.size());
+    std::array<QVector<double>, MarkGraphs> x, y;
+    std::vector<QColor> colours;
+    if (shownPage >= 0 && shownPage < CurveCount) {
+        const double step = CurveCellRange(shownPage).step;
+        for (const CellMark& mark : marks) {
+            const auto found = std::find(colours.begin(), colours.end(), mark.colour);
+            const auto graph = static_cast<std::size_t>(found - colours.begin());
+            if (graph >= MarkGraphs)
+                continue;
+            if (found == colours.end())
+                colours.push_back(mark.colour);
+            x[graph].push_back(image[CurveAxisOffset(shownPage) + mark.column] * RpmPerStep);
+            y[graph].push_back(image[CurveCellOffset(shownPage, mark.row, mark.column)] * step);
+        }
+    }
+    for (std::size_t m = 0; m < MarkGraphs; ++m) {
+        QCPGraph* graph = plot->graph(CurveRows + static_cast<int>(m));
+        if (m < colours.size())
+            graph->setScatterStyle(
+                QCPScatterStyle(QCPScatterStyle::ssSquare, QPen(QColor(PointRim)), QBrush(colours[m]), MarkSize));
+        graph->setData(x[m], y[m]);
+    }
     plot->replot(QCustomPlot::rpQueuedReplot);
 }
 

@@ -7,7 +7,10 @@
 #include "ui/views/ListPlots.h"
 #include "ui/views/OperatingTrail.h"
 
+#include <QColor>
 #include <QDockWidget>
+
+#include <vector>
 
 class QCustomPlot;
 class QStackedWidget;
@@ -25,6 +28,15 @@ public:
     void ShowPage(const ParameterImage& image, int page, int languageIndex);
     // The engine's point on the table shown; a stopped engine adds none.
     void ShowOperatingPoint(int liveRpm, int value, std::int64_t nowMs);
+
+    struct CellMark {
+        int row = 0;
+        int column = 0;
+        QColor colour;
+    };
+    // Squares on the points of these cells of the curve table shown, in
+    // their colours (at most three); none clears them.
+    void ShowCellMarks(const ParameterImage& image, const std::vector<CellMark>& marks);
 
     QCustomPlot* Plot() const { return plot; }
     QCustomPlot* ListPlot() const { return listPlot; }
@@ -56,6 +68,7 @@ private:
     int shownPage = -1;
     int listsPage = -1;  // whose panels the list plot has laid out
     int listsLanguage = -1;
+    int markedCells = 0;
     std::vector<TrailDot> shownDots;  // as the trail layer was last drawn
 };
 

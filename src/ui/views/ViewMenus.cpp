@@ -172,12 +172,28 @@ void ViewMenus::ApplyShades()
     }
     paintedHits = hits.Version();
     host.pages.SetCellShades(std::move(shades), host.image);
+    MarkPlot();
+}
+
+void ViewMenus::MarkPlot()
+{
+    std::vector<TablePlotDock::CellMark> marks;
+    const int page = host.pages.ActivePageIndex();
+    if (menuLambdaLayer->isChecked() && suggestionShades && IsCurvePage(page)) {
+        for (int r = 0; r < CurveRows; ++r)
+            for (int c = 0; c < CurveColumns; ++c)
+                if (const std::optional<QColor> colour = suggestionShades(page, r, c))
+                    marks.push_back({r, c, *colour});
+    }
+    plotDock->ShowCellMarks(host.image, marks);
 }
 
 void ViewMenus::SuggestionsChanged()
 {
-    if (menuLambdaLayer->isChecked())
+    if (menuLambdaLayer->isChecked()) {
         host.pages.PaintCellShades(host.image);
+        MarkPlot();
+    }
 }
 
 void ViewMenus::Load(const IniFile& settings)
@@ -219,6 +235,7 @@ void ViewMenus::SetLanguage(int languageIndex)
 void ViewMenus::PageFilled()
 {
     plotDock->ShowPage(host.image, host.pages.ActivePageIndex(), language);
+    MarkPlot();
 }
 
 void ViewMenus::MonitorFrame(std::int64_t timeMs, const LiveValues& live)

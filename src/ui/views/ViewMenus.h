@@ -86,6 +86,8 @@ private:
     // The pages' one colour slot: the lambda layer or the hit map, which
     // exclude each other; neither gives the heat map back.
     void ApplyShades();
+    // The layer's cells as squares in the table plot.
+    void MarkPlot();
     void Finish(const RegionResult& result);
     // The region when a curve page shows one; else says why not.
     std::optional<CellRegion> RegionOrExplain();
