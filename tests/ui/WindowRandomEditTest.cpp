@@ -287,8 +287,9 @@ protected:
             ASSERT_TRUE(b) << box->objectName().toStdString();
             const int shown = std::clamp(image[b->offsets.front()] * b->scale + b->bias, box->minimum(), box->maximum());
             if (pending.count(box) != 0) {
-                // Text that is no number yet leaves the value as it was.
-                if (box->cleanText() == QString::number(shown)) {
+                // Text that is no number yet leaves the value as it was. Typing
+                // that happens to match the set stays typing: a refill keeps it.
+                if (box->cleanText() == QString::number(shown) && !box->TypedText()) {
                     pending.erase(box);
                 }
                 continue;
